@@ -1,0 +1,55 @@
+// Models: the text .m3d meshes every level, character, prop and effect is made
+// of. A loaded model keeps the lists as read and flat arrays built from them
+// for drawing. Copies of a model share its draw arrays (animation writes
+// through them), so the arrays live as long as any copy does.
+#pragma once
+
+#include "assets/texture.h"
+#include "assets/vector.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+struct Object3D {
+    int32_t vertexCount = 0;
+    int32_t indexCount = 0;
+    bool hasTexture = false;
+    int32_t materialId = 0;
+    CVector3 center = {0, 0, 0};
+    float size = 0.0f;
+    std::vector<CVector3> vertices;
+    std::vector<CVector2> texels;
+    std::vector<CVector3> normals;
+    std::vector<int32_t> indices;
+    // Draw arrays, shared between copies of a model.
+    std::shared_ptr<std::vector<CVector3>> vertexArray;
+    std::shared_ptr<std::vector<CVector3>> normalArray;
+    std::shared_ptr<std::vector<CVector2>> texelArray; // null when !hasTexture
+    std::shared_ptr<std::vector<uint32_t>> indexArray;
+};
+
+struct Material3D {
+    char fileName[256] = {};
+    int32_t textureId = 0;
+    int32_t red = 0;
+    int32_t green = 0;
+    int32_t blue = 0;
+};
+
+constexpr int kModelTextureSlots = 10;
+
+struct Model3D {
+    int32_t objectCount = 0;
+    int32_t materialCount = 0;
+    std::vector<Object3D> objects;
+    std::vector<Material3D> materials;
+    TextureImage textures[kModelTextureSlots] = {};
+};
+
+// Load a .m3d file into an empty model; false only when the file cannot be opened.
+bool LoadModel3D(const char* fileName, Model3D& model);
+// Draw every object of a model with the current matrices.
+void DrawModel3D(const Model3D& model);
+// Compute each object's centre and size for the frustum test of collision.
+void PrepareModelBounds(Model3D& model);

@@ -1,0 +1,141 @@
+// The game's whole view of the operating system.
+//
+// Everything the game needs from the machine goes through these functions:
+// one window with an OpenGL 1.x context, a queue of window messages, the key
+// state and cursor for walking and mouse look, a millisecond clock, bitmap
+// fonts built into display lists, looping music, message boxes and files.
+// The game itself draws with OpenGL directly; it never calls SDL, FreeType,
+// fontconfig or SDL_mixer. A feature the machine lacks (no sound device, no
+// exact display mode, no font face) logs one warning line to standard error
+// and the game goes on as it would on a machine that refused the request.
+//
+// Key codes are the game's virtual keys: letters as capitals 'A'..'Z', digits
+// as themselves, Enter 13, Escape 27, Space 32, arrows Left 37, Up 38,
+// Right 39, Down 40.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+enum VirtualKey : int {
+    KeyBackspace = 8,
+    KeyTab = 9,
+    KeyEnter = 13,
+    KeyShift = 16,
+    KeyControl = 17,
+    KeyEscape = 27,
+    KeySpace = 32,
+    KeyLeft = 37,
+    KeyUp = 38,
+    KeyRight = 39,
+    KeyDown = 40,
+};
+
+enum class MessageType { Paint, Close, KeyDown, LeftButtonDown, RightButtonDown, MiddleButtonDown, SystemCommand, Quit };
+
+struct PlatformMessage {
+    MessageType type;
+    int key;      // KeyDown: the virtual key
+    int exitCode; // Quit: the code the program ends with
+};
+
+struct DisplayMode {
+    int width;
+    int height;
+    int bits;
+    int refreshRate;
+};
+
+struct PixelFormatRequest {
+    int colorBits;
+    int depthBits;
+    bool doubleBuffer;
+};
+
+// Start the platform; scripted runs send message boxes to standard error.
+bool InitPlatform(bool scripted);
+// Release everything the platform holds (window, context, audio, fonts).
+void ShutdownPlatform();
+// Tell whether message boxes are answered on standard error.
+bool PlatformIsScripted();
+
+// Read the desktop's current display mode.
+bool ReadDisplayMode(DisplayMode* mode);
+// Switch the display to exactly this size full screen; false when the display lacks it.
+bool ChangeDisplayMode(const DisplayMode& mode);
+// Put back the desktop's own display mode.
+void RestoreDisplayMode();
+
+// Open the one borderless window at (x, y); full screen uses the mode set by ChangeDisplayMode.
+// The pixel format is chosen here, the closest the driver grants to the request.
+bool OpenGameWindow(const char* title, int x, int y, int width, int height, bool fullscreen,
+                    const PixelFormatRequest& request);
+// Close the window.
+void CloseGameWindow();
+// Read the window's drawable size.
+void GetClientSize(int* width, int* height);
+// Choose the pixel format closest to the request; 0 when the window has none.
+int ChoosePixelFormat(const PixelFormatRequest& request);
+// Check that the window carries this pixel format.
+bool SetPixelFormat(int format);
+// Read back what the chosen format actually grants.
+PixelFormatRequest GrantedPixelFormat();
+// Create the OpenGL context on the window and make it current.
+bool CreateRenderContext();
+// Make no context current and delete the context.
+void DeleteRenderContext();
+// Present the back buffer (and write a requested screenshot of it first).
+void SwapScreenBuffer();
+// Ask for vertical sync; a driver that cannot do it is left alone.
+void SetVerticalSync(bool on);
+
+// Take one message without waiting; false when the queue is empty.
+bool PeekPlatformMessage(PlatformMessage* message);
+// Sleep until a message arrives or the timeout in milliseconds passes.
+void WaitPlatformMessage(uint32_t timeoutMs);
+// Append a message to the queue (scripted input arrives this way).
+void PostPlatformMessage(const PlatformMessage& message);
+// Append the quit message with its exit code.
+void PostQuitMessage(int exitCode);
+
+// Tell whether a key is held down now (real or scripted).
+bool IsKeyDown(int key);
+// Hold or release a key as scripted input.
+void SetScriptedKey(int key, bool down);
+// Read the cursor position in window pixels.
+void GetCursorPosition(int* x, int* y);
+// Move the cursor to window pixels.
+void SetCursorPosition(int x, int y);
+// Move the cursor by a scripted amount.
+void NudgeCursor(int dx, int dy);
+// Show or hide the mouse cursor over the window.
+void ShowMouseCursor(bool show);
+
+// Read the millisecond tick counter (monotonic, wraps at 32 bits).
+uint32_t GetTickCount();
+// Replace the real clock with one that moves only by AdvanceSteppedClock.
+void UseSteppedClock(uint32_t stepMs);
+// Move the stepped clock on by one step (does nothing on the real clock).
+void AdvanceSteppedClock();
+
+// Build glyph bitmaps of characters 0..254 into display lists base..base+254.
+bool BuildBitmapFont(const char* face, int cellHeight, int weight, uint32_t listBase);
+
+// Play a .wav file asynchronously and looping; a null name stops all sound.
+bool PlaySoundLoop(const char* gamePath);
+
+// Show a message box with an OK button (standard error when scripted).
+void ShowMessageBox(const char* text, const char* title);
+
+// Open a file by the game's path; backslashes become slashes.
+FILE* OpenGameFile(const char* gamePath, const char* mode);
+// Turn the game's path into the one the file system uses.
+void ToHostPath(const char* gamePath, char* out, size_t outSize);
+
+// Write the next presented frame to a PNG file.
+void RequestScreenshot(const char* path);
+// Write RGBA pixels, top row first, to a PNG file.
+bool WritePNG(const char* path, int width, int height, const uint8_t* rgba);
+
+// Write a warning line to standard error.
+void PlatformWarning(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -1,0 +1,24 @@
+// Small helpers shared by the unit tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// A fresh empty directory for one test, removed by the next run.
+std::string MakeTempDir(const std::string& name);
+// Write bytes to a file, creating its parent directories.
+void WriteFile(const std::string& path, const std::string& bytes);
+// Read a whole file; empty when it does not exist.
+std::string ReadFile(const std::string& path);
+// Every regular file below a directory, sorted.
+std::vector<std::string> ListFiles(const std::string& dir);
+
+// Runs the test body inside a directory and returns to the old one after.
+class ScopedWorkingDir {
+  public:
+    explicit ScopedWorkingDir(const std::string& dir);
+    ~ScopedWorkingDir();
+
+  private:
+    std::string previous_;
+};
