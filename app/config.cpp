@@ -1,0 +1,57 @@
+#include "app/config.h"
+
+#include "app/game_state.h"
+#include "assets/text_scan.h"
+
+#include <vector>
+
+namespace {
+
+void ApplyDefaults() {
+    ScreenWidth = 1024;
+    ScreenHeight = 768;
+    ScreenBits = 32;
+    KeyOk = 'X';
+    KeyCancel = 'Z';
+    KeyMenu = 'C';
+    VSyncFlag = 0;
+}
+
+// The exit box hides above the screen until an exit is near.
+void HideExitBox() { DialogueSlide = -static_cast<int32_t>(ScreenHeight / 5.12); }
+
+void ScanConfig(const char* text, size_t size) {
+    TextScan scan(text, size);
+    int32_t resolution[3] = {ScreenWidth, ScreenHeight, ScreenBits};
+    scan.Scan("Resolution=%d %d %d\n", &resolution[0], &resolution[1], &resolution[2]);
+    ScreenWidth = resolution[0];
+    ScreenHeight = resolution[1];
+    ScreenBits = resolution[2];
+
+    char words[3][64] = {};
+    const int keys = scan.Scan("Controls=%63s %63s %63s", words[0], words[1], words[2]);
+    char* targets[3] = {&KeyOk, &KeyCancel, &KeyMenu};
+    for (int i = 0; i < keys && i < 3; ++i) *targets[i] = words[i][0];
+
+    // The Controls pattern stops before its line end; let the VSync line follow
+    // it on the next line, but still match nothing in a file that starts blank.
+    int32_t vsync = 0;
+    const char* pattern = scan.Remaining() == size ? "VSync=%d" : " VSync=%d";
+    if (scan.Scan(pattern, &vsync) == 1 && vsync == 1) VSyncFlag = 1;
+}
+
+} // namespace
+
+void ApplyConfigText(const char* text, size_t size) {
+    ApplyDefaults();
+    ScanConfig(text, size);
+    HideExitBox();
+}
+
+void ReadConfig() {
+    std::vector<char> bytes;
+    if (ReadGameFile("Game.cfg", bytes))
+        ApplyConfigText(bytes.data(), bytes.size());
+    else
+        ApplyConfigText("", 0);
+}

@@ -1,0 +1,81 @@
+#include "app/graphics.h"
+
+#include "app/game_state.h"
+#include "app/log.h"
+#include "platform/platform.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+uint32_t ArialFontBase = 0;
+uint32_t TimesFontBase = 0;
+float FogDensity = 1e-9f;
+TextureImage LogoTexture = {};
+
+uint32_t BuildFont(const char* face, int cellHeight) {
+    const uint32_t base = glGenLists(256);
+    if (!BuildBitmapFont(face, cellHeight, 700, base)) PlatformWarning("font \"%s\" could not be built", face);
+    return base;
+}
+
+void SetupRenderState(int width, int height) {
+    const PixelFormatRequest request = {ScreenBits, ScreenBits, true};
+    const int format = ChoosePixelFormat(request);
+    if (format == 0) {
+        ShowMessageBox("ChoosePixelFormat failed", "Error");
+        PostQuitMessage(0);
+    } else if (!SetPixelFormat(format)) {
+        ShowMessageBox("SetPixelFormat failed", "Error");
+        PostQuitMessage(0);
+    }
+    CreateRenderContext();
+
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_LIGHTING);
+    glCullFace(GL_BACK);
+    glEnable(GL_CULL_FACE);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    glEnable(GL_TEXTURE_2D);
+    glShadeModel(GL_SMOOTH);
+    glClearColor(0.5f, 0.5f, 0.5f, 1.0f);
+    glFogi(GL_FOG_MODE, GL_EXP);
+    const GLfloat fogColor[4] = {0, 0, 0, 0};
+    glFogfv(GL_FOG_COLOR, fogColor);
+    glFogf(GL_FOG_DENSITY, FogDensity);
+    glHint(GL_FOG_HINT, GL_NICEST);
+    glEnable(GL_FOG);
+    const GLfloat ambient[4] = {0.3f, 0.3f, 0.3f, 0.3f};
+    const GLfloat diffuse[4] = {0.5f, 0.5f, 0.5f, 0.5f};
+    const GLfloat position[4] = {0, 1, 0, 1};
+    glLightfv(GL_LIGHT1, GL_AMBIENT, ambient);
+    glLightfv(GL_LIGHT1, GL_DIFFUSE, diffuse);
+    glLightfv(GL_LIGHT1, GL_POSITION, position);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_COLOR_MATERIAL);
+
+    if (height == 0) height = 1;
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, static_cast<double>(width) / height, 0.5, 1000.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void InitGraphics() {
+    int width = 0, height = 0;
+    GetClientSize(&width, &height);
+    SetupRenderState(width, height);
+    AppendLog("OpenGL Initialised!");
+
+    ArialFontBase = BuildFont("Arial", 2 * (ScreenWidth / 32));
+    AppendLog("Created Arial Font");
+
+    // The log is the record of what was found, so a missing logo says so.
+    if (LoadTGATexture(LogoTexture, "Textures/Logo.tga", true))
+        AppendLog("Loaded Texture : Textures/Logo.tga");
+    else
+        AppendLog("Could not Load Texture : Textures/Logo.tga");
+}

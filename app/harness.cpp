@@ -1,0 +1,249 @@
+#include "app/harness.h"
+
+#include "app/quit.h"
+#include "app/state_snapshot.h"
+#include "platform/platform.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+HarnessOptions Harness;
+uint32_t FramesRun = 0;
+
+namespace {
+
+std::vector<ScriptEvent> Events;
+size_t NextEvent = 0;
+struct Release {
+    uint32_t frame;
+    int key;
+};
+std::vector<Release> Releases;
+
+using Clock = std::chrono::steady_clock;
+Clock::time_point FrameStart;
+std::vector<double> FrameMilliseconds;
+
+bool ParseUnsigned(const std::string& text, uint32_t* value) {
+    if (text.empty() || text.size() > 9) return false;
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    *value = static_cast<uint32_t>(std::strtoul(text.c_str(), nullptr, 10));
+    return true;
+}
+
+bool ParseSigned(const std::string& text, int* value) {
+    const bool negative = !text.empty() && text[0] == '-';
+    uint32_t magnitude = 0;
+    if (!ParseUnsigned(negative ? text.substr(1) : text, &magnitude)) return false;
+    *value = negative ? -static_cast<int>(magnitude) : static_cast<int>(magnitude);
+    return true;
+}
+
+bool ParseFrameFile(const std::string& text, FrameFile* out) {
+    const size_t colon = text.find(':');
+    if (colon == std::string::npos || colon + 1 >= text.size()) return false;
+    out->path = text.substr(colon + 1);
+    return ParseUnsigned(text.substr(0, colon), &out->frame) && out->frame > 0;
+}
+
+void Deliver(const ScriptEvent& event) {
+    switch (event.action) {
+    case ScriptAction::Press:
+        PostPlatformMessage({MessageType::KeyDown, event.key, 0});
+        break;
+    case ScriptAction::Hold:
+        PostPlatformMessage({MessageType::KeyDown, event.key, 0});
+        SetScriptedKey(event.key, true);
+        Releases.push_back({event.frame + static_cast<uint32_t>(event.count), event.key});
+        break;
+    case ScriptAction::Click: {
+        static const MessageType buttons[3] = {MessageType::LeftButtonDown, MessageType::RightButtonDown,
+                                               MessageType::MiddleButtonDown};
+        PostPlatformMessage({buttons[event.key], 0, 0});
+        break;
+    }
+    case ScriptAction::Move:
+        NudgeCursor(event.dx, event.dy);
+        break;
+    }
+}
+
+void WriteSnapshots() {
+    for (const FrameFile& state : Harness.states) {
+        if (state.frame != FramesRun) continue;
+        FILE* file = std::fopen(state.path.c_str(), "w");
+        if (!file) {
+            PlatformWarning("cannot write state snapshot %s", state.path.c_str());
+            continue;
+        }
+        WriteStateSnapshot(file);
+        std::fclose(file);
+    }
+}
+
+} // namespace
+
+int ScriptKeyCode(const std::string& name) {
+    if (name.size() == 1) {
+        const char c = name[0];
+        if (c >= 'A' && c <= 'Z') return c;
+        if (c >= 'a' && c <= 'z') return c - 'a' + 'A';
+        if (c >= '0' && c <= '9') return c;
+        return 0;
+    }
+    static const struct {
+        const char* name;
+        int key;
+    } named[] = {{"Up", KeyUp},         {"Down", KeyDown},   {"Left", KeyLeft},  {"Right", KeyRight},
+                 {"Escape", KeyEscape}, {"Enter", KeyEnter}, {"Space", KeySpace}};
+    for (const auto& entry : named)
+        if (name == entry.name) return entry.key;
+    return 0;
+}
+
+bool ParseInputScript(const std::string& text, std::vector<ScriptEvent>& events, std::string* error) {
+    std::istringstream lines(text);
+    std::string line;
+    int number = 0;
+    while (std::getline(lines, line)) {
+        ++number;
+        const size_t hash = line.find('#');
+        if (hash != std::string::npos) line.erase(hash);
+        std::istringstream words(line);
+        std::vector<std::string> w;
+        for (std::string word; words >> word;) w.push_back(word);
+        if (w.empty()) continue;
+
+        ScriptEvent event = {0, ScriptAction::Press, 0, 0, 0, 0};
+        bool ok = w.size() >= 2 && ParseUnsigned(w[0], &event.frame) && event.frame > 0;
+        if (ok && w[1] == "press" && w.size() == 3) {
+            event.key = ScriptKeyCode(w[2]);
+            ok = event.key != 0;
+        } else if (ok && w[1] == "hold" && w.size() == 4) {
+            event.action = ScriptAction::Hold;
+            event.key = ScriptKeyCode(w[2]);
+            uint32_t count = 0;
+            ok = event.key != 0 && ParseUnsigned(w[3], &count) && count > 0;
+            event.count = static_cast<int>(count);
+        } else if (ok && w[1] == "click" && w.size() == 3) {
+            event.action = ScriptAction::Click;
+            event.key = w[2] == "left" ? 0 : w[2] == "right" ? 1 : w[2] == "middle" ? 2 : -1;
+            ok = event.key >= 0;
+        } else if (ok && w[1] == "move" && w.size() == 4) {
+            event.action = ScriptAction::Move;
+            ok = ParseSigned(w[2], &event.dx) && ParseSigned(w[3], &event.dy);
+        } else {
+            ok = false;
+        }
+        if (!ok) {
+            if (error) *error = "input script line " + std::to_string(number) + ": cannot read \"" + line + "\"";
+            return false;
+        }
+        events.push_back(event);
+    }
+    std::stable_sort(events.begin(), events.end(),
+                     [](const ScriptEvent& a, const ScriptEvent& b) { return a.frame < b.frame; });
+    return true;
+}
+
+bool ParseHarnessArgs(int argc, char** argv, std::string* error) {
+    Harness = HarnessOptions();
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--windowed") {
+            Harness.windowed = true;
+        } else if (arg == "--fixed-step") {
+            Harness.fixedStep = true;
+        } else if (arg == "--timedemo") {
+            Harness.timedemo = true;
+            Harness.fixedStep = true;
+        } else if (arg == "--input" && hasValue) {
+            Harness.inputFile = argv[++i];
+        } else if ((arg == "--shot" || arg == "--state") && hasValue) {
+            FrameFile file;
+            if (!ParseFrameFile(argv[++i], &file)) {
+                *error = arg + " wants FRAME:PATH, not \"" + argv[i] + "\"";
+                return false;
+            }
+            (arg == "--shot" ? Harness.shots : Harness.states).push_back(file);
+        } else if (arg == "--quit-after" && hasValue) {
+            if (!ParseUnsigned(argv[++i], &Harness.quitAfter) || Harness.quitAfter == 0) {
+                *error = std::string("--quit-after wants a frame count, not \"") + argv[i] + "\"";
+                return false;
+            }
+        } else {
+            *error = "unknown or incomplete argument \"" + arg + "\"";
+            return false;
+        }
+    }
+    // A timedemo always ends, even without a script that quits.
+    if (Harness.timedemo && Harness.quitAfter == 0) Harness.quitAfter = 900;
+    return true;
+}
+
+bool LoadHarnessScript(std::string* error) {
+    Events.clear();
+    NextEvent = 0;
+    if (Harness.inputFile.empty()) return true;
+    std::ifstream in(Harness.inputFile, std::ios::binary);
+    if (!in) {
+        *error = "cannot open input script " + Harness.inputFile;
+        return false;
+    }
+    std::stringstream text;
+    text << in.rdbuf();
+    return ParseInputScript(text.str(), Events, error);
+}
+
+bool HarnessScripted() {
+    return Harness.fixedStep || Harness.timedemo || !Harness.inputFile.empty() || !Harness.shots.empty() ||
+           !Harness.states.empty() || Harness.quitAfter != 0;
+}
+
+bool HarnessSteppedClock() { return Harness.fixedStep; }
+
+void HarnessBeforeFrame() {
+    ++FramesRun;
+    for (const FrameFile& shot : Harness.shots)
+        if (shot.frame == FramesRun) RequestScreenshot(shot.path.c_str());
+    FrameStart = Clock::now();
+}
+
+void HarnessAfterFrame() {
+    if (Harness.timedemo && FramesRun > 1)
+        FrameMilliseconds.push_back(std::chrono::duration<double, std::milli>(Clock::now() - FrameStart).count());
+    WriteSnapshots();
+
+    for (auto it = Releases.begin(); it != Releases.end();) {
+        if (it->frame <= FramesRun) {
+            SetScriptedKey(it->key, false);
+            it = Releases.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    while (NextEvent < Events.size() && Events[NextEvent].frame <= FramesRun) Deliver(Events[NextEvent++]);
+
+    if (Harness.quitAfter != 0 && FramesRun == Harness.quitAfter) QuitSequence();
+}
+
+void HarnessAtExit() {
+    if (!Harness.timedemo) return;
+    std::vector<double> times = FrameMilliseconds;
+    double total = 0;
+    for (double t : times) total += t;
+    std::sort(times.begin(), times.end());
+    const size_t n = times.size();
+    const double mean = n ? total / n : 0;
+    const double p95 = n ? times[std::min(n - 1, (n * 95 + 99) / 100 - 1)] : 0;
+    const double worst = n ? times.back() : 0;
+    std::printf("timedemo: %zu frames in %.3f s, mean %.3f ms, p95 %.3f ms, worst %.3f ms\n", n, total / 1000.0,
+                mean, p95, worst);
+    std::fflush(stdout);
+}

@@ -1,0 +1,61 @@
+// The test and replay harness, built into the game: scripted input that goes
+// through the same window procedure as real input, a stepped clock, PNG shots
+// and plain-text state snapshots of given frames, and the timedemo.
+//
+// Frames are counted from 1, the boot frame. An event of frame N is delivered
+// after frame N has been drawn (and after its shot and snapshot), so frame
+// N + 1 is the first to show what it did.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+enum class ScriptAction { Press, Hold, Click, Move };
+
+struct ScriptEvent {
+    uint32_t frame;
+    ScriptAction action;
+    int key;    // Press, Hold: virtual key; Click: 0 left, 1 right, 2 middle
+    int count;  // Hold: frames held
+    int dx, dy; // Move
+};
+
+struct FrameFile {
+    uint32_t frame;
+    std::string path;
+};
+
+struct HarnessOptions {
+    bool windowed = false;
+    bool fixedStep = false;
+    bool timedemo = false;
+    uint32_t quitAfter = 0;
+    std::string inputFile;
+    std::vector<FrameFile> shots;
+    std::vector<FrameFile> states;
+};
+
+extern HarnessOptions Harness;
+extern uint32_t FramesRun;
+
+// Read the command line into Harness; false (with the reason) for a bad one.
+bool ParseHarnessArgs(int argc, char** argv, std::string* error);
+// Read an input script; false with the failing line number in the reason.
+bool ParseInputScript(const std::string& text, std::vector<ScriptEvent>& events, std::string* error);
+// Turn a key name of the script into a virtual key; 0 when unknown.
+int ScriptKeyCode(const std::string& name);
+// Load the input script named on the command line; false (with the reason) when it is bad.
+bool LoadHarnessScript(std::string* error);
+
+// Tell whether any harness flag asks for an unattended run.
+bool HarnessScripted();
+// Tell whether the clock moves by fixed steps.
+bool HarnessSteppedClock();
+
+// Prepare the frame about to run (shots, timing).
+void HarnessBeforeFrame();
+// Finish the frame just run (snapshots, scripted input, quitting).
+void HarnessAfterFrame();
+// Print what the harness owes at exit (the timedemo line).
+void HarnessAtExit();

@@ -1,0 +1,76 @@
+#include "app/main_loop.h"
+
+#include "app/boot.h"
+#include "app/game_state.h"
+#include "app/harness.h"
+#include "app/mode_frames.h"
+#include "app/window_proc.h"
+#include "platform/platform.h"
+
+#include <cmath>
+
+bool FrameDue(float now, float last) {
+    const float elapsed = now - last;
+    return elapsed > kFrameInterval; // false for NaN as well
+}
+
+uint32_t MillisecondsUntilFrame(float now, float last) {
+    const float remaining = last + kFrameInterval - now;
+    if (!(remaining > 0.0f)) return 1;
+    const float ms = std::ceil(remaining * 1000.0f);
+    return ms < 1.0f ? 1u : ms > 1000.0f ? 1000u : static_cast<uint32_t>(ms);
+}
+
+void AdvancePlayClock(uint32_t tickMs) {
+    if (PlayClockStarted == 0) {
+        PlayClockStarted = 1;
+        PlayClockMark = static_cast<float>(tickMs);
+    }
+    if (static_cast<float>(tickMs) - PlayClockMark >= 1000.0f) {
+        PlaySeconds += 1;
+        PlayClockMark = static_cast<float>(tickMs);
+    }
+    if (PlaySeconds > 59) {
+        PlaySeconds = 0;
+        PlayMinutes += 1;
+    }
+    if (PlayMinutes > 59) {
+        PlayMinutes = 0;
+        PlayHours += 1;
+    }
+}
+
+void RunFrameWork() {
+    switch (GameMode) {
+    case ModeBoot:
+        DrawLogoFrame();
+        LoadEverything();
+        break;
+    default:
+        RunModeFrame(GameMode);
+        break;
+    }
+}
+
+int RunMainLoop() {
+    for (;;) {
+        AdvanceSteppedClock();
+        PlatformMessage message;
+        if (PeekPlatformMessage(&message)) {
+            if (message.type == MessageType::Quit) return message.exitCode;
+            WindowProcedure(message);
+            continue;
+        }
+        const float now = static_cast<float>(GetTickCount()) * 0.001f;
+        if (!FrameDue(now, LastFrameTime)) {
+            // Sleep instead of spinning; a message wakes the loop at once.
+            if (!HarnessSteppedClock()) WaitPlatformMessage(MillisecondsUntilFrame(now, LastFrameTime));
+            continue;
+        }
+        LastFrameTime = now;
+        HarnessBeforeFrame();
+        RunFrameWork();
+        if (GameMode > ModeTitle) AdvancePlayClock(GetTickCount());
+        HarnessAfterFrame();
+    }
+}

@@ -1,0 +1,60 @@
+#include "app/screen_actions.h"
+
+#include "app/game_state.h"
+#include "app/quit.h"
+#include "app/window_proc.h"
+#include "menus/title.h"
+#include "platform/platform.h"
+
+int ClampedStep(int cursor, int delta, int lo, int hi) {
+    const int next = cursor + delta;
+    return (next < lo || next > hi) ? cursor : next;
+}
+
+void OkAction() {
+    switch (GameMode) {
+    case ModeTitle:
+        switch (TitleCursor) {
+        case 0:
+            NewGame();
+            break;
+        case 1:
+            TitlePage = 1;
+            break;
+        case 2:
+            TitlePage = 2;
+            break;
+        case 3:
+            QuitSequence();
+            break;
+        }
+        break;
+    case ModeField:
+        if (DialogueOpen) DialogueOpen = 0;
+        break;
+    default:
+        break;
+    }
+}
+
+void CancelAction() {
+    switch (GameMode) {
+    case ModeTitle:
+        TitlePage = 0;
+        break;
+    default:
+        break;
+    }
+}
+
+void ArrowAction(int key) {
+    const int vertical = key == KeyUp ? -1 : key == KeyDown ? 1 : 0;
+    switch (GameMode) {
+    case ModeTitle:
+        if (TitlePage == 0) TitleCursor = ClampedStep(TitleCursor, vertical, 0, 3);
+        if (TitlePage == 1) SaveSlotCursor = ClampedStep(SaveSlotCursor, vertical, 0, 4);
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,55 @@
+#include "app/window_proc.h"
+
+#include "app/game_state.h"
+#include "app/log.h"
+#include "app/quit.h"
+
+void MenuAction() {
+    if (GameMode == ModeField && PlayerHasControl == 1) {
+        GameMode = ModeMenu;
+        MenuClosing = 0;
+    }
+}
+
+void KeyDownAction(int key) {
+    const char code = static_cast<char>(key & 0xFF);
+    if (code == KeyOk) {
+        OkAction();
+        AppendLog("Action : OK Button");
+    } else if (code == KeyCancel) {
+        CancelAction();
+        AppendLog("Action : Cancel Button");
+    } else if (code == KeyMenu) {
+        MenuAction();
+        AppendLog("Action : Menu Button");
+    } else if (key == KeyEscape) {
+        QuitSequence();
+    } else if (key >= KeyLeft && key <= KeyDown) {
+        ArrowAction(key);
+    }
+}
+
+void WindowProcedure(const PlatformMessage& message) {
+    switch (message.type) {
+    case MessageType::Paint:
+    case MessageType::SystemCommand:
+        break;
+    case MessageType::Close:
+        PostQuitMessage(0);
+        break;
+    case MessageType::KeyDown:
+        KeyDownAction(message.key);
+        break;
+    case MessageType::LeftButtonDown:
+        OkAction();
+        break;
+    case MessageType::RightButtonDown:
+        CancelAction();
+        break;
+    case MessageType::MiddleButtonDown:
+        MenuAction();
+        break;
+    case MessageType::Quit:
+        break;
+    }
+}

@@ -1,0 +1,114 @@
+#include "menus/title.h"
+
+#include "app/game_state.h"
+#include "app/graphics.h"
+#include "app/loaded_assets.h"
+#include "assets/text2d.h"
+#include "menus/slot_list.h"
+#include "platform/platform.h"
+// LEVELTABLE
+
+#include <GL/gl.h>
+
+float TitlePulse = 1.0f;
+unsigned char TitlePulseFalling = 1;
+
+namespace {
+
+const char* const CreditLines[4] = {
+    "Programming: the Aurelant engine team",
+    "3D Art: built by the Aurelant content toolkit",
+    "Music: synthesised by the Aurelant sound toolkit",
+    "Contact: see the README of the Aurelant project",
+};
+
+void UnitQuad(float x1, float y1, float x2, float y2) {
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 0);
+    glVertex2f(x1, y1);
+    glTexCoord2f(1, 0);
+    glVertex2f(x2, y1);
+    glTexCoord2f(1, 1);
+    glVertex2f(x2, y2);
+    glTexCoord2f(0, 1);
+    glVertex2f(x1, y2);
+    glEnd();
+}
+
+void DrawButtons() {
+    static const float bottoms[4] = {0.4f, 0.3f, 0.2f, 0.1f};
+    glEnable(GL_BLEND);
+    for (int i = 0; i < 4; ++i) {
+        if (i == TitleCursor) glColor3f(TitlePulse, TitlePulse, TitlePulse);
+        glBindTexture(GL_TEXTURE_2D, TitleButtonTextures[i].texName);
+        UnitQuad(0.4f, bottoms[i], 0.6f, bottoms[i] + 0.1f);
+        glColor3f(1, 1, 1);
+    }
+    glDisable(GL_BLEND);
+}
+
+void DrawLoadPage() {
+    DrawSlotList();
+    glColor3f(0, 0, 1);
+    glEnable(GL_COLOR_MATERIAL);
+    glDisable(GL_TEXTURE_2D);
+    PrintText(TimesFontBase, static_cast<int>(ScreenWidth / 1.24), static_cast<int>(ScreenHeight / 25.6), "Load");
+    PrintText(TimesFontBase, static_cast<int>(ScreenWidth / 20.48), static_cast<int>(ScreenHeight / 38.4),
+              "Choose the Slot you wish to Load from");
+}
+
+void DrawCredits() {
+    static const double divisors[4] = {2.02, 1.87, 1.74, 1.63};
+    glEnable(GL_COLOR_MATERIAL);
+    glDisable(GL_TEXTURE_2D);
+    for (int i = 0; i < 4; ++i)
+        PrintText(TimesFontBase, ScreenWidth / 4, static_cast<int>(ScreenHeight / divisors[i]), "%s", CreditLines[i]);
+}
+
+} // namespace
+
+void AdvanceTitlePulse() {
+    if (TitlePulseFalling) {
+        TitlePulse -= 0.03f;
+        if (TitlePulse <= 0.3) TitlePulseFalling = 0;
+    } else {
+        TitlePulse += 0.03f;
+    }
+    if (!TitlePulseFalling && TitlePulse >= 0.7) TitlePulseFalling = 1;
+}
+
+void TitleFrame(int page) {
+    glClearColor(0.2f, 0.5f, 1.0f, 0.5f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_COLOR_MATERIAL);
+    glLoadIdentity();
+    glPushMatrix();
+    glTranslatef(-0.68f, -0.5f, -1.2f);
+    glScalef(1.36f, 1.0f, 1.0f);
+
+    AdvanceTitlePulse();
+    glBindTexture(GL_TEXTURE_2D, LogoTexture.texName);
+    UnitQuad(0, 0, 1, 1);
+
+    if (page == 0) DrawButtons();
+    if (page == 1) DrawLoadPage();
+    if (page == 2) DrawCredits();
+    if (page == 1 || page == 2) {
+        glColor3f(1, 1, 1);
+        glDisable(GL_COLOR_MATERIAL);
+        glEnable(GL_TEXTURE_2D);
+    }
+    glPopMatrix();
+    glEnable(GL_DEPTH_TEST);
+    SwapScreenBuffer();
+}
+
+void NewGame() {
+    GameMode = ModeField;
+    CurrentLevel = 1;
+    // MUSIC
+    PlayHours = 0;
+    PlayMinutes = 0;
+    PlaySeconds = 0;
+}

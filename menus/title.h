@@ -1,0 +1,13 @@
+// The title screen: the logo with four pulsing picture buttons, the load page
+// with the slot list, and the credits.
+#pragma once
+
+extern float TitlePulse;
+extern unsigned char TitlePulseFalling;
+
+// Draw one frame of the title page (0 main, 1 load list, 2 credits) and present it.
+void TitleFrame(int page);
+// Advance the selected button's pulse by one frame.
+void AdvanceTitlePulse();
+// Start a new game in the first dungeon.
+void NewGame();

@@ -1,0 +1,27 @@
+# Shared by ./play and ./run-tests: install what is missing, then build.
+# Sourced, not run; expects $ROOT to be the checkout.
+
+PACKAGES=(build-essential cmake ninja-build pkg-config
+  libsdl2-dev libsdl2-mixer-dev libfreetype-dev libfontconfig-dev fonts-liberation
+  libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libpng-dev
+  libgtest-dev libbenchmark-dev xvfb xauth clang libclang-rt-14-dev)
+
+ensure_packages() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# build_tree DIR [cmake options...]: configure with these options, then build everything.
+build_tree() {
+  local dir="$1"; shift
+  cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$dir" -j"$(nproc)"
+}

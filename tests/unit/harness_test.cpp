@@ -1,0 +1,106 @@
+#include "app/harness.h"
+#include "platform/platform.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<ScriptEvent> Parse(const std::string& text, std::string* error = nullptr) {
+    std::vector<ScriptEvent> events;
+    std::string ignored;
+    EXPECT_TRUE(ParseInputScript(text, events, error ? error : &ignored)) << (error ? *error : ignored);
+    return events;
+}
+
+TEST(InputScript, ReadsEveryKindOfLineInFrameOrder) {
+    const auto events = Parse("# a walk\n"
+                              "40 hold Up 90   # then\n"
+                              "\n"
+                              "12 press x\n"
+                              "12 press Enter\n"
+                              "13 click middle\n"
+                              "14 move -100 5\n");
+    ASSERT_EQ(events.size(), 5u);
+    EXPECT_EQ(events[0].frame, 12u);
+    EXPECT_EQ(events[0].key, 'X');
+    EXPECT_EQ(events[1].key, KeyEnter); // same frame keeps file order
+    EXPECT_EQ(events[2].action, ScriptAction::Click);
+    EXPECT_EQ(events[2].key, 2);
+    EXPECT_EQ(events[3].action, ScriptAction::Move);
+    EXPECT_EQ(events[3].dx, -100);
+    EXPECT_EQ(events[3].dy, 5);
+    EXPECT_EQ(events[4].action, ScriptAction::Hold);
+    EXPECT_EQ(events[4].key, KeyUp);
+    EXPECT_EQ(events[4].count, 90);
+}
+
+TEST(InputScript, RefusesMalformedLinesWithTheirNumber) {
+    const char* bad[] = {"5 press",      "5 press F1",    "0 press X",     "x press X",   "5 hold Up",
+                         "5 hold Up 0",  "5 click top",   "5 move 1",      "5 move a b",  "5 jump",
+                         "5 press X Y",  "-3 press X",    "99999999999 press X"};
+    for (const char* line : bad) {
+        std::vector<ScriptEvent> events;
+        std::string error;
+        EXPECT_FALSE(ParseInputScript(std::string("# ok\n1 press X\n") + line + "\n", events, &error)) << line;
+        EXPECT_NE(error.find("line 3"), std::string::npos) << error;
+    }
+}
+
+TEST(InputScript, KeyNames) {
+    EXPECT_EQ(ScriptKeyCode("Up"), KeyUp);
+    EXPECT_EQ(ScriptKeyCode("Down"), KeyDown);
+    EXPECT_EQ(ScriptKeyCode("Left"), KeyLeft);
+    EXPECT_EQ(ScriptKeyCode("Right"), KeyRight);
+    EXPECT_EQ(ScriptKeyCode("Escape"), KeyEscape);
+    EXPECT_EQ(ScriptKeyCode("Space"), KeySpace);
+    EXPECT_EQ(ScriptKeyCode("7"), '7');
+    EXPECT_EQ(ScriptKeyCode("y"), 'Y');
+    EXPECT_EQ(ScriptKeyCode("up"), 0);
+    EXPECT_EQ(ScriptKeyCode("?"), 0);
+}
+
+TEST(HarnessArgs, ReadsFlagsAndFrameFiles) {
+    const char* argv[] = {"aurelant", "--windowed", "--shot", "1:/tmp/a b.png", "--state", "30:s.txt",
+                          "--shot",   "2:c.png",    "--quit-after", "40"};
+    std::string error;
+    ASSERT_TRUE(ParseHarnessArgs(10, const_cast<char**>(argv), &error)) << error;
+    EXPECT_TRUE(Harness.windowed);
+    EXPECT_FALSE(Harness.fixedStep);
+    ASSERT_EQ(Harness.shots.size(), 2u);
+    EXPECT_EQ(Harness.shots[0].frame, 1u);
+    EXPECT_EQ(Harness.shots[0].path, "/tmp/a b.png");
+    EXPECT_EQ(Harness.states[0].frame, 30u);
+    EXPECT_EQ(Harness.quitAfter, 40u);
+    EXPECT_TRUE(HarnessScripted());
+}
+
+TEST(HarnessArgs, TimedemoStepsTheClockAndAlwaysEnds) {
+    const char* argv[] = {"aurelant", "--timedemo"};
+    std::string error;
+    ASSERT_TRUE(ParseHarnessArgs(2, const_cast<char**>(argv), &error));
+    EXPECT_TRUE(Harness.fixedStep);
+    EXPECT_GT(Harness.quitAfter, 0u);
+}
+
+TEST(HarnessArgs, PlainRunIsNotScripted) {
+    const char* argv[] = {"aurelant"};
+    std::string error;
+    ASSERT_TRUE(ParseHarnessArgs(1, const_cast<char**>(argv), &error));
+    EXPECT_FALSE(HarnessScripted());
+}
+
+TEST(HarnessArgs, RefusesBadArguments) {
+    const std::vector<std::vector<const char*>> bad = {
+        {"aurelant", "--shot", "nocolon.png"}, {"aurelant", "--shot", "0:a.png"}, {"aurelant", "--shot"},
+        {"aurelant", "--quit-after", "ten"},   {"aurelant", "--fly"},            {"aurelant", "--state", "5:"}};
+    for (const auto& args : bad) {
+        std::string error;
+        EXPECT_FALSE(ParseHarnessArgs(static_cast<int>(args.size()), const_cast<char**>(args.data()), &error))
+            << args.back();
+        EXPECT_FALSE(error.empty());
+    }
+}
+
+} // namespace
