@@ -3,6 +3,7 @@
 #include "app/game_state.h"
 #include "app/graphics.h"
 #include "app/harness.h"
+#include "menus/title.h"
 #include "world/camera.h"
 
 namespace {
@@ -29,6 +30,7 @@ void WriteStateSnapshot(FILE* file) {
     std::fprintf(file, "MusicRequested %s\n", MusicRequested);
     std::fprintf(file, "TitlePage %d\n", TitlePage);
     std::fprintf(file, "TitleCursor %d\n", TitleCursor);
+    std::fprintf(file, "TitlePulse %.2f\n", TitlePulse);
     std::fprintf(file, "SaveSlotCursor %d\n", SaveSlotCursor);
     std::fprintf(file, "MenuState %d\n", MenuState);
     std::fprintf(file, "MenuCursor %d\n", MenuCursor);

@@ -6,7 +6,7 @@
 #include "assets/text2d.h"
 #include "menus/slot_list.h"
 #include "platform/platform.h"
-// LEVELTABLE
+#include "world/level_table.h"
 
 #include <GL/gl.h>
 
@@ -107,7 +107,7 @@ void TitleFrame(int page) {
 void NewGame() {
     GameMode = ModeField;
     CurrentLevel = 1;
-    // MUSIC
+    PlayMusic(LevelTable[1].Music);
     PlayHours = 0;
     PlayMinutes = 0;
     PlaySeconds = 0;

@@ -1,0 +1,72 @@
+#include "tests/screen/screen_support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Title, LoadGamePulsesFirstAndTheCursorStaysInBounds) {
+    const std::string dir = PrepareGameDir("title_cursor", false);
+    const GameRun run = RunGameIn(dir,
+                                  {"--fixed-step", "--state", "2:first.txt", "--state", "25:low.txt", "--state",
+                                   "31:down.txt", "--state", "36:up.txt", "--quit-after", "37"},
+                                  "28 press Down\n29 press Down\n30 press Down\n"
+                                  "32 press Up\n33 press Up\n34 press Up\n35 press Up\n");
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    auto first = ReadState(dir + "/first.txt");
+    EXPECT_EQ(first["GameMode"], "1");
+    EXPECT_EQ(first["TitlePage"], "0");
+    EXPECT_EQ(first["TitleCursor"], "1");
+    EXPECT_EQ(first["TitlePulse"], "0.97"); // the first title frame dims it once
+    // Frame 25 is the 24th title frame: the pulse has fallen to 0.28 and turns.
+    EXPECT_EQ(ReadState(dir + "/low.txt")["TitlePulse"], "0.28");
+    EXPECT_EQ(ReadState(dir + "/down.txt")["TitleCursor"], "3");
+    EXPECT_EQ(ReadState(dir + "/up.txt")["TitleCursor"], "0");
+}
+
+TEST(Title, CreditsAndCancel) {
+    const std::string dir = PrepareGameDir("title_credits", GameDataBuilt());
+    const GameRun run = RunGameIn(
+        dir, {"--fixed-step", "--shot", "5:credits.png", "--state", "5:credits.txt", "--state", "7:back.txt",
+              "--quit-after", "8"},
+        "2 press Down\n3 press X\n6 press Z\n");
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    EXPECT_EQ(ReadState(dir + "/credits.txt")["TitlePage"], "2");
+    EXPECT_EQ(ReadState(dir + "/back.txt")["TitlePage"], "0");
+    if (!GameDataBuilt()) return; // white text needs the logo behind it to be seen
+    const Image shot = ReadPNG(dir + "/credits.png");
+    // Four white lines at x = 256 with their tops at H / 2.02, 1.87, 1.74, 1.63.
+    for (int top : {380, 410, 441, 471}) {
+        const Box line = FindPixels(shot, 250, top, 1024, top + 30,
+                                    [](int r, int g, int b) { return r > 240 && g > 240 && b > 240; });
+        EXPECT_GT(line.count, 100) << "line at " << top;
+        EXPECT_GE(line.left, 255) << "line at " << top;
+        EXPECT_LE(line.left, 262) << "line at " << top;
+    }
+}
+
+TEST(Title, NewGameEntersTheDungeonWithItsMusic) {
+    const std::string dir = PrepareGameDir("title_newgame", false);
+    const GameRun run = RunGameIn(dir, {"--fixed-step", "--state", "100:play.txt", "--quit-after", "101"},
+                                  "2 press Up\n3 press X\n");
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    auto state = ReadState(dir + "/play.txt");
+    EXPECT_EQ(state["GameMode"], "2");
+    EXPECT_EQ(state["CurrentLevel"], "1");
+    EXPECT_EQ(state["MusicRequested"], "Music\\Fuzzy.wav");
+    EXPECT_EQ(state["PlayHours"], "0");
+    EXPECT_EQ(state["PlayMinutes"], "0");
+    // 97 field frames of 23 ms each: two seconds of play.
+    EXPECT_EQ(state["PlaySeconds"], "2");
+}
+
+TEST(Title, QuitEndsTheProgram) {
+    const std::string dir = PrepareGameDir("title_quit", false);
+    const GameRun run = RunGameIn(dir, {"--fixed-step", "--quit-after", "500"}, "2 press Down\n3 press Down\n4 press X\n");
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    const auto log = LogLines(dir);
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log[log.size() - 2], "Quiting...");
+    EXPECT_EQ(log.back(), "Action : OK Button");
+}
+
+} // namespace
