@@ -1,0 +1,368 @@
+// Level-ups, Warp growth, the spell lists and the Swarp bonus.
+#include "battle/records.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+
+namespace {
+
+class Growth : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        InitStoneTables();
+        ResetHero(Hero);
+        SwarpBonus = SwarpRecord{};
+    }
+};
+
+void SetWarp(int holder, int slot, int32_t templateIndex) {
+    Hero.WarpHolders[holder][slot] = WarpTemplate(templateIndex);
+}
+
+// The victory screen's loop.
+void PayExperience(int32_t exp) {
+    Hero.Exp += exp;
+    while (Hero.NextLevelExp < Hero.Exp) LevelUp();
+}
+
+} // namespace
+
+TEST_F(Growth, SixtyExperienceFromANewGameGivesLevelTwo) {
+    PayExperience(60);
+    EXPECT_EQ(Hero.Level, 2);
+    EXPECT_EQ(Hero.Exp, 10);
+    EXPECT_EQ(Hero.NextLevelExp, 100);
+    EXPECT_EQ(Hero.MaxHP, 523);
+    EXPECT_EQ(Hero.MaxMP, 51);
+    EXPECT_EQ(Hero.Attack, 10);
+    EXPECT_EQ(Hero.Defense, 12);
+    EXPECT_EQ(Hero.Dexterity, 8);
+    EXPECT_EQ(Hero.MagicDefense, 6);
+    EXPECT_EQ(Hero.Luck, 21);
+    EXPECT_EQ(Hero.HP, 500); // a level-up does not heal
+    EXPECT_EQ(Hero.MP, 50);
+}
+
+TEST_F(Growth, LevelUpNeedsTheThresholdAndVictoryNeedsMore) {
+    Hero.Exp = 49;
+    LevelUp();
+    EXPECT_EQ(Hero.Level, 1);
+    Hero.Exp = 50;
+    LevelUp(); // reached: one step when asked directly
+    EXPECT_EQ(Hero.Level, 2);
+    EXPECT_EQ(Hero.Exp, 0);
+
+    ResetHero(Hero);
+    PayExperience(50); // the victory loop wants strictly more
+    EXPECT_EQ(Hero.Level, 1);
+}
+
+TEST_F(Growth, LargeRewardsLevelSeveralTimesDoublingTheThreshold) {
+    PayExperience(50 + 100 + 200 + 1);
+    EXPECT_EQ(Hero.Level, 4);
+    EXPECT_EQ(Hero.Exp, 1);
+    EXPECT_EQ(Hero.NextLevelExp, 400);
+}
+
+TEST_F(Growth, MaxHpStopsAt9999ButStatsStillGrow) {
+    Hero.MaxHP = 9999;
+    Hero.MaxMP = 390;
+    Hero.Exp = Hero.NextLevelExp;
+    LevelUp();
+    EXPECT_EQ(Hero.MaxHP, 9999);
+    EXPECT_EQ(Hero.MaxMP, 390); // HP is past 999
+    EXPECT_EQ(Hero.Attack, 8 + 9999 / 200);
+    EXPECT_EQ(Hero.Defense, 10 + 9999 / 200);
+    EXPECT_EQ(Hero.MagicDefense, 5 + 9999 / 400);
+
+    Hero.MaxHP = 9998; // still grows, past 9999
+    Hero.Exp = Hero.NextLevelExp;
+    LevelUp();
+    EXPECT_EQ(Hero.MaxHP, 9998 + 465);
+}
+
+TEST_F(Growth, MpGrowthStopsWhenHpReaches999WhateverMpIs) {
+    Hero.MaxHP = 977; // grows to 1022
+    Hero.MaxMP = 10;
+    Hero.Exp = Hero.NextLevelExp;
+    LevelUp();
+    EXPECT_EQ(Hero.MaxHP, 1022);
+    EXPECT_EQ(Hero.MaxMP, 10);
+
+    Hero.MaxHP = 900; // grows to 941, still below 999
+    Hero.MaxMP = 390;
+    Hero.Exp = Hero.NextLevelExp;
+    LevelUp();
+    EXPECT_EQ(Hero.MaxHP, 941);
+    EXPECT_EQ(Hero.MaxMP, 400);
+}
+
+TEST_F(Growth, LuckStopsAtOneHundred) {
+    Hero.Luck = 99;
+    Hero.Exp = Hero.NextLevelExp;
+    LevelUp();
+    EXPECT_EQ(Hero.Luck, 100);
+    Hero.Exp = Hero.NextLevelExp;
+    LevelUp();
+    EXPECT_EQ(Hero.Luck, 100);
+}
+
+TEST_F(Growth, DamagedThresholdsCannotLevelForever) {
+    Hero.NextLevelExp = 0;
+    Hero.Exp = 10;
+    int steps = 0;
+    while (Hero.NextLevelExp < Hero.Exp && steps < 100) {
+        LevelUp();
+        ++steps;
+    }
+    EXPECT_LT(steps, 100);
+
+    Hero.NextLevelExp = INT_MAX / 2 + 1;
+    Hero.Exp = INT_MAX;
+    LevelUp();
+    EXPECT_EQ(Hero.NextLevelExp, INT_MAX); // saturates instead of wrapping negative
+    Hero.MaxHP = INT_MAX - 5;
+    Hero.Exp = INT_MAX;
+    LevelUp();
+    EXPECT_GT(Hero.MaxHP, 0);
+}
+
+TEST_F(Growth, WarpsGrowOneLevelPerBattleUpToTheirMaximum) {
+    SetWarp(0, 0, WarpIce);
+    SetWarp(1, 7, WarpFire);
+    GrowWarps(1001);
+    for (const WarpRecord* warp : {&Hero.WarpHolders[0][0], &Hero.WarpHolders[1][7]}) {
+        EXPECT_EQ(warp->WarpLevel, 2);
+        EXPECT_EQ(warp->WarpExp, 1001); // kept, not spent
+        EXPECT_EQ(warp->NextWarpExp, 4000);
+    }
+    GrowWarps(100000); // far past two thresholds, still one level
+    EXPECT_EQ(Hero.WarpHolders[0][0].WarpLevel, 3);
+    EXPECT_EQ(Hero.WarpHolders[0][0].NextWarpExp, 16000);
+    GrowWarps(100000); // at the maximum: exp and threshold go on, the level does not
+    EXPECT_EQ(Hero.WarpHolders[0][0].WarpLevel, 3);
+    EXPECT_EQ(Hero.WarpHolders[0][0].WarpExp, 201001);
+    EXPECT_EQ(Hero.WarpHolders[0][0].NextWarpExp, 64000);
+}
+
+TEST_F(Growth, OnlySetWarpsInUsableSlotsGrow) {
+    SetWarp(0, 1, WarpIce);
+    Hero.WarpHolders[0][1].Present = 0; // stone in a slot not forged
+    Hero.WarpHolders[0][0].WarpExp = 5; // usable but empty
+    GrowWarps(2000);
+    EXPECT_EQ(Hero.WarpHolders[0][1].WarpExp, 0);
+    EXPECT_EQ(Hero.WarpHolders[0][0].WarpExp, 5);
+    EXPECT_EQ(Hero.WarpBag[0].WarpExp, 0); // the bag does not learn
+}
+
+TEST_F(Growth, WarpExactlyAtItsThresholdWaits) {
+    SetWarp(0, 0, WarpIce);
+    GrowWarps(1000);
+    EXPECT_EQ(Hero.WarpHolders[0][0].WarpLevel, 1);
+    GrowWarps(1);
+    EXPECT_EQ(Hero.WarpHolders[0][0].WarpLevel, 2);
+}
+
+TEST_F(Growth, SpellListsFollowHolderThenSlotOrder) {
+    SetWarp(1, 0, WarpIce);
+    SetWarp(0, 5, WarpFire);
+    SetWarp(0, 2, WarpKintos);
+    SetWarp(1, 3, WarpFire);
+    Hero.WarpHolders[1][3].WarpLevel = 3;
+    SetWarp(0, 6, WarpIce);
+    Hero.WarpHolders[0][6].Present = 0; // not usable: skipped
+    RebuildSpellLists();
+
+    ASSERT_EQ(LastSpellIndex, 2);
+    EXPECT_STREQ(SpellList[0].Name, "Fire"); // holder 0 slot 5
+    EXPECT_STREQ(SpellList[1].Name, "Ice");  // holder 1 slot 0
+    EXPECT_STREQ(SpellList[2].Name, "Fire"); // holder 1 slot 3
+    EXPECT_EQ(SpellList[2].WarpLevel, 3);
+    EXPECT_STREQ(SpellList[2].SpellName[2], "Fire3");
+    EXPECT_EQ(SpellList[1].MpCost[1], 25);
+    EXPECT_EQ(SpellList[0].Name, Hero.WarpHolders[0][5].Name); // refers into the hero
+
+    ASSERT_EQ(LastSummonIndex, 0);
+    EXPECT_STREQ(SummonList[0].Name, "Kintos");
+    EXPECT_EQ(SummonList[0].MpCost[0], 40);
+
+    // Entries past the last are blank.
+    EXPECT_STREQ(SpellList[3].Name, "");
+    EXPECT_STREQ(SpellList[3].SpellName[0], "");
+    EXPECT_EQ(SpellList[3].WarpLevel, 0);
+    EXPECT_EQ(SpellList[3].MpCost[2], 0);
+    EXPECT_FALSE(AllTargets);
+}
+
+TEST_F(Growth, RebuildForgetsWarpsTakenOut) {
+    SetWarp(0, 0, WarpIce);
+    SetWarp(0, 1, WarpMegaAll);
+    SetWarp(0, 2, WarpKintos);
+    RebuildSpellLists();
+    EXPECT_EQ(LastSpellIndex, 0);
+    EXPECT_TRUE(AllTargets);
+
+    Hero.WarpHolders[0][0] = WarpRecord{};
+    Hero.WarpHolders[0][1] = WarpRecord{};
+    Hero.WarpHolders[0][2] = WarpRecord{};
+    RebuildSpellLists();
+    EXPECT_EQ(LastSpellIndex, -1);
+    EXPECT_EQ(LastSummonIndex, -1);
+    EXPECT_STREQ(SpellList[0].Name, "");
+    EXPECT_STREQ(SummonList[0].Name, "");
+    EXPECT_FALSE(AllTargets);
+}
+
+TEST_F(Growth, SupportFlagsNeedTheirNamesAndLevels) {
+    SetWarp(0, 0, WarpMegaAll);
+    RebuildSpellLists();
+    EXPECT_TRUE(AllTargets);
+    EXPECT_FALSE(HasMegaAll2);
+    EXPECT_FALSE(HasMegaAll3);
+    EXPECT_EQ(LastSpellIndex, -1); // support Warps are not cast
+
+    Hero.WarpHolders[0][0].WarpLevel = 3;
+    RebuildSpellLists();
+    EXPECT_TRUE(HasMegaAll2);
+    EXPECT_TRUE(HasMegaAll3);
+
+    WarpRecord& quadra = Hero.WarpHolders[1][4];
+    quadra = WarpTemplate(WarpMegaAll);
+    CopyName(quadra.Name, "Quadra");
+    CopyName(quadra.SpellName[0], "Quadra");
+    CopyName(quadra.SpellName[1], "Quadra2");
+    CopyName(quadra.SpellName[2], "Quadra3");
+    quadra.WarpLevel = 2;
+    RebuildSpellLists();
+    EXPECT_TRUE(HasQuadra);
+    EXPECT_TRUE(HasQuadra2);
+    EXPECT_FALSE(HasQuadra3);
+}
+
+TEST_F(Growth, DamagedHolderNamesAreCutInsideTheirFields) {
+    SetWarp(0, 0, WarpIce);
+    std::memset(Hero.WarpHolders[0][0].Name, 'N', 10);
+    std::memset(Hero.WarpHolders[0][0].SpellName[2], 'S', 10);
+    Hero.WarpHolders[0][0].WarpLevel = 40;
+    RebuildSpellLists();
+    ASSERT_EQ(LastSpellIndex, 0);
+    EXPECT_EQ(std::strlen(SpellList[0].Name), 9u);
+    EXPECT_EQ(std::strlen(SpellList[0].SpellName[2]), 9u);
+    EXPECT_EQ(SpellList[0].WarpLevel, 3);
+}
+
+TEST_F(Growth, SwarpBonusSumsOnlyForgedSlots) {
+    Hero.SwordSlots[0] = SwarpTable[SwarpDefender];
+    Hero.SwordSlots[1] = SwarpTable[SwarpGunner];
+    Hero.SwordSlots[1].Open = 1;
+    Hero.SwordSlots[2] = SwarpTable[SwarpTunner];
+    Hero.SwordSlots[2].Open = 0; // a stone lying in an unforged slot lends nothing
+    BuildSwarpBonus();
+    EXPECT_EQ(SwarpBonus.AddAttack, 11);
+    EXPECT_EQ(SwarpBonus.AddDefense, 3);
+    EXPECT_EQ(SwarpBonus.AddLuck, 50);
+    EXPECT_EQ(SwarpBonus.AddMaxHP, 100);
+    EXPECT_EQ(SwarpBonus.Open, 1);
+    EXPECT_STREQ(SwarpBonus.Name, "");
+
+    ApplySwarpStats(true);
+    EXPECT_EQ(Hero.Attack, 19);
+    EXPECT_EQ(Hero.Luck, 70);
+    ApplySwarpStats(false);
+    EXPECT_EQ(Hero.Attack, 8);
+    EXPECT_EQ(Hero.Luck, 20);
+    EXPECT_EQ(Hero.Defense, 10);
+
+    // The next battle starts from a fresh sum.
+    Hero.SwordSlots[1] = SwarpRecord{};
+    BuildSwarpBonus();
+    EXPECT_EQ(SwarpBonus.AddAttack, 3);
+}
+
+TEST_F(Growth, MaxStatsApplyThenRemoveKeepTheBars) {
+    SwarpBonus.AddMaxHP = 100;
+    SwarpBonus.AddMaxMP = 50;
+    Hero.HP = 250;
+    Hero.MP = 25;
+    ApplySwarpMaxStats(true);
+    EXPECT_EQ(Hero.MaxHP, 600);
+    EXPECT_EQ(Hero.HP, 300);
+    EXPECT_EQ(Hero.MaxMP, 100);
+    EXPECT_EQ(Hero.MP, 50);
+    ApplySwarpMaxStats(false);
+    EXPECT_EQ(Hero.MaxHP, 500);
+    EXPECT_EQ(Hero.HP, 250);
+    EXPECT_EQ(Hero.MaxMP, 50);
+    EXPECT_EQ(Hero.MP, 25);
+}
+
+TEST_F(Growth, MaxStatsUseWholeHundredsForHp) {
+    SwarpBonus.AddMaxHP = 100;
+    Hero.MaxHP = 550;
+    Hero.HP = 275; // 275 / 5 = 55 per hundred
+    ApplySwarpMaxStats(true);
+    EXPECT_EQ(Hero.MaxHP, 650);
+    EXPECT_EQ(Hero.HP, 330);
+}
+
+TEST_F(Growth, MaxStatsNeverLeaveHpAboveItsMaximum) {
+    SwarpBonus.AddMaxHP = 100;
+    Hero.MaxHP = 523;
+    Hero.HP = 523; // the hundreds rule alone would give 627 of 623
+    ApplySwarpMaxStats(true);
+    EXPECT_EQ(Hero.MaxHP, 623);
+    EXPECT_EQ(Hero.HP, 623);
+}
+
+TEST_F(Growth, MaxStatsWithoutWholeHundredsOrMpKeepTheFill) {
+    SwarpBonus.AddMaxHP = 100;
+    SwarpBonus.AddMaxMP = 50;
+    Hero.MaxHP = 80;
+    Hero.HP = 40;
+    Hero.MaxMP = 0;
+    Hero.MP = 0;
+    ApplySwarpMaxStats(true);
+    EXPECT_EQ(Hero.MaxHP, 180);
+    EXPECT_EQ(Hero.HP, 90);
+    EXPECT_EQ(Hero.MaxMP, 50);
+    EXPECT_EQ(Hero.MP, 0);
+    ApplySwarpMaxStats(false);
+    EXPECT_EQ(Hero.MaxHP, 80);
+    EXPECT_EQ(Hero.HP, 40); // dropping below 100 does not wipe him out
+    EXPECT_EQ(Hero.MaxMP, 0);
+    EXPECT_EQ(Hero.MP, 0);
+
+    Hero.MaxHP = 0;
+    Hero.HP = 5;
+    Hero.MaxMP = 0;
+    Hero.MP = 3;
+    ApplySwarpMaxStats(true);
+    EXPECT_EQ(Hero.HP, 100); // nothing to measure against: a full bar
+    EXPECT_EQ(Hero.MP, 50);
+
+    SwarpBonus.AddMaxHP = 0;
+    SwarpBonus.AddMaxMP = 0;
+    Hero.MaxHP = 50;
+    Hero.HP = 50;
+    Hero.MaxMP = 0;
+    Hero.MP = 0;
+    ApplySwarpMaxStats(true);
+    EXPECT_EQ(Hero.HP, 50);
+    EXPECT_EQ(Hero.MP, 0);
+}
+
+TEST_F(Growth, MaxStatsSurviveHugeFigures) {
+    SwarpBonus.AddMaxHP = INT_MAX;
+    SwarpBonus.AddMaxMP = INT_MAX;
+    Hero.MaxHP = INT_MAX;
+    Hero.HP = INT_MAX;
+    Hero.MaxMP = INT_MAX;
+    Hero.MP = -7;
+    ApplySwarpMaxStats(true);
+    EXPECT_EQ(Hero.MaxHP, INT_MAX);
+    EXPECT_GE(Hero.HP, 0);
+    EXPECT_LE(Hero.HP, Hero.MaxHP);
+    EXPECT_EQ(Hero.MP, 0);
+}

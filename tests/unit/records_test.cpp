@@ -1,0 +1,268 @@
+// The saved records' byte layout, the new-game hero and the stone and item
+// tables as chests, shops and saves rely on them.
+#include "battle/records.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <new>
+#include <string>
+
+namespace {
+
+int32_t IntAt(const unsigned char* bytes, size_t offset) {
+    int32_t value;
+    std::memcpy(&value, bytes + offset, sizeof value);
+    return value;
+}
+
+float FloatAt(const unsigned char* bytes, size_t offset) {
+    float value;
+    std::memcpy(&value, bytes + offset, sizeof value);
+    return value;
+}
+
+std::string TextAt(const unsigned char* bytes, size_t offset) {
+    return std::string(reinterpret_cast<const char*>(bytes + offset));
+}
+
+} // namespace
+
+TEST(RecordLayout, HeroSerialisesWithFieldsAtTheirSaveOffsets) {
+    HeroRecord hero{};
+    ResetHero(hero);
+    hero.Exp = 1234;
+    hero.FuryBar = 77;
+    hero.Dead = 1;
+    hero.DeathSink = 2.5f;
+    CopyName(hero.SwordSlots[3].Name, "Gunner");
+    hero.SwordSlots[3].AddMaxMP = 41;
+    hero.SwarpBag[11].ColorB = 200;
+    hero.WarpHolders[1][7] = WarpTemplate(WarpKintos);
+    hero.WarpBag[29].Kind = 2;
+    hero.WarpBag[29].NextWarpExp = 999;
+
+    unsigned char bytes[5280];
+    static_assert(sizeof bytes == sizeof(HeroRecord));
+    std::memcpy(bytes, &hero, sizeof bytes);
+
+    EXPECT_EQ(TextAt(bytes, 0), "Deduvavi");
+    EXPECT_EQ(IntAt(bytes, 12), 500);  // HP
+    EXPECT_EQ(IntAt(bytes, 24), 50);   // MaxMP
+    EXPECT_EQ(IntAt(bytes, 32), 1234); // Exp
+    EXPECT_EQ(IntAt(bytes, 36), 50);   // NextLevelExp
+    EXPECT_EQ(IntAt(bytes, 40), 100);  // Gold
+    EXPECT_EQ(IntAt(bytes, 48), 77);   // FuryBar
+    EXPECT_EQ(IntAt(bytes, 52), 8);    // Attack
+    EXPECT_EQ(IntAt(bytes, 56), 10);   // Defense
+    EXPECT_EQ(IntAt(bytes, 60), 6);    // Dexterity
+    EXPECT_EQ(IntAt(bytes, 64), 20);   // Luck
+    EXPECT_EQ(IntAt(bytes, 68), 5);    // MagicDefense
+    EXPECT_EQ(bytes[72], 1);           // Dead
+    EXPECT_EQ(bytes[73] | bytes[74] | bytes[75], 0);
+    EXPECT_EQ(FloatAt(bytes, 76), 2.5f);
+
+    // Skill 1 starts at 80 + 28.
+    EXPECT_EQ(IntAt(bytes, 108), 60);
+    EXPECT_EQ(IntAt(bytes, 112), 2);
+    EXPECT_EQ(TextAt(bytes, 116), "Holy Slice");
+    EXPECT_EQ(bytes[80 + 23], 1); // skill 0 learned
+    EXPECT_EQ(bytes[80 + 24], 1); // skill 0 selected
+    EXPECT_EQ(bytes[108 + 23], 0);
+
+    const size_t slot3 = 192 + 3 * 52;
+    EXPECT_EQ(TextAt(bytes, slot3), "Gunner");
+    EXPECT_EQ(IntAt(bytes, slot3 + 48), 41);
+    EXPECT_EQ(bytes[192 + 10], 1); // slot 0 forged
+    EXPECT_EQ(bytes[192 + 52 + 10], 0);
+    EXPECT_EQ(IntAt(bytes, 608 + 11 * 52 + 20), 200);
+    EXPECT_EQ(bytes[608 + 11 * 52 + 10], 1);
+
+    const size_t holder = 1232 + (1 * 8 + 7) * 88;
+    EXPECT_EQ(bytes[holder], 1);
+    EXPECT_EQ(TextAt(bytes, holder + 1), "Kintos");
+    EXPECT_EQ(TextAt(bytes, holder + 11), "Kintos");
+    EXPECT_EQ(IntAt(bytes, holder + 60), 3);
+    EXPECT_EQ(IntAt(bytes, holder + 68), 5000);
+    EXPECT_EQ(IntAt(bytes, holder + 80), 120);
+    EXPECT_EQ(IntAt(bytes, holder + 84), 2);
+    EXPECT_EQ(bytes[1232], 1); // holder 0 slot 0 usable
+    EXPECT_EQ(bytes[1320], 0); // holder 0 slot 1 not
+
+    EXPECT_EQ(TextAt(bytes, 2640 + 1), "Ice");
+    EXPECT_EQ(TextAt(bytes, 2640 + 21), "Ice2");
+    EXPECT_EQ(IntAt(bytes, 2640 + 76), 25);
+    EXPECT_EQ(IntAt(bytes, 2640 + 29 * 88 + 68), 999);
+    EXPECT_EQ(IntAt(bytes, 2640 + 29 * 88 + 84), 2);
+}
+
+TEST(RecordLayout, NewGameHeroHasNoStrayBytes) {
+    // Two heroes built over different garbage must save identically.
+    alignas(HeroRecord) unsigned char a[sizeof(HeroRecord)];
+    alignas(HeroRecord) unsigned char b[sizeof(HeroRecord)];
+    std::memset(a, 0xAA, sizeof a);
+    std::memset(b, 0x55, sizeof b);
+    HeroRecord* heroA = new (a) HeroRecord;
+    HeroRecord* heroB = new (b) HeroRecord;
+    ResetHero(*heroA);
+    ResetHero(*heroB);
+    EXPECT_EQ(std::memcmp(a, b, sizeof a), 0);
+    // Pad bytes and the tail of every name are zero.
+    EXPECT_EQ(a[73], 0);
+    EXPECT_EQ(a[80 + 25], 0);
+    for (size_t i = std::strlen("Deduvavi"); i < 12; ++i) EXPECT_EQ(a[i], 0) << i;
+    for (size_t i = 2640 + 41; i < 2640 + 44; ++i) EXPECT_EQ(a[i], 0) << i;
+}
+
+TEST(RecordLayout, ItemRecordSerialisesAtItsOffsets) {
+    InitItemTable();
+    unsigned char bytes[5 * 64];
+    std::memcpy(bytes, HeldItems, sizeof bytes);
+    EXPECT_EQ(TextAt(bytes, 0), "Potion");
+    EXPECT_EQ(TextAt(bytes, 10), "Restores 200 HP");
+    EXPECT_EQ(IntAt(bytes, 40), 3);
+    EXPECT_EQ(IntAt(bytes, 44), 200);
+    EXPECT_EQ(FloatAt(bytes, 56), 1.0f); // green
+    const size_t elixir = 4 * 64;
+    EXPECT_EQ(TextAt(bytes, elixir + 10), "Fully Restores HP/MP");
+    EXPECT_EQ(IntAt(bytes, elixir + 48), 9999);
+    EXPECT_EQ(IntAt(bytes, 3 * 64 + 48), 500);
+    EXPECT_EQ(FloatAt(bytes, 3 * 64 + 56), 0.2f);
+}
+
+TEST(NameCopy, NeverRunsPastTheFieldAndAlwaysTerminates) {
+    struct Guarded {
+        char before[4];
+        char field[10];
+        char after[4];
+    } g;
+    std::memset(&g, 'x', sizeof g);
+    CopyName(g.field, "ABCDEFGHIJKLMNOP");
+    EXPECT_STREQ(g.field, "ABCDEFGHI");
+    EXPECT_EQ(std::string(g.before, 4), "xxxx");
+    EXPECT_EQ(std::string(g.after, 4), "xxxx");
+
+    CopyName(g.field, "Ice");
+    EXPECT_STREQ(g.field, "Ice");
+    for (int i = 3; i < 10; ++i) EXPECT_EQ(g.field[i], '\0') << i; // old text gone
+    CopyName(g.field, nullptr);
+    EXPECT_STREQ(g.field, "");
+    CopyName(g.field, "123456789"); // exactly fills
+    EXPECT_STREQ(g.field, "123456789");
+}
+
+TEST(NameCopy, ComparesWithinTheField) {
+    char full[4] = {'a', 'b', 'c', 'd'}; // a damaged save: no terminator
+    EXPECT_TRUE(NameEquals(full, "abcd"));
+    EXPECT_FALSE(NameEquals(full, "abc"));
+    EXPECT_FALSE(NameEquals(full, "abcde"));
+    char name[10] = "Ether";
+    EXPECT_TRUE(NameEquals(name, "Ether"));
+    EXPECT_FALSE(NameEquals(name, "Ethe"));
+    EXPECT_FALSE(NameEquals(name, ""));
+}
+
+TEST(NameCopy, TerminateNamesEndsDamagedFields) {
+    HeroRecord hero{};
+    std::memset(hero.Name, 'Z', sizeof hero.Name);
+    std::memset(hero.WarpBag[5].SpellName[2], 'Q', 10);
+    std::memset(hero.SwordSlots[7].Name, 'S', 10);
+    TerminateNames(hero);
+    EXPECT_EQ(std::strlen(hero.Name), 11u);
+    EXPECT_EQ(std::strlen(hero.WarpBag[5].SpellName[2]), 9u);
+    EXPECT_EQ(std::strlen(hero.SwordSlots[7].Name), 9u);
+}
+
+TEST(NewGameHero, StartsWithOneIceWarpAndOnlyTheFirstSlotsUsable) {
+    HeroRecord hero{};
+    hero.SwordSlots[5].AddAttack = 99; // left from an earlier game
+    CopyName(hero.WarpBag[3].Name, "Fire");
+    ResetHero(hero);
+
+    EXPECT_TRUE(NameEquals(hero.WarpBag[0].Name, "Ice"));
+    EXPECT_EQ(hero.WarpBag[0].Present, 1);
+    EXPECT_EQ(hero.WarpBag[0].WarpLevel, 1);
+    EXPECT_EQ(hero.WarpBag[0].NextWarpExp, 1000);
+    for (int i = 1; i < kWarpBagSize; ++i) {
+        EXPECT_TRUE(NameIsEmpty(hero.WarpBag[i].Name)) << i;
+        EXPECT_EQ(hero.WarpBag[i].Present, 1) << i;
+    }
+    for (int i = 0; i < kSwordSlotCount; ++i) {
+        EXPECT_EQ(hero.SwordSlots[i].Open, i == 0 ? 1 : 0) << i;
+        EXPECT_EQ(hero.SwordSlots[i].AddAttack, 0) << i;
+    }
+    for (const SwarpRecord& swarp : hero.SwarpBag) EXPECT_EQ(swarp.Open, 1);
+    int present = 0;
+    for (auto& holder : hero.WarpHolders)
+        for (const WarpRecord& warp : holder) present += warp.Present;
+    EXPECT_EQ(present, 1);
+    EXPECT_EQ(hero.WarpHolders[0][0].Present, 1);
+    EXPECT_EQ(hero.DeathSink, 0.05f);
+}
+
+TEST(NewGameHero, InitHeroTakesStatsInItsOwnOrder) {
+    HeroRecord hero{};
+    InitHero(hero, 1, 2, 3, 4, 5);
+    EXPECT_EQ(hero.Attack, 1);
+    EXPECT_EQ(hero.Dexterity, 2);
+    EXPECT_EQ(hero.Luck, 3);
+    EXPECT_EQ(hero.Defense, 4);
+    EXPECT_EQ(hero.MagicDefense, 5);
+    EXPECT_TRUE(NameEquals(hero.Skills[3].Name, "Meta Slash"));
+    EXPECT_EQ(hero.Skills[3].FuryPercent, 100);
+    EXPECT_EQ(hero.Skills[3].Learned, 0);
+}
+
+TEST(NewGameHero, StaticStartValuesAreTheNewGame) {
+    // The hero and monsters have their first values before start-up runs.
+    EXPECT_TRUE(NameEquals(Hero.Name, "Deduvavi"));
+    EXPECT_EQ(Hero.NextLevelExp, 50);
+    EXPECT_TRUE(NameEquals(MonsterTemplates[MonsterLimbus].Name, "Limbus"));
+    EXPECT_EQ(MonsterTemplates[MonsterLimbus].HP, 5000);
+}
+
+TEST(SelectedSkill, FirstSelectedWinsAndNoneMeansTheFirst) {
+    HeroRecord hero{};
+    ResetHero(hero);
+    EXPECT_EQ(SelectedSkillIndex(hero), 0);
+    hero.Skills[0].Selected = 0;
+    EXPECT_EQ(SelectedSkillIndex(hero), 0);
+    hero.Skills[3].Selected = 1;
+    hero.Skills[2].Selected = 1;
+    EXPECT_EQ(SelectedSkillIndex(hero), 2);
+}
+
+TEST(StoneTables, TemplatesAreReadyToCarry) {
+    // Bags and templates always hold their stones usable; Warps start at level 1 of 3.
+    InitStoneTables();
+    for (const SwarpRecord& swarp : SwarpTable) {
+        EXPECT_EQ(swarp.Open, 1);
+        EXPECT_FALSE(NameIsEmpty(swarp.Name));
+    }
+    for (const WarpRecord& warp : WarpTable) {
+        EXPECT_EQ(warp.Present, 1);
+        EXPECT_EQ(warp.WarpLevel, 1);
+        EXPECT_EQ(warp.MaxWarpLevel, 3);
+        EXPECT_EQ(warp.WarpExp, 0);
+    }
+    EXPECT_TRUE(NameIsEmpty(WarpTable[WarpKintos].SpellName[1])); // a summon with one spell
+    EXPECT_TRUE(NameIsEmpty(WarpTemplate(-1).Name));
+    EXPECT_TRUE(NameIsEmpty(WarpTemplate(kWarpTemplateCount).Name));
+}
+
+TEST(MonsterTables, RosterHoldsTheFirstSixWithTheirLooks) {
+    MonsterTemplates[MonsterOgre].HP = 1; // hurt in an earlier battle
+    InitMonsterTables();
+    for (int i = 0; i < kMonsterRosterSize; ++i) {
+        EXPECT_STREQ(MonsterRoster[i].Name, MonsterTemplates[i].Name);
+        EXPECT_EQ(MonsterRoster[i].Model, &MonsterModels[i]);
+        EXPECT_EQ(MonsterRoster[i].IdleAnim, &MonsterIdleAnims[i]);
+        EXPECT_EQ(MonsterRoster[i].AttackAnim, &MonsterAttackAnims[i]);
+        EXPECT_EQ(MonsterRoster[i].HP, MonsterRoster[i].MaxHP);
+        EXPECT_EQ(MonsterRoster[i].MP, MonsterRoster[i].MaxMP);
+        EXPECT_EQ(MonsterRoster[i].DeathSink, 0.05f);
+    }
+    EXPECT_STREQ(MonsterRoster[MonsterSpike].Name, "Spike");
+    EXPECT_EQ(MonsterTemplates[MonsterLimbus].Model, &MonsterModels[MonsterLimbus]);
+    EXPECT_EQ(MonsterTemplates[MonsterBat].Home.x, MonsterTemplates[MonsterBat].Position.x);
+}

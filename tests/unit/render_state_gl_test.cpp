@@ -1,0 +1,134 @@
+// The fixed render state, checked through what frames drawn with it show.
+#include "app/game_state.h"
+#include "app/graphics.h"
+#include "platform/platform.h"
+
+#include <GL/gl.h>
+#include <array>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kWidth = 1024;
+constexpr int kHeight = 768;
+
+std::array<int, 3> PixelAt(int x, int yFromTop) {
+    GLubyte p[4] = {};
+    glReadBuffer(GL_BACK);
+    glReadPixels(x, kHeight - 1 - yFromTop, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
+    return {p[0], p[1], p[2]};
+}
+
+void Quad(float z, float r, float g, float b, bool clockwise = false) {
+    glColor3f(r, g, b);
+    const float s = -z * 0.2f;
+    glBegin(GL_QUADS);
+    if (clockwise) {
+        glVertex3f(-s, -s, z);
+        glVertex3f(-s, s, z);
+        glVertex3f(s, s, z);
+        glVertex3f(s, -s, z);
+    } else {
+        glVertex3f(-s, -s, z);
+        glVertex3f(s, -s, z);
+        glVertex3f(s, s, z);
+        glVertex3f(-s, s, z);
+    }
+    glEnd();
+}
+
+class RenderState : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        if (!std::getenv("DISPLAY")) return;
+        ScreenWidth = kWidth;
+        ScreenHeight = kHeight;
+        ScreenBits = 32;
+        ready_ = InitPlatform(true) &&
+                 OpenGameWindow("Aurelant render state test", 0, 0, kWidth, kHeight, false, {32, 32, true});
+        if (ready_) SetupRenderState(kWidth, kHeight);
+    }
+    static void TearDownTestSuite() {
+        if (!std::getenv("DISPLAY")) return;
+        DeleteRenderContext();
+        CloseGameWindow();
+        ShutdownPlatform();
+    }
+    void SetUp() override {
+        if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no DISPLAY";
+        ASSERT_TRUE(ready_);
+        glDisable(GL_TEXTURE_2D); // no texture is bound in these frames
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glLoadIdentity();
+    }
+    static bool ready_;
+};
+bool RenderState::ready_ = false;
+
+TEST_F(RenderState, ClearsToMidGrey) {
+    const auto grey = PixelAt(10, 10);
+    for (int c : grey) EXPECT_NEAR(c, 128, 1);
+}
+
+TEST_F(RenderState, NearerSurfaceWinsWhateverTheDrawingOrder) {
+    Quad(-5, 1, 0, 0);
+    Quad(-10, 0, 1, 0); // behind, drawn later
+    const auto centre = PixelAt(kWidth / 2, kHeight / 2);
+    EXPECT_GT(centre[0], 200);
+    EXPECT_LT(centre[1], 40);
+}
+
+TEST_F(RenderState, BackFacesAreCulled) {
+    Quad(-5, 0, 0, 1, true);
+    const auto centre = PixelAt(kWidth / 2, kHeight / 2);
+    EXPECT_NEAR(centre[2], 128, 1); // still the clear colour
+    Quad(-5, 0, 0, 1, false);
+    EXPECT_GT(PixelAt(kWidth / 2, kHeight / 2)[2], 200);
+}
+
+TEST_F(RenderState, FogIsInvisibleUntilItsDensityRises) {
+    Quad(-50, 1, 1, 1);
+    EXPECT_GT(PixelAt(kWidth / 2, kHeight / 2)[0], 240);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glFogf(GL_FOG_DENSITY, 0.05f); // exp(-0.05 * 50) leaves 8 % of the colour, faded to black
+    Quad(-50, 1, 1, 1);
+    const int faded = PixelAt(kWidth / 2, kHeight / 2)[0];
+    glFogf(GL_FOG_DENSITY, FogDensity);
+    EXPECT_GT(faded, 5);
+    EXPECT_LT(faded, 45);
+}
+
+TEST_F(RenderState, PerspectiveIsFortyFiveDegreesHighWithTheWindowsAspect) {
+    // At depth 10 the view is 2 * 10 * tan(22.5°) = 8.28 units high.
+    glColor3f(1, 0, 0);
+    glBegin(GL_QUADS);
+    glVertex3f(-20, 3.9f, -10);
+    glVertex3f(20, 3.9f, -10);
+    glVertex3f(20, 4.4f, -10);
+    glVertex3f(-20, 4.4f, -10);
+    glEnd();
+    EXPECT_GT(PixelAt(kWidth / 2, 5)[0], 200);    // 3.9 .. 4.14 is inside the top edge
+    EXPECT_NEAR(PixelAt(kWidth / 2, 40)[0], 128, 1); // below 3.9 is clear
+}
+
+TEST_F(RenderState, StateTableIsInForce) {
+    EXPECT_TRUE(glIsEnabled(GL_LIGHT0));
+    EXPECT_FALSE(glIsEnabled(GL_LIGHT1)); // the frames switch it on where they need it
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    GLint src = 0, dst = 0, fogMode = 0;
+    glGetIntegerv(GL_BLEND_SRC, &src);
+    glGetIntegerv(GL_BLEND_DST, &dst);
+    glGetIntegerv(GL_FOG_MODE, &fogMode);
+    EXPECT_EQ(src, GL_SRC_ALPHA);
+    EXPECT_EQ(dst, GL_ONE);
+    EXPECT_EQ(fogMode, GL_EXP);
+    GLfloat ambient[4] = {}, position[4] = {};
+    glGetLightfv(GL_LIGHT1, GL_AMBIENT, ambient);
+    glGetLightfv(GL_LIGHT1, GL_POSITION, position);
+    EXPECT_FLOAT_EQ(ambient[0], 0.3f);
+    EXPECT_FLOAT_EQ(position[1], 1.0f);
+    EXPECT_EQ(GrantedPixelFormat().depthBits > 0, true);
+}
+
+} // namespace

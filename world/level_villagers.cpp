@@ -1,0 +1,122 @@
+// The people of Vorudu and Mistilia and what they say. Deduvavi has just come
+// up from the dungeon below his village with the old sword; the way on leads
+// over the plains and the forest to Mistilia and the dark dungeon beyond it.
+#include "world/level_table.h"
+
+namespace {
+
+constexpr const char* kHealPrompt = "(Press 'Y' for HP/MP Recovery)";
+
+} // namespace
+
+extern constexpr VillagerStart VillagerStarts[] = {
+    {0,
+     "Umos",
+     {-4.8f, 0.0f, 18.8f},
+     90.0f,
+     ServiceTalk,
+     {"Deduvavi! You came up out of the old dungeon below the village?",
+      "Nobody has gone down there since the tremors began. Be careful.", nullptr, nullptr},
+     0,
+     -1,
+     -1},
+    {0,
+     "Tempor",
+     {63.1f, 0.0f, -50.7f},
+     0.0f,
+     ServiceTalk,
+     {"That sword chose you, Deduvavi. It has slept for a hundred years.",
+      "Set Swarps into its blade and it will lend you their strength.",
+      "Cross the plains and the forest to Mistilia, the town in the east.",
+      "What shakes Vorudu began in the dark dungeon beyond that town."},
+     0,
+     -1,
+     -1},
+    {0,
+     "Honus",
+     {100.5f, 0.0f, -31.5f},
+     0.0f,
+     ServiceHealer,
+     {"I tend the sick of Vorudu. Let me see to those wounds of yours.", kHealPrompt, nullptr, nullptr},
+     0,
+     -1,
+     -1},
+    {0,
+     "Secretosus",
+     {110.98742f, 0.0f, 29.82f},
+     0.0f,
+     ServiceHealer,
+     {"Psst... Long ago a smith from Mistilia fled here with a rare Swarp.",
+      "He hid it in a chest before he died, somewhere past these houses.",
+      "Look up on the rise to the south, behind the last house of all.",
+      "They say that stone makes its bearer a wall. Find it before others!"},
+     0,
+     -1,
+     -1},
+    {4,
+     "Hensus",
+     {-55.54f, 1.52f, 89.34f},
+     90.0f,
+     ServiceHealer,
+     {"Welcome to Mistilia, traveller. The road from Vorudu is long.",
+      "Rest a moment here; my herbs will put you right in no time.", kHealPrompt, nullptr},
+     0,
+     -1,
+     -1},
+    {4,
+     "Kimon",
+     {74.87f, 9.22f, 33.34f},
+     270.0f,
+     ServiceSwarpSmith,
+     {"Here are my Services:", "1)Forge one more Swarp->800G", "2)Buy Gunner(Swarp)->500G",
+      "(Press the number of youre choice)"},
+     500,
+     -1,
+     SwarpGunner},
+    {4,
+     "Wumon",
+     {-55.18f, 7.27f, 6.83f},
+     90.0f,
+     ServiceWarpShop,
+     {"Here are my Services:", "1)Forge one more Warp->1000G", "2)Buy Ether(item)->200G",
+      "(Press the number of youre choice)"},
+     200,
+     ItemEther,
+     -1},
+    {4,
+     "Timson",
+     {61.46f, 15.61f, -95.23f},
+     270.0f,
+     ServiceTalk,
+     {"Kimon the smith can forge new Swarp slots into that sword of yours.",
+      "Wumon deals in Warps: he forges holder slots and sells Ether too.",
+      "Hensus by the town gate heals anyone who asks, free of charge.",
+      "Gather your strength here before you go down into the dark dungeon."},
+     0,
+     -1,
+     -1},
+};
+
+namespace {
+
+constexpr size_t TextLength(const char* text) {
+    size_t length = 0;
+    if (text != nullptr)
+        while (text[length] != '\0') ++length;
+    return length;
+}
+
+// Every text has to fit its 70-character field with the terminator.
+constexpr bool TextsFit() {
+    for (const VillagerStart& villager : VillagerStarts) {
+        if (TextLength(villager.name) >= kVillagerTextSize) return false;
+        for (const char* line : villager.lines)
+            if (TextLength(line) >= kVillagerTextSize) return false;
+    }
+    return true;
+}
+static_assert(TextsFit(), "a villager's text is longer than 69 characters");
+
+} // namespace
+
+extern const size_t VillagerStartCount = sizeof(VillagerStarts) / sizeof(VillagerStarts[0]);
