@@ -1,0 +1,58 @@
+#include "content/builder.h"
+
+#include "content/characters.h"
+#include "content/music.h"
+#include "content/textures.h"
+
+namespace {
+
+void WriteModel(DataWriter& w, const std::string& path, const Mesh& mesh) {
+    std::string text, why;
+    if (!WriteModel3D(mesh, text, &why)) {
+        w.failures.push_back(path + ": " + why);
+        return;
+    }
+    w.Write(path, text);
+}
+
+void WriteRig(DataWriter& w, const std::string& path, const Rig& rig, const std::vector<Pose>& poses) {
+    std::string text, why;
+    if (!WriteRigAnimation(rig, poses, text, &why)) {
+        w.failures.push_back(path + ": " + why);
+        return;
+    }
+    w.Write(path, text);
+}
+
+void BuildCharacters(DataWriter& w) {
+    Rig hero = BuildHeroRig();
+    WriteModel(w, "Objects\\Deduvavi\\Deduvavi.m3d", PosedMesh(hero, HeroStandPose(hero)));
+    std::vector<Pose> run;
+    for (int f = 0; f < kWalkFrames; ++f) run.push_back(HeroRunPose(hero, f));
+    WriteRig(w, "Objects\\Deduvavi\\TWalk.ani", hero, run);
+    WriteModel(w, "Objects\\Deduvavi\\TSword.m3d", BuildSwordMesh());
+
+    WriteModel(w, "Objects\\Vorudu\\Villager.m3d", BuildVillagerMesh());
+    WriteModel(w, "Objects\\Vorudu\\Box.m3d", BuildPropBoxMesh());
+
+    Rig chest = BuildChestRig();
+    WriteModel(w, "Objects\\Chest\\ChestModel.m3d", PosedMesh(chest, ChestPose(chest, 0)));
+    std::vector<Pose> opening;
+    for (int f = 0; f < kChestFrames; ++f) opening.push_back(ChestPose(chest, f));
+    WriteRig(w, "Objects\\Chest\\ChestAni.ani", chest, opening);
+}
+
+} // namespace
+
+bool BuildGameData(DataWriter& w) {
+    BuildCharacters(w);
+    for (const TextureFile& t : BuildTextures()) {
+        if (t.image.width == 0) {
+            w.failures.push_back(t.gamePath + ": empty picture");
+            continue;
+        }
+        w.Write(t.gamePath, WriteTGA(t.image, t.alpha));
+    }
+    for (const MusicFile& m : BuildMusic()) w.Write(m.gamePath, WriteWav(m.sound));
+    return w.failures.empty();
+}

@@ -1,0 +1,657 @@
+// The content builder: its mesh, rig, image and sound tools, and the data
+// folder it writes, read back the way the game reads it.
+#include "assets/animation.h"
+#include "assets/model3d.h"
+#include "assets/text_scan.h"
+#include "content/anim.h"
+#include "content/audio.h"
+#include "content/characters.h"
+#include "content/image.h"
+#include "content/mesh.h"
+#include "content/output.h"
+#include "tests/unit/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <map>
+
+namespace {
+
+// --- Reading back, with the game's scanner and the game's rules -------------
+
+struct ReadObject {
+    std::vector<CVector3> vertices, normals;
+    std::vector<CVector2> texels;
+    std::vector<int32_t> indices;
+    int32_t material = -1;
+};
+struct ReadModel {
+    std::vector<ReadObject> objects;
+    std::vector<std::string> textures; // empty for a plain colour
+    bool complete = false;
+};
+
+// Counts are capped so a broken file cannot make the test allocate wildly.
+ReadModel ParseModel(const std::string& text) {
+    ReadModel m;
+    TextScan in(text.data(), text.size());
+    int32_t objects = 0;
+    in.Scan("Brandisk`s Model3D ");
+    if (in.Scan("Objects %d ", &objects) != 1 || objects < 0 || objects > 10000) return m;
+    for (int32_t o = 0; o < objects; ++o) {
+        ReadObject obj;
+        int32_t number = 0, count = 0;
+        if (in.Scan("Object %d;Vertices %d ", &number, &count) != 2 || count < 0 || count > 100000) return m;
+        for (int32_t i = 0; i < count; ++i) {
+            CVector3 v;
+            if (in.Scan("%f %f %f ", &v.x, &v.y, &v.z) != 3) return m;
+            obj.vertices.push_back(v);
+        }
+        if (in.Scan("Normals %d ", &count) != 1 || count < 0 || count > 100000) return m;
+        for (int32_t i = 0; i < count; ++i) {
+            CVector3 v;
+            if (in.Scan("%f %f %f ", &v.x, &v.y, &v.z) != 3) return m;
+            obj.normals.push_back(v);
+        }
+        if (in.Scan("Material ID %d ", &obj.material) != 1) return m;
+        if (in.Scan("Texels %d ", &count) != 1 || count < 0 || count > 100000) return m;
+        for (int32_t i = 0; i < count; ++i) {
+            CVector2 t;
+            if (in.Scan("%f %f ", &t.u, &t.v) != 2) return m;
+            obj.texels.push_back(t);
+        }
+        if (in.Scan("Indices %d ", &count) != 1 || count < 0 || count > 100000) return m;
+        for (int32_t i = 0; i < count; ++i) {
+            int32_t a, b, c;
+            if (in.Scan("%d %d %d ", &a, &b, &c) != 3) return m;
+            obj.indices.insert(obj.indices.end(), {a, b, c});
+        }
+        m.objects.push_back(std::move(obj));
+    }
+    int32_t materials = 0;
+    if (in.Scan("Materials %d ", &materials) != 1 || materials < 0 || materials > 1000) return m;
+    for (int32_t i = 0; i < materials; ++i) {
+        int32_t number, flag, r, g, b, id;
+        char name[256] = {};
+        if (in.Scan("Material %d ", &number) != 1 || in.Scan("Texture %d ", &flag) != 1) return m;
+        if (flag == 1 ? in.Scan("FileName %245s ", name) != 1 : in.Scan("FileName ") != 0) return m;
+        if (in.Scan("Color %d %d %d ", &r, &g, &b) != 3 || in.Scan("TextureID %d ", &id) != 1) return m;
+        m.textures.push_back(name);
+    }
+    m.complete = in.AtEnd();
+    return m;
+}
+
+// Frames of objects of vertex positions.
+using ReadAnimation = std::vector<std::vector<std::vector<CVector3>>>;
+
+bool ParseAnimation(const std::string& text, ReadAnimation& anim) {
+    TextScan in(text.data(), text.size());
+    int32_t frames = 0;
+    if (in.Scan("Animation Frames:%d ", &frames) != 1 || frames < 0 || frames > 1000) return false;
+    for (int32_t f = 0; f < frames; ++f) {
+        int32_t number, objects;
+        if (in.Scan("Frame:%d ", &number) != 1 || in.Scan("Objects:%d ", &objects) != 1) return false;
+        if (objects < 0 || objects > 1000) return false;
+        anim.emplace_back();
+        for (int32_t o = 0; o < objects; ++o) {
+            int32_t count;
+            if (in.Scan("Object:%d Vertices:%d ", &number, &count) != 2 || count < 0 || count > 100000)
+                return false;
+            anim.back().emplace_back();
+            for (int32_t i = 0; i < count; ++i) {
+                CVector3 v;
+                if (in.Scan("%f %f %f ", &v.x, &v.y, &v.z) != 3) return false;
+                anim.back().back().push_back(v);
+            }
+        }
+    }
+    return in.AtEnd();
+}
+
+// --- Geometry checks ---------------------------------------------------------
+
+// Every triangle's winding agrees with its corners' normals.
+void ExpectWindingMatchesNormals(const Geometry& g, const char* what) {
+    for (const auto& t : g.triangles) {
+        CVector3 a = g.vertices[t[0]].position, b = g.vertices[t[1]].position, c = g.vertices[t[2]].position;
+        CVector3 face = Cross(b - a, c - a);
+        CVector3 n = g.vertices[t[0]].normal + g.vertices[t[1]].normal + g.vertices[t[2]].normal;
+        ASSERT_GT(Dot(face, n), 0.0f) << what;
+    }
+}
+
+// A closed surface's area-weighted normals cancel out.
+CVector3 NormalSum(const Geometry& g) {
+    CVector3 sum = {0, 0, 0};
+    for (const auto& t : g.triangles) {
+        CVector3 a = g.vertices[t[0]].position, b = g.vertices[t[1]].position, c = g.vertices[t[2]].position;
+        sum = sum + Cross(b - a, c - a);
+    }
+    return sum;
+}
+
+float CapArea(const Geometry& g, float y) {
+    float area = 0;
+    for (const auto& t : g.triangles) {
+        CVector3 a = g.vertices[t[0]].position, b = g.vertices[t[1]].position, c = g.vertices[t[2]].position;
+        CVector3 n = Cross(b - a, c - a);
+        if (std::fabs(a.y - y) < 1e-5f && std::fabs(b.y - y) < 1e-5f && std::fabs(c.y - y) < 1e-5f && n.y > 0)
+            area += 0.5f * Length(n);
+    }
+    return area;
+}
+
+TEST(ContentMesh, PrimitivesAreClosedAndFaceOutward) {
+    const std::vector<CVector2> ell = {{0, 0}, {2, 0}, {2, 1}, {1, 1}, {1, 2}, {0, 2}}; // concave
+    std::map<std::string, Geometry> solids = {
+        {"box", MakeBox({1, 2, 3})},       {"cylinder", MakeCylinder(0.5f, 0.3f, 2, 8, true)},
+        {"cone", MakeCone(0.5f, 1, 7)},    {"sphere", MakeSphere(1, 6, 8)},
+        {"ell", MakeExtrusion(ell, 0, 1)}, {"ell reversed", MakeExtrusion({ell.rbegin(), ell.rend()}, 0, 1)},
+    };
+    for (const auto& [name, g] : solids) {
+        ExpectWindingMatchesNormals(g, name.c_str());
+        EXPECT_LT(Length(NormalSum(g)), 1e-3f) << name;
+        for (const MeshVertex& v : g.vertices) EXPECT_NEAR(Length(v.normal), 1.0f, 1e-4f) << name;
+    }
+    // The concave cap covers exactly the L (3 square units), not its hull.
+    EXPECT_NEAR(CapArea(solids["ell"], 1), 3.0f, 1e-4f);
+    EXPECT_NEAR(CapArea(solids["ell reversed"], 1), 3.0f, 1e-4f);
+    // Outward means away from the middle for these convex shapes.
+    for (const MeshVertex& v : solids["box"].vertices) EXPECT_GT(Dot(v.normal, v.position), 0.0f);
+}
+
+TEST(ContentMesh, HeightfieldFollowsItsFunctionAndFacesUp) {
+    auto hill = [](float x, float z) { return 0.1f * x + 0.05f * z * z; };
+    Geometry g = MakeHeightfield(-2, -2, 2, 2, 4, 4, hill);
+    ASSERT_EQ(g.vertices.size(), 25u);
+    EXPECT_EQ(g.triangles.size(), 32u);
+    for (const MeshVertex& v : g.vertices) {
+        EXPECT_FLOAT_EQ(v.position.y, hill(v.position.x, v.position.z));
+        EXPECT_GT(v.normal.y, 0.0f);
+    }
+    ExpectWindingMatchesNormals(g, "heightfield");
+}
+
+TEST(ContentMesh, TransformsKeepFacesAndNormalsConsistent) {
+    // A mirror turns the triangles inside out unless the winding is flipped with it.
+    Geometry mirrored = Transformed(MakeBox({1, 1, 1}), Scaling({-1, 1, 1}));
+    ExpectWindingMatchesNormals(mirrored, "mirrored box");
+    // A squashed sphere's normals stay perpendicular to its surface.
+    Geometry squashed = Transformed(MakeSphere(1, 8, 12), Scaling({2, 0.5f, 1}));
+    ExpectWindingMatchesNormals(squashed, "squashed sphere");
+    for (const MeshVertex& v : squashed.vertices) {
+        CVector3 gradient = Normalize({v.position.x / 4, v.position.y / 0.25f, v.position.z});
+        EXPECT_GT(Dot(gradient, v.normal), 0.999f);
+    }
+    Geometry moved = Transformed(MakeBox({2, 2, 2}), RotationAbout({1, 0, 0}, {0, 90, 0}));
+    CVector3 low, high;
+    Mesh m;
+    AddObject(m, "b", AddMaterial(m, "", 1, 2, 3), moved);
+    GetBounds(m, low, high);
+    EXPECT_NEAR(low.x, 0, 1e-5f);
+    EXPECT_NEAR(high.z, 2, 1e-5f);
+}
+
+TEST(ContentMesh, WrittenModelReadsBackAsBuilt) {
+    Mesh m;
+    int32_t tex = AddMaterial(m, "Wood.tga", 255, 255, 255);
+    int32_t plain = AddMaterial(m, "", 10, 20, 30);
+    EXPECT_EQ(AddMaterial(m, "Wood.tga", 255, 255, 255), tex); // shared, not repeated
+    AddObject(m, "crate", tex, MakeBox({1, 1, 1}));
+    AddObject(m, "ball", plain, MakeSphere(0.5f, 4, 6));
+    std::string text, why;
+    ASSERT_TRUE(WriteModel3D(m, text, &why)) << why;
+    ReadModel r = ParseModel(text);
+    ASSERT_TRUE(r.complete);
+    ASSERT_EQ(r.objects.size(), 2u);
+    EXPECT_EQ(r.objects[0].texels.size(), 24u);
+    EXPECT_TRUE(r.objects[1].texels.empty()); // a plain colour carries no texels
+    EXPECT_EQ(r.objects[1].normals.size(), r.objects[1].vertices.size());
+    EXPECT_EQ(r.objects[1].material, plain);
+    ASSERT_EQ(r.textures.size(), 2u);
+    EXPECT_EQ(r.textures[0], "Wood.tga");
+    EXPECT_EQ(r.textures[1], "");
+    for (size_t i = 0; i < r.objects[0].vertices.size(); ++i)
+        EXPECT_NEAR(r.objects[0].vertices[i].x, m.objects[0].geometry.vertices[i].position.x, 1e-4f);
+    EXPECT_EQ(FormatFloat(-0.00001f), "0.0000");
+}
+
+TEST(ContentMesh, WriterRefusesWhatTheGameCannotRead) {
+    std::string text, why;
+    Mesh spaced;
+    AddObject(spaced, "a", AddMaterial(spaced, "Old Wood.tga", 255, 255, 255), MakeBox({1, 1, 1}));
+    EXPECT_FALSE(WriteModel3D(spaced, text, &why)); // a file name is one word
+    Mesh eleventh;
+    for (int i = 0; i < 10; ++i) AddMaterial(eleventh, "", static_cast<uint8_t>(i), 0, 0);
+    AddObject(eleventh, "a", AddMaterial(eleventh, "Stone.tga", 255, 255, 255), MakeBox({1, 1, 1}));
+    EXPECT_FALSE(WriteModel3D(eleventh, text, &why)); // only ten texture slots
+    Mesh stray;
+    AddObject(stray, "a", AddMaterial(stray, "", 1, 1, 1), MakeBox({1, 1, 1}))
+        .geometry.triangles.push_back({0, 1, 24});
+    EXPECT_FALSE(WriteModel3D(stray, text, &why));
+    Mesh noMaterial;
+    AddObject(noMaterial, "a", 0, MakeBox({1, 1, 1}));
+    EXPECT_FALSE(WriteModel3D(noMaterial, text, &why));
+}
+
+// --- Rigs and animations -----------------------------------------------------
+
+TEST(ContentAnim, ChildPartsFollowTheirJoints) {
+    Rig rig;
+    rig.materials.push_back({});
+    int upper = AddPart(rig, "Upper", -1, {0, 1, 0}, 0,
+                        Transformed(MakeBox({0.1f, 1, 0.1f}), Translation({0, 0.5f, 0})));
+    int lower = AddPart(rig, "Lower", upper, {0, 0, 0}, 0,
+                        Transformed(MakeBox({0.1f, 1, 0.1f}), Translation({0, -0.5f, 0})));
+    Pose p = RestPose(rig);
+    p.joints[upper].rotation = {90, 0, 0}; // swings +y toward +z about (0, 1, 0)
+    Mesh posed = PosedMesh(rig, p);
+    std::vector<Affine> world = PoseTransforms(rig, p);
+    CVector3 knee = TransformPoint(world[lower], {0, 0, 0});
+    EXPECT_NEAR(knee.y, 1, 1e-5f);
+    EXPECT_NEAR(knee.z, -1, 1e-5f);
+    // The rest pose reproduces the authored geometry.
+    Mesh rest = PosedMesh(rig, RestPose(rig));
+    EXPECT_NEAR(rest.objects[1].geometry.vertices[0].position.y, rig.parts[1].geometry.vertices[0].position.y,
+                1e-6f);
+    EXPECT_EQ(posed.objects.size(), 2u);
+    Pose half = BlendPoses(RestPose(rig), p, 0.5f);
+    EXPECT_FLOAT_EQ(half.joints[upper].rotation.x, 45);
+}
+
+TEST(ContentAnim, WriterHoldsTheGamesLimits) {
+    Mesh small;
+    AddObject(small, "a", AddMaterial(small, "", 1, 1, 1), MakeBox({1, 1, 1}));
+    std::string text, why;
+    std::vector<Mesh> frames(35, small);
+    ASSERT_TRUE(WriteAnimation(frames, text, &why)) << why;
+    ReadAnimation read;
+    ASSERT_TRUE(ParseAnimation(text, read));
+    ASSERT_EQ(read.size(), 35u);
+    EXPECT_EQ(read[34][0].size(), 24u);
+
+    frames.push_back(small);
+    EXPECT_FALSE(WriteAnimation(frames, text, &why)); // 36 frames
+    Mesh big;
+    AddObject(big, "a", AddMaterial(big, "", 1, 1, 1), MakeSphere(1, 10, 10)); // 121 vertices
+    EXPECT_FALSE(WriteAnimation({big}, text, &why));
+    Mesh many;
+    for (int i = 0; i < 16; ++i) AddObject(many, "a", AddMaterial(many, "", 1, 1, 1), MakeBox({1, 1, 1}));
+    EXPECT_FALSE(WriteAnimation({many}, text, &why));
+    Mesh other = small;
+    other.objects[0].geometry = MakeSphere(1, 3, 4);
+    EXPECT_FALSE(WriteAnimation({small, other}, text, &why)); // frames must repeat one layout
+}
+
+// --- Pictures and sound ------------------------------------------------------
+
+TEST(ContentImage, NoiseTilesAndResamplingKeepsColour) {
+    for (float y : {0.3f, 2.7f})
+        for (float x : {0.1f, 1.9f, 3.5f}) {
+            EXPECT_NEAR(TileNoise(x, y, 4, 9), TileNoise(x + 4, y + 8, 4, 9), 1e-6f);
+            EXPECT_NEAR(TileFbm(x, y, 4, 3, 9), TileFbm(x + 4, y - 4, 4, 3, 9), 1e-5f);
+            CellSample a = TileCells(x, y, 4, 5), b = TileCells(x + 4, y, 4, 5);
+            EXPECT_EQ(a.id, b.id);
+        }
+    Image flat = MakeImage(37, 23, {0.25f, 0.5f, 0.75f, 1});
+    for (const Image& r : {Resample(flat, 16, 8), Resample(flat, 64, 64)})
+        for (const Color& c : r.pixels) EXPECT_NEAR(c.g, 0.5f, 1e-5f);
+}
+
+TEST(ContentImage, TgaIsUncompressedBgrBottomRowFirst) {
+    Image img = MakeImage(2, 2, {0, 0, 0, 1});
+    img.At(0, 0) = {1, 0, 0, 1};    // top left red
+    img.At(1, 1) = {0, 0, 1, 0.5f}; // bottom right blue, half covered
+    std::string rgb = WriteTGA(img, false), rgba = WriteTGA(img, true);
+    ASSERT_EQ(rgb.size(), 18u + 12u);
+    ASSERT_EQ(rgba.size(), 18u + 16u);
+    const std::string header12("\0\0\2\0\0\0\0\0\0\0\0\0", 12);
+    EXPECT_EQ(rgb.substr(0, 12), header12);
+    EXPECT_EQ(rgb[12], 2);
+    EXPECT_EQ(rgb[14], 2);
+    EXPECT_EQ(rgb[16], 24);
+    EXPECT_EQ(rgba[16], 32);
+    // First stored row is the bottom one: black, then blue as B G R.
+    EXPECT_EQ(static_cast<uint8_t>(rgb[18 + 3]), 255);
+    EXPECT_EQ(static_cast<uint8_t>(rgb[18 + 5]), 0);
+    EXPECT_EQ(static_cast<uint8_t>(rgba[18 + 7]), 128);
+    // The top row's red comes last in the file, red byte third.
+    EXPECT_EQ(static_cast<uint8_t>(rgb[18 + 6 + 2]), 255);
+}
+
+TEST(ContentImage, LetteringCoversTheWords) {
+    Image wide = RenderText("DejaVu Serif:bold", "Quit", 40, 1.0f, 4);
+    if (wide.width == 0) GTEST_SKIP() << "no font on this machine";
+    Image narrow = RenderText("DejaVu Serif:bold", "Quit", 40, 0.5f, 4);
+    float ink = 0;
+    for (const Color& c : wide.pixels) ink += c.a;
+    EXPECT_GT(ink, 100);
+    EXPECT_LT(narrow.width, wide.width * 3 / 4);
+    EXPECT_EQ(narrow.height, wide.height);
+    EXPECT_EQ(RenderText("DejaVu Serif:bold", "", 40, 1.0f, 2).height, wide.height - 4);
+}
+
+TEST(ContentAudio, EverythingWrapsAroundTheLoop) {
+    Sound s = MakeSilence(1000, 1.0);
+    Instrument click;
+    click.attack = 0.001f, click.decay = 0, click.sustain = 1, click.release = 0.001f, click.gain = 1;
+    click.wave = Wave::Square;
+    // Starts 50 ms before the end and lasts 100 ms: its second half lands at the start.
+    PlayNotes(s, click, {{0.95, 0.1, 69, 1.0f}}, 60);
+    float head = 0;
+    for (int i = 0; i < 40; ++i) head += std::fabs(s.samples[static_cast<size_t>(i)]);
+    EXPECT_GT(head, 10);
+    Sound echo = MakeSilence(1000, 1.0);
+    echo.samples[900] = 1;
+    LoopDelay(echo, 0.2, 0.5f, 1.0f);
+    EXPECT_NEAR(echo.samples[100], 1.0f / (1 - 0.03125f), 1e-3f); // first echo, wrapped
+    EXPECT_NEAR(echo.samples[300], 0.5f / (1 - 0.03125f), 1e-3f); // second
+    // And round the loop onto itself: 0.5^4 + 0.5^9 + ...
+    EXPECT_NEAR(echo.samples[900], 1.0f + 0.0625f / (1 - 0.03125f), 0.003f);
+}
+
+TEST(ContentAudio, WavHeaderDescribesSixteenBitMono) {
+    Sound s = MakeSilence(22050, 0.5);
+    s.samples[0] = 2.0f; // clipped, never wrapped round
+    s.samples[1] = -1.0f;
+    std::string wav = WriteWav(s);
+    ASSERT_EQ(wav.size(), 44u + 2 * s.samples.size());
+    auto u32 = [&](size_t at) {
+        return static_cast<uint32_t>(static_cast<uint8_t>(wav[at])) |
+               static_cast<uint32_t>(static_cast<uint8_t>(wav[at + 1])) << 8 |
+               static_cast<uint32_t>(static_cast<uint8_t>(wav[at + 2])) << 16 |
+               static_cast<uint32_t>(static_cast<uint8_t>(wav[at + 3])) << 24;
+    };
+    EXPECT_EQ(wav.substr(0, 4), "RIFF");
+    EXPECT_EQ(u32(4), wav.size() - 8);
+    EXPECT_EQ(wav.substr(8, 8), "WAVEfmt ");
+    EXPECT_EQ(u32(24), 22050u);
+    EXPECT_EQ(static_cast<uint8_t>(wav[34]), 16);
+    EXPECT_EQ(u32(40), 2 * s.samples.size());
+    EXPECT_EQ(static_cast<int16_t>(static_cast<uint8_t>(wav[44]) | static_cast<uint8_t>(wav[45]) << 8),
+              32767);
+    EXPECT_EQ(static_cast<int16_t>(static_cast<uint8_t>(wav[46]) | static_cast<uint8_t>(wav[47]) << 8),
+              -32767);
+}
+
+TEST(ContentOutput, GamePathsBecomeFoldersBelowTheOutput) {
+    EXPECT_EQ(DataFilePath("out", "Levels\\Vorudu Dungeon.m3d"), "out/Levels/Vorudu Dungeon.m3d");
+    EXPECT_EQ(DataFilePath("out", "Scripts//Fire.scp"), "out/Scripts/Fire.scp");
+    EXPECT_EQ(DataFilePath("out", "Textures/Load Game.tga"), "out/Textures/Load Game.tga");
+    EXPECT_EQ(DataFilePath("out", "..\\escape.txt"), "");
+    EXPECT_EQ(DataFilePath("out", "\\\\"), "");
+}
+
+// --- The characters, before they are written ---------------------------------
+
+TEST(ContentCharacters, HeroStandsOnTheFloorFacingForward) {
+    Rig hero = BuildHeroRig();
+    ASSERT_LE(hero.parts.size(), static_cast<size_t>(kMaxAnimationObjects));
+    for (const RigPart& p : hero.parts) EXPECT_LE(p.geometry.vertices.size(), 100u) << p.name;
+    Mesh stand = PosedMesh(hero, HeroStandPose(hero));
+    CVector3 low, high;
+    GetBounds(stand, low, high);
+    // Collision holds his origin 0.2 above the floor, so his soles hang 0.2 below it.
+    EXPECT_NEAR(low.y, -0.2f, 0.02f);
+    EXPECT_GT(high.y, 1.5f);
+    EXPECT_LT(high.y, 2.0f);
+    // The sword points where he walks: +z.
+    CVector3 swordLow, swordHigh;
+    Mesh sword;
+    sword.materials = stand.materials;
+    sword.objects.push_back(stand.objects[static_cast<size_t>(FindPart(hero, "SwordBlade"))]);
+    GetBounds(sword, swordLow, swordHigh);
+    EXPECT_GT(swordHigh.z, 0.6f);
+    EXPECT_GT(swordLow.z, -0.1f);
+    // Every running frame keeps his feet near the floor and out of it.
+    for (int f = 0; f < kWalkFrames; ++f) {
+        GetBounds(PosedMesh(hero, HeroRunPose(hero, f)), low, high);
+        EXPECT_GT(low.y, -0.32f) << f;
+        EXPECT_LT(low.y, 0.0f) << f;
+    }
+}
+
+float FrameDistance(const Mesh& a, const Mesh& b) {
+    float worst = 0;
+    for (size_t o = 0; o < a.objects.size(); ++o)
+        for (size_t i = 0; i < a.objects[o].geometry.vertices.size(); ++i)
+            worst = std::max(worst, Length(a.objects[o].geometry.vertices[i].position -
+                                           b.objects[o].geometry.vertices[i].position));
+    return worst;
+}
+
+TEST(ContentCharacters, RunLoopsWithoutAJumpAndChestOpensFromShut) {
+    Rig hero = BuildHeroRig();
+    float step = 0;
+    for (int f = 0; f + 1 < kWalkFrames; ++f)
+        step = std::max(step, FrameDistance(PosedMesh(hero, HeroRunPose(hero, f)),
+                                            PosedMesh(hero, HeroRunPose(hero, f + 1))));
+    float seam = FrameDistance(PosedMesh(hero, HeroRunPose(hero, kWalkFrames - 1)),
+                               PosedMesh(hero, HeroRunPose(hero, 0)));
+    EXPECT_GT(step, 0.05f);
+    EXPECT_LE(seam, step * 1.05f);
+
+    Rig chest = BuildChestRig();
+    Mesh shut = PosedMesh(chest, ChestPose(chest, 0)),
+         open = PosedMesh(chest, ChestPose(chest, kChestFrames - 1));
+    EXPECT_NEAR(FrameDistance(shut, PosedMesh(chest, RestPose(chest))), 0, 1e-6f);
+    size_t lock = static_cast<size_t>(FindPart(chest, "Lock"));
+    CVector3 before = shut.objects[lock].geometry.vertices[0].position,
+             after = open.objects[lock].geometry.vertices[0].position;
+    EXPECT_GT(after.y, before.y + 0.3f); // the lock rides up and back with the lid
+    EXPECT_LT(after.z, before.z - 0.3f);
+    // The base never moves.
+    EXPECT_NEAR(
+        FrameDistance(Mesh{{shut.objects[0]}, shut.materials}, Mesh{{open.objects[0]}, open.materials}), 0,
+        1e-6f);
+}
+
+// --- The data folder -----------------------------------------------------------
+
+#ifdef AURELANT_CONTENT_BUILDER
+
+class ContentData : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        first_ = new std::string(MakeTempDir("content_a"));
+        second_ = new std::string(MakeTempDir("content_b"));
+        ok_ =
+            std::system(("\"" + std::string(AURELANT_CONTENT_BUILDER) + "\" \"" + *first_ + "\" > /dev/null")
+                            .c_str()) == 0 &&
+            std::system(("\"" + std::string(AURELANT_CONTENT_BUILDER) + "\" \"" + *second_ + "\" > /dev/null")
+                            .c_str()) == 0;
+    }
+    static void TearDownTestSuite() {
+        delete first_;
+        delete second_;
+    }
+    static std::string Read(const std::string& gamePath) { return ReadFile(DataFilePath(*first_, gamePath)); }
+    static std::string* first_;
+    static std::string* second_;
+    static bool ok_;
+};
+std::string* ContentData::first_ = nullptr;
+std::string* ContentData::second_ = nullptr;
+bool ContentData::ok_ = false;
+
+TEST_F(ContentData, EveryRunWritesTheSameBytes) {
+    ASSERT_TRUE(ok_);
+    std::vector<std::string> a = ListFiles(*first_), b = ListFiles(*second_);
+    ASSERT_EQ(a.size(), b.size());
+    ASSERT_GT(a.size(), 25u);
+    for (size_t i = 0; i < a.size(); ++i) {
+        ASSERT_EQ(a[i].substr(first_->size()), b[i].substr(second_->size()));
+        EXPECT_TRUE(ReadFile(a[i]) == ReadFile(b[i])) << a[i];
+    }
+}
+
+TEST_F(ContentData, ModelsReadBackWithinTheirArrays) {
+    ASSERT_TRUE(ok_);
+    for (const char* path :
+         {"Objects\\Deduvavi\\Deduvavi.m3d", "Objects\\Deduvavi\\TSword.m3d", "Objects\\Vorudu\\Villager.m3d",
+          "Objects\\Vorudu\\Box.m3d", "Objects\\Chest\\ChestModel.m3d"}) {
+        ReadModel m = ParseModel(Read(path));
+        ASSERT_TRUE(m.complete) << path;
+        ASSERT_FALSE(m.objects.empty()) << path;
+        for (const ReadObject& o : m.objects) {
+            EXPECT_EQ(o.normals.size(), o.vertices.size()) << path;
+            ASSERT_GE(o.material, 0);
+            ASSERT_LT(static_cast<size_t>(o.material), m.textures.size()) << path;
+            bool textured = !m.textures[static_cast<size_t>(o.material)].empty();
+            EXPECT_EQ(o.texels.size(), textured ? o.vertices.size() : 0u) << path;
+            for (int32_t k : o.indices) {
+                ASSERT_GE(k, 0);
+                ASSERT_LT(static_cast<size_t>(k), o.vertices.size()) << path;
+            }
+        }
+        // Every texture a model names is in the folder.
+        for (size_t i = 0; i < m.textures.size(); ++i) {
+            if (m.textures[i].empty()) continue;
+            EXPECT_LT(i, 10u);
+            EXPECT_FALSE(Read("Textures/" + m.textures[i]).empty()) << m.textures[i];
+        }
+    }
+}
+
+TEST_F(ContentData, AnimationsRepeatTheirModelsExactly) {
+    ASSERT_TRUE(ok_);
+    const std::pair<const char*, const char*> pairs[] = {
+        {"Objects\\Deduvavi\\TWalk.ani", "Objects\\Deduvavi\\Deduvavi.m3d"},
+        {"Objects\\Chest\\ChestAni.ani", "Objects\\Chest\\ChestModel.m3d"},
+    };
+    std::map<std::string, size_t> frames;
+    for (const auto& [aniPath, modelPath] : pairs) {
+        ReadModel model = ParseModel(Read(modelPath));
+        ReadAnimation anim;
+        ASSERT_TRUE(ParseAnimation(Read(aniPath), anim)) << aniPath;
+        frames[aniPath] = anim.size();
+        ASSERT_LE(anim.size(), 35u);
+        for (const auto& frame : anim) {
+            ASSERT_EQ(frame.size(), model.objects.size()) << aniPath;
+            ASSERT_LE(frame.size(), 15u);
+            for (size_t o = 0; o < frame.size(); ++o) {
+                ASSERT_EQ(frame[o].size(), model.objects[o].vertices.size()) << aniPath;
+                ASSERT_LE(frame[o].size(), 100u);
+            }
+        }
+    }
+    EXPECT_EQ(frames["Objects\\Deduvavi\\TWalk.ani"], 35u);
+    EXPECT_EQ(frames["Objects\\Chest\\ChestAni.ani"], 34u);
+    // The closed chest is frame 0: the lid does not jump when opening starts.
+    ReadModel chest = ParseModel(Read("Objects\\Chest\\ChestModel.m3d"));
+    ReadAnimation anim;
+    ParseAnimation(Read("Objects\\Chest\\ChestAni.ani"), anim);
+    for (size_t o = 0; o < chest.objects.size(); ++o)
+        for (size_t i = 0; i < chest.objects[o].vertices.size(); ++i)
+            EXPECT_NEAR(Length(chest.objects[o].vertices[i] - anim[0][o][i]), 0, 2e-4f);
+}
+
+TEST_F(ContentData, TheGamesOwnReadersTakeEveryFile) {
+    ASSERT_TRUE(ok_);
+    const std::pair<const char*, const char*> pairs[] = {
+        {"Objects\\Deduvavi\\TWalk.ani", "Objects\\Deduvavi\\Deduvavi.m3d"},
+        {"Objects\\Chest\\ChestAni.ani", "Objects\\Chest\\ChestModel.m3d"},
+    };
+    for (const auto& [aniPath, modelPath] : pairs) {
+        std::string modelText = Read(modelPath), aniText = Read(aniPath);
+        Model3D model;
+        std::vector<std::string> textures;
+        EXPECT_FALSE(ParseModel3D(modelText.data(), modelText.size(), model, &textures))
+            << modelPath << " needed clipping";
+        ASSERT_GT(model.objectCount, 0);
+        for (const std::string& t : textures)
+            if (!t.empty()) {
+                EXPECT_FALSE(Read(t).empty()) << t;
+            }
+        Animation anim;
+        const char* why = nullptr;
+        ASSERT_TRUE(ParseAnimation(aniText.data(), aniText.size(), anim, &why))
+            << aniPath << ": " << (why ? why : "");
+        ASSERT_EQ(static_cast<size_t>(anim.frameCount), anim.frames.size());
+        for (const AnimFrame& f : anim.frames) {
+            ASSERT_EQ(f.objectCount, model.objectCount) << aniPath;
+            for (int32_t o = 0; o < f.objectCount; ++o)
+                ASSERT_EQ(f.animObjects[static_cast<size_t>(o)].vertexCount,
+                          model.objects[static_cast<size_t>(o)].vertexCount);
+        }
+        // Playing the last frame moves the model; the first of the chest is the shut model itself.
+        std::vector<CVector3> before = *model.objects.back().vertexArray;
+        ApplyAnimationFrame(model, anim, anim.frameCount - 1);
+        EXPECT_GT(Length((*model.objects.back().vertexArray)[0] - before[0]), 0.01f) << aniPath;
+    }
+    for (const char* path :
+         {"Objects\\Deduvavi\\TSword.m3d", "Objects\\Vorudu\\Villager.m3d", "Objects\\Vorudu\\Box.m3d"}) {
+        std::string text = Read(path);
+        Model3D model;
+        EXPECT_FALSE(ParseModel3D(text.data(), text.size(), model, nullptr)) << path;
+        EXPECT_GT(model.objectCount, 0) << path;
+    }
+}
+
+TEST_F(ContentData, PropBoxIsTallerThanTheHeroCanClimb) {
+    ASSERT_TRUE(ok_);
+    ReadModel box = ParseModel(Read("Objects\\Vorudu\\Box.m3d"));
+    ASSERT_EQ(box.objects.size(), 1u);
+    float low = 1e9f, high = -1e9f, side = 0;
+    for (const CVector3& v : box.objects[0].vertices) {
+        low = std::min(low, v.y);
+        high = std::max(high, v.y);
+        side = std::max(side, std::fabs(v.x));
+    }
+    EXPECT_GE(low, 0.0f);  // no face under the floor to push him up
+    EXPECT_GT(high, 1.4f); // his sphere reaches 1.4 above his origin
+    EXPECT_GT(side, 0.3f);
+    EXPECT_LT(side, 1.0f);
+}
+
+TEST_F(ContentData, TexturesAreWhatTheLoaderAccepts) {
+    ASSERT_TRUE(ok_);
+    for (const char* path :
+         {"Textures/Logo.tga", "Textures/New Game.tga", "Textures/Load Game.tga", "Textures/Credits.tga",
+          "Textures/Quit.tga", "Textures/Console.tga", "Textures/Particle.tga", "Textures/Ring.tga",
+          "Textures/Spark.tga", "Textures/Ground.tga", "Textures/Stone.tga", "Textures/Wood.tga",
+          "Textures/Foliage.tga", "Textures/Cloth.tga", "Textures/Skin.tga"}) {
+        std::string tga = Read(path);
+        ASSERT_GE(tga.size(), 18u) << path;
+        EXPECT_EQ(tga.substr(0, 12), std::string("\0\0\2\0\0\0\0\0\0\0\0\0", 12)) << path;
+        int w = static_cast<uint8_t>(tga[12]) | static_cast<uint8_t>(tga[13]) << 8;
+        int h = static_cast<uint8_t>(tga[14]) | static_cast<uint8_t>(tga[15]) << 8;
+        int bpp = static_cast<uint8_t>(tga[16]);
+        EXPECT_TRUE(bpp == 24 || bpp == 32) << path;
+        EXPECT_TRUE(w > 0 && (w & (w - 1)) == 0 && h > 0 && (h & (h - 1)) == 0) << path;
+        EXPECT_EQ(tga.size(), 18u + static_cast<size_t>(w) * h * bpp / 8) << path;
+    }
+    // Title buttons are added onto the logo: their corners must be black.
+    std::string button = Read("Textures/Quit.tga");
+    ASSERT_GT(button.size(), 21u);
+    EXPECT_EQ(button.substr(18, 3), std::string(3, '\0'));
+}
+
+TEST_F(ContentData, TunesAreLongSeamlessLoops) {
+    ASSERT_TRUE(ok_);
+    for (const char* path :
+         {"Music\\Sad.wav", "Music\\Fuzzy.wav", "Music\\Alone.wav", "Music\\Flow.wav", "Music\\Battle.wav"}) {
+        std::string wav = Read(path);
+        ASSERT_GT(wav.size(), 44u) << path;
+        size_t samples = (wav.size() - 44) / 2;
+        EXPECT_GE(samples, 30u * 22050u) << path;
+        auto at = [&](size_t i) {
+            return static_cast<int16_t>(static_cast<uint8_t>(wav[44 + 2 * i]) |
+                                        static_cast<uint8_t>(wav[45 + 2 * i]) << 8);
+        };
+        // Across the seam the wave moves no more than it does between neighbours elsewhere.
+        int largest = 0;
+        for (size_t i = 1; i < samples; ++i) largest = std::max(largest, std::abs(at(i) - at(i - 1)));
+        EXPECT_LE(std::abs(at(0) - at(samples - 1)), largest) << path;
+        int peak = 0;
+        for (size_t i = 0; i < samples; i += 7) peak = std::max(peak, std::abs(static_cast<int>(at(i))));
+        EXPECT_GT(peak, 20000) << path;
+    }
+}
+
+#endif
+
+} // namespace
