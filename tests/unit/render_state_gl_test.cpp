@@ -108,7 +108,7 @@ TEST_F(RenderState, PerspectiveIsFortyFiveDegreesHighWithTheWindowsAspect) {
     glVertex3f(20, 4.4f, -10);
     glVertex3f(-20, 4.4f, -10);
     glEnd();
-    EXPECT_GT(PixelAt(kWidth / 2, 5)[0], 200);    // 3.9 .. 4.14 is inside the top edge
+    EXPECT_GT(PixelAt(kWidth / 2, 5)[0], 200);       // 3.9 .. 4.14 is inside the top edge
     EXPECT_NEAR(PixelAt(kWidth / 2, 40)[0], 128, 1); // below 3.9 is clear
 }
 
