@@ -5,6 +5,7 @@
 #include "app/loaded_assets.h"
 #include "app/log.h"
 #include "app/menu_layout.h"
+#include "assets/text2d.h"
 #include "battle/records.h"
 #include "platform/platform.h"
 #include "world/camera.h"
@@ -160,8 +161,8 @@ void LoadNamedTexture(TextureImage& texture, const char* path, bool mipmaps, con
 }
 
 void LoadTextures() {
-    LoadNamedTexture(BattleCaptureTexture, "Textures/Quit.tga", false, "Loaded Texture for Image Copy : ",
-                     "Could not Load Texture for Image Copy : ");
+    LoadNamedTexture(BattleCaptureTexture, "Textures/Quit.tga", false,
+                     "Loaded Texture for Image Copy : ", "Could not Load Texture for Image Copy : ");
     const struct {
         TextureImage* texture;
         const char* path;
@@ -197,17 +198,7 @@ void DrawLogoFrame() {
     glPushMatrix();
     glTranslatef(-0.68f, -0.5f, -1.2f);
     glScalef(1.36f, 1.0f, 1.0f);
-    glBindTexture(GL_TEXTURE_2D, LogoTexture.texName);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex2f(0, 0);
-    glTexCoord2f(1, 0);
-    glVertex2f(1, 0);
-    glTexCoord2f(1, 1);
-    glVertex2f(1, 1);
-    glTexCoord2f(0, 1);
-    glVertex2f(0, 1);
-    glEnd();
+    DrawTexturedQuad(0, 0, 1, 0, 1, 1, 0, 1, LogoTexture.texName);
     glPopMatrix();
     SwapScreenBuffer();
 }

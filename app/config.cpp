@@ -18,7 +18,9 @@ void ApplyDefaults() {
 }
 
 // The exit box hides above the screen until an exit is near.
-void HideExitBox() { DialogueSlide = -static_cast<int32_t>(ScreenHeight / 5.12); }
+void HideExitBox() {
+    DialogueSlide = -static_cast<int32_t>(ScreenHeight / 5.12);
+}
 
 void ScanConfig(const char* text, size_t size) {
     TextScan scan(text, size);

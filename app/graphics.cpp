@@ -14,7 +14,8 @@ TextureImage LogoTexture = {};
 
 uint32_t BuildFont(const char* face, int cellHeight) {
     const uint32_t base = glGenLists(256);
-    if (!BuildBitmapFont(face, cellHeight, 700, base)) PlatformWarning("font \"%s\" could not be built", face);
+    if (!BuildBitmapFont(face, cellHeight, 700, base))
+        PlatformWarning("font \"%s\" could not be built", face);
     return base;
 }
 

@@ -141,7 +141,8 @@ bool ParseInputScript(const std::string& text, std::vector<ScriptEvent>& events,
             ok = false;
         }
         if (!ok) {
-            if (error) *error = "input script line " + std::to_string(number) + ": cannot read \"" + line + "\"";
+            if (error)
+                *error = "input script line " + std::to_string(number) + ": cannot read \"" + line + "\"";
             return false;
         }
         events.push_back(event);
@@ -206,7 +207,9 @@ bool HarnessScripted() {
            !Harness.states.empty() || Harness.quitAfter != 0;
 }
 
-bool HarnessSteppedClock() { return Harness.fixedStep; }
+bool HarnessSteppedClock() {
+    return Harness.fixedStep;
+}
 
 void HarnessBeforeFrame() {
     ++FramesRun;
@@ -217,7 +220,8 @@ void HarnessBeforeFrame() {
 
 void HarnessAfterFrame() {
     if (Harness.timedemo && FramesRun > 1)
-        FrameMilliseconds.push_back(std::chrono::duration<double, std::milli>(Clock::now() - FrameStart).count());
+        FrameMilliseconds.push_back(
+            std::chrono::duration<double, std::milli>(Clock::now() - FrameStart).count());
     WriteSnapshots();
 
     for (auto it = Releases.begin(); it != Releases.end();) {
@@ -243,7 +247,7 @@ void HarnessAtExit() {
     const double mean = n ? total / n : 0;
     const double p95 = n ? times[std::min(n - 1, (n * 95 + 99) / 100 - 1)] : 0;
     const double worst = n ? times.back() : 0;
-    std::printf("timedemo: %zu frames in %.3f s, mean %.3f ms, p95 %.3f ms, worst %.3f ms\n", n, total / 1000.0,
-                mean, p95, worst);
+    std::printf("timedemo: %zu frames in %.3f s, mean %.3f ms, p95 %.3f ms, worst %.3f ms\n", n,
+                total / 1000.0, mean, p95, worst);
     std::fflush(stdout);
 }

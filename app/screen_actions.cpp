@@ -5,6 +5,7 @@
 #include "app/window_proc.h"
 #include "menus/title.h"
 #include "platform/platform.h"
+#include "world/services.h"
 
 int ClampedStep(int cursor, int delta, int lo, int hi) {
     const int next = cursor + delta;
@@ -30,7 +31,10 @@ void OkAction() {
         }
         break;
     case ModeField:
-        if (DialogueOpen) DialogueOpen = 0;
+        if (DialogueOpen)
+            DialogueOpen = 0;
+        else
+            FieldOkAction();
         break;
     default:
         break;

@@ -3,13 +3,39 @@
 #include "app/game_state.h"
 #include "app/graphics.h"
 #include "app/harness.h"
+#include "battle/battle_slots.h"
+#include "battle/records.h"
 #include "menus/title.h"
 #include "world/camera.h"
+#include "world/dialogue.h"
+#include "world/encounters.h"
+#include "world/field_movement.h"
+#include "world/level_change.h"
+#include "world/level_table.h"
 
 namespace {
 
 void Vector(FILE* file, const char* name, const CVector3& v) {
     std::fprintf(file, "%s %g %g %g\n", name, v.x, v.y, v.z);
+}
+
+// A name field printed no further than the field, terminated or not.
+template <size_t N>
+int Width(const char (&)[N]) {
+    return static_cast<int>(N);
+}
+
+// The named entries of a bag on one line, separated by commas.
+template <class Stone, size_t N>
+void BagNames(FILE* file, const char* name, const Stone (&bag)[N]) {
+    std::fprintf(file, "%s ", name);
+    bool first = true;
+    for (const Stone& entry : bag) {
+        if (NameIsEmpty(entry.Name)) continue;
+        std::fprintf(file, "%s%.*s", first ? "" : ",", Width(entry.Name), entry.Name);
+        first = false;
+    }
+    std::fprintf(file, "\n");
 }
 
 } // namespace
@@ -42,4 +68,27 @@ void WriteStateSnapshot(FILE* file) {
     std::fprintf(file, "ScreenHeight %d\n", ScreenHeight);
     std::fprintf(file, "ScreenBits %d\n", ScreenBits);
     std::fprintf(file, "KeyOk %c\nKeyCancel %c\nKeyMenu %c\n", KeyOk, KeyCancel, KeyMenu);
+    std::fprintf(file, "WalkFrame %d\n", WalkFrame);
+    for (int i = 0; i < kDialogueTextCount; ++i)
+        std::fprintf(file, "DialogueBuffer%d %.*s\n", i, Width(DialogueBuffer.Text[i]),
+                     DialogueBuffer.Text[i]);
+    std::fprintf(file, "ExitConfirmed %d\n", ExitConfirmed);
+    std::fprintf(file, "StepCounter %d\n", StepCounter);
+    std::fprintf(file, "StepsToEncounter %d\n", StepsToEncounter);
+    std::fprintf(file, "EncounterPending %d\n", EncounterPending);
+    for (int i = 0; i < kBattleSlotCount; ++i)
+        std::fprintf(file, "BattleSlot%d %.*s\n", i, Width(BattleSlots[i].Name), BattleSlots[i].Name);
+    for (size_t level = 0; level < LevelTable.size(); ++level) {
+        const LevelRecord& record = LevelTable[level];
+        for (size_t i = 0; i < record.Chests.size(); ++i)
+            std::fprintf(file, "Chest%zu_%zu %d %d\n", level, i, record.Chests[i].Opened,
+                         record.Chests[i].Frame);
+    }
+    std::fprintf(file, "HP %d\nMaxHP %d\nMP %d\nMaxMP %d\n", Hero.HP, Hero.MaxHP, Hero.MP, Hero.MaxMP);
+    std::fprintf(file, "Level %d\nExp %d\nGold %d\n", Hero.Level, Hero.Exp, Hero.Gold);
+    for (int k = 0; k < kItemCount; ++k)
+        std::fprintf(file, "Item%d %.*s %d\n", k, Width(HeldItems[k].Name), HeldItems[k].Name,
+                     HeldItems[k].Count);
+    BagNames(file, "SwarpBag", Hero.SwarpBag);
+    BagNames(file, "WarpBag", Hero.WarpBag);
 }

@@ -3,6 +3,7 @@
 #include "app/game_state.h"
 #include "app/log.h"
 #include "app/quit.h"
+#include "world/services.h"
 
 void MenuAction() {
     if (GameMode == ModeField && PlayerHasControl == 1) {
@@ -26,6 +27,8 @@ void KeyDownAction(int key) {
         QuitSequence();
     } else if (key >= KeyLeft && key <= KeyDown) {
         ArrowAction(key);
+    } else if (key == 'Y' || key == '1' || key == '2') {
+        ServiceKeyAction(key); // acts only in field mode, next to a villager offering the service
     }
 }
 

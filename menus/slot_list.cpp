@@ -16,21 +16,12 @@ uint8_t SlotInfoRead = 0;
 namespace {
 
 void Panel(float x1, float y1, float x2, float y2) {
-    glBindTexture(GL_TEXTURE_2D, PanelTexture.texName);
-    glBegin(GL_QUADS);
-    glNormal3f(0, 0, 1);
-    glTexCoord2f(0, 0);
-    glVertex2f(x1, y1);
-    glTexCoord2f(1, 0);
-    glVertex2f(x2, y1);
-    glTexCoord2f(1, 1);
-    glVertex2f(x2, y2);
-    glTexCoord2f(0, 1);
-    glVertex2f(x1, y2);
-    glEnd();
+    DrawLitTexturedQuad(x1, y1, x2, y1, x2, y2, x1, y2, PanelTexture.texName);
 }
 
-int Row(double divisor) { return static_cast<int>(ScreenHeight / divisor); }
+int Row(double divisor) {
+    return static_cast<int>(ScreenHeight / divisor);
+}
 
 } // namespace
 
@@ -70,7 +61,8 @@ void DrawSlotList() {
     glEnable(GL_COLOR_MATERIAL);
     glDisable(GL_TEXTURE_2D);
     if (SaveSlotCursor >= 0 && SaveSlotCursor < kSaveSlotCount)
-        PrintText(ArialFontBase, static_cast<int>(ScreenWidth / 5.12), MenuLayout.SlotCursorY[SaveSlotCursor], "*");
+        PrintText(ArialFontBase, static_cast<int>(ScreenWidth / 5.12), MenuLayout.SlotCursorY[SaveSlotCursor],
+                  "*");
 
     static const double nameRow[5] = {6.4, 3.13, 2.07, 1.53, 1.22};
     static const double hpRow[5] = {5.12, 2.79, 1.89, 1.44, 1.17};

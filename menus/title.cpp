@@ -22,26 +22,14 @@ const char* const CreditLines[4] = {
     "Contact: see the README of the Aurelant project",
 };
 
-void UnitQuad(float x1, float y1, float x2, float y2) {
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex2f(x1, y1);
-    glTexCoord2f(1, 0);
-    glVertex2f(x2, y1);
-    glTexCoord2f(1, 1);
-    glVertex2f(x2, y2);
-    glTexCoord2f(0, 1);
-    glVertex2f(x1, y2);
-    glEnd();
-}
-
 void DrawButtons() {
     static const float bottoms[4] = {0.4f, 0.3f, 0.2f, 0.1f};
     glEnable(GL_BLEND);
     for (int i = 0; i < 4; ++i) {
         if (i == TitleCursor) glColor3f(TitlePulse, TitlePulse, TitlePulse);
-        glBindTexture(GL_TEXTURE_2D, TitleButtonTextures[i].texName);
-        UnitQuad(0.4f, bottoms[i], 0.6f, bottoms[i] + 0.1f);
+        const float top = bottoms[i] + 0.1f;
+        DrawTexturedQuad(0.4f, bottoms[i], 0.6f, bottoms[i], 0.6f, top, 0.4f, top,
+                         TitleButtonTextures[i].texName);
         glColor3f(1, 1, 1);
     }
     glDisable(GL_BLEND);
@@ -52,7 +40,8 @@ void DrawLoadPage() {
     glColor3f(0, 0, 1);
     glEnable(GL_COLOR_MATERIAL);
     glDisable(GL_TEXTURE_2D);
-    PrintText(TimesFontBase, static_cast<int>(ScreenWidth / 1.24), static_cast<int>(ScreenHeight / 25.6), "Load");
+    PrintText(TimesFontBase, static_cast<int>(ScreenWidth / 1.24), static_cast<int>(ScreenHeight / 25.6),
+              "Load");
     PrintText(TimesFontBase, static_cast<int>(ScreenWidth / 20.48), static_cast<int>(ScreenHeight / 38.4),
               "Choose the Slot you wish to Load from");
 }
@@ -62,7 +51,8 @@ void DrawCredits() {
     glEnable(GL_COLOR_MATERIAL);
     glDisable(GL_TEXTURE_2D);
     for (int i = 0; i < 4; ++i)
-        PrintText(TimesFontBase, ScreenWidth / 4, static_cast<int>(ScreenHeight / divisors[i]), "%s", CreditLines[i]);
+        PrintText(TimesFontBase, ScreenWidth / 4, static_cast<int>(ScreenHeight / divisors[i]), "%s",
+                  CreditLines[i]);
 }
 
 } // namespace
@@ -88,8 +78,7 @@ void TitleFrame(int page) {
     glScalef(1.36f, 1.0f, 1.0f);
 
     AdvanceTitlePulse();
-    glBindTexture(GL_TEXTURE_2D, LogoTexture.texName);
-    UnitQuad(0, 0, 1, 1);
+    DrawTexturedQuad(0, 0, 1, 0, 1, 1, 0, 1, LogoTexture.texName);
 
     if (page == 0) DrawButtons();
     if (page == 1) DrawLoadPage();

@@ -33,7 +33,9 @@ std::string Slurp(const std::string& path) {
 
 } // namespace
 
-bool GameDataBuilt() { return fs::exists(fs::path(AURELANT_DATA_DIR) / "Textures"); }
+bool GameDataBuilt() {
+    return fs::exists(fs::path(AURELANT_DATA_DIR) / "Textures");
+}
 
 std::string PrepareGameDir(const std::string& name, bool withData, const std::string& config) {
     const fs::path dir = fs::temp_directory_path() / ("aurelant_screen_" + name);
@@ -46,7 +48,8 @@ std::string PrepareGameDir(const std::string& name, bool withData, const std::st
             fs::create_directory_symlink(entry.path(), dir / entry.path().filename(), ignored);
         }
     }
-    std::ofstream(dir / "Game.cfg") << (config.empty() ? "Resolution=1024 768 32\nControls=X Z C\nVSync=0\n" : config);
+    std::ofstream(dir / "Game.cfg") << (config.empty() ? "Resolution=1024 768 32\nControls=X Z C\nVSync=0\n"
+                                                       : config);
     return dir.string();
 }
 
@@ -54,10 +57,10 @@ GameRun RunGameIn(const std::string& dir, const std::vector<std::string>& args, 
                   int screenWidth, int screenHeight) {
     GameRun run;
     run.dir = dir;
-    std::string command = "cd " + Quote(dir) + " && LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy xvfb-run -a -s " +
-                          Quote("-screen 0 " + std::to_string(screenWidth) + "x" + std::to_string(screenHeight) +
-                                "x24") +
-                          " " + Quote(AURELANT_GAME_BINARY);
+    std::string command =
+        "cd " + Quote(dir) + " && LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy xvfb-run -a -s " +
+        Quote("-screen 0 " + std::to_string(screenWidth) + "x" + std::to_string(screenHeight) + "x24") + " " +
+        Quote(AURELANT_GAME_BINARY);
     if (!script.empty()) {
         std::ofstream(fs::path(dir) / "input.txt") << script;
         command += " --input input.txt";

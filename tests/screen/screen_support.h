@@ -9,7 +9,7 @@
 
 struct GameRun {
     int exitCode = -1;
-    std::string dir;    // the working directory the game ran in
+    std::string dir; // the working directory the game ran in
     std::string stdoutText;
     std::string stderrText;
 };
@@ -31,8 +31,8 @@ struct Box {
 // A fresh working directory for one run; withData links the built game data in.
 std::string PrepareGameDir(const std::string& name, bool withData, const std::string& config = "");
 // Run the game in dir under an Xvfb screen of this size; script is the --input text ("" for none).
-GameRun RunGameIn(const std::string& dir, const std::vector<std::string>& args, const std::string& script = "",
-                  int screenWidth = 1024, int screenHeight = 768);
+GameRun RunGameIn(const std::string& dir, const std::vector<std::string>& args,
+                  const std::string& script = "", int screenWidth = 1024, int screenHeight = 768);
 // The log's lines.
 std::vector<std::string> LogLines(const std::string& dir);
 // A state snapshot as name -> rest of line.

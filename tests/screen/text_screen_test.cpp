@@ -4,16 +4,18 @@
 
 namespace {
 
-bool Blue(int r, int g, int b) { return b > 150 && r < 110 && g < 110; }
+bool Blue(int r, int g, int b) {
+    return b > 150 && r < 110 && g < 110;
+}
 
 // The load page prints "Load" in Times New Roman and the slot cursor "*" in
 // Arial, both in blue, over the panels.
 void CheckLoadPage(int width, int height) {
     const std::string dir = PrepareGameDir("text_" + std::to_string(width), false,
-                                           "Resolution=" + std::to_string(width) + " " + std::to_string(height) +
-                                               " 32\nControls=X Z C\n");
-    const GameRun run =
-        RunGameIn(dir, {"--fixed-step", "--shot", "4:load.png", "--quit-after", "5"}, "2 press X\n", width, height);
+                                           "Resolution=" + std::to_string(width) + " " +
+                                               std::to_string(height) + " 32\nControls=X Z C\n");
+    const GameRun run = RunGameIn(dir, {"--fixed-step", "--shot", "4:load.png", "--quit-after", "5"},
+                                  "2 press X\n", width, height);
     ASSERT_EQ(run.exitCode, 0) << run.stderrText;
     const Image shot = ReadPNG(dir + "/load.png");
     ASSERT_EQ(shot.width, width);
@@ -40,8 +42,12 @@ void CheckLoadPage(int width, int height) {
     EXPECT_GT(star.right - star.left, cell / 4); // twice the Times size
 }
 
-TEST(Text, LandsWhereThePrinterPutsItAt1024x768) { CheckLoadPage(1024, 768); }
+TEST(Text, LandsWhereThePrinterPutsItAt1024x768) {
+    CheckLoadPage(1024, 768);
+}
 
-TEST(Text, LandsWhereThePrinterPutsItAt800x600) { CheckLoadPage(800, 600); }
+TEST(Text, LandsWhereThePrinterPutsItAt800x600) {
+    CheckLoadPage(800, 600);
+}
 
 } // namespace

@@ -7,8 +7,8 @@ namespace {
 TEST(Title, LoadGamePulsesFirstAndTheCursorStaysInBounds) {
     const std::string dir = PrepareGameDir("title_cursor", false);
     const GameRun run = RunGameIn(dir,
-                                  {"--fixed-step", "--state", "2:first.txt", "--state", "25:low.txt", "--state",
-                                   "31:down.txt", "--state", "36:up.txt", "--quit-after", "37"},
+                                  {"--fixed-step", "--state", "2:first.txt", "--state", "25:low.txt",
+                                   "--state", "31:down.txt", "--state", "36:up.txt", "--quit-after", "37"},
                                   "28 press Down\n29 press Down\n30 press Down\n"
                                   "32 press Up\n33 press Up\n34 press Up\n35 press Up\n");
     ASSERT_EQ(run.exitCode, 0) << run.stderrText;
@@ -25,10 +25,10 @@ TEST(Title, LoadGamePulsesFirstAndTheCursorStaysInBounds) {
 
 TEST(Title, CreditsAndCancel) {
     const std::string dir = PrepareGameDir("title_credits", GameDataBuilt());
-    const GameRun run = RunGameIn(
-        dir, {"--fixed-step", "--shot", "5:credits.png", "--state", "5:credits.txt", "--state", "7:back.txt",
-              "--quit-after", "8"},
-        "2 press Down\n3 press X\n6 press Z\n");
+    const GameRun run = RunGameIn(dir,
+                                  {"--fixed-step", "--shot", "5:credits.png", "--state", "5:credits.txt",
+                                   "--state", "7:back.txt", "--quit-after", "8"},
+                                  "2 press Down\n3 press X\n6 press Z\n");
     ASSERT_EQ(run.exitCode, 0) << run.stderrText;
     EXPECT_EQ(ReadState(dir + "/credits.txt")["TitlePage"], "2");
     EXPECT_EQ(ReadState(dir + "/back.txt")["TitlePage"], "0");
@@ -61,7 +61,8 @@ TEST(Title, NewGameEntersTheDungeonWithItsMusic) {
 
 TEST(Title, QuitEndsTheProgram) {
     const std::string dir = PrepareGameDir("title_quit", false);
-    const GameRun run = RunGameIn(dir, {"--fixed-step", "--quit-after", "500"}, "2 press Down\n3 press Down\n4 press X\n");
+    const GameRun run =
+        RunGameIn(dir, {"--fixed-step", "--quit-after", "500"}, "2 press Down\n3 press Down\n4 press X\n");
     ASSERT_EQ(run.exitCode, 0) << run.stderrText;
     const auto log = LogLines(dir);
     ASSERT_GE(log.size(), 2u);

@@ -7,7 +7,9 @@
 
 namespace {
 
-void Apply(const std::string& text) { ApplyConfigText(text.data(), text.size()); }
+void Apply(const std::string& text) {
+    ApplyConfigText(text.data(), text.size());
+}
 
 void ExpectDefaults() {
     EXPECT_EQ(ScreenWidth, 1024);
@@ -100,7 +102,8 @@ TEST(Config, LowerCaseKeysAreKeptAsWritten) {
 }
 
 TEST(Config, OverlongWordsAndGarbageStayInBounds) {
-    std::string text = "Resolution=1 2 3\nControls=" + std::string(5000, 'K') + " " + std::string(70, 'L') + "\n";
+    std::string text =
+        "Resolution=1 2 3\nControls=" + std::string(5000, 'K') + " " + std::string(70, 'L') + "\n";
     Apply(text);
     EXPECT_EQ(KeyOk, 'K');
     std::string noise;

@@ -37,13 +37,14 @@ TEST(InputScript, ReadsEveryKindOfLineInFrameOrder) {
 }
 
 TEST(InputScript, RefusesMalformedLinesWithTheirNumber) {
-    const char* bad[] = {"5 press",      "5 press F1",    "0 press X",     "x press X",   "5 hold Up",
-                         "5 hold Up 0",  "5 click top",   "5 move 1",      "5 move a b",  "5 jump",
-                         "5 press X Y",  "-3 press X",    "99999999999 press X"};
+    const char* bad[] = {"5 press",     "5 press F1",  "0 press X",          "x press X",  "5 hold Up",
+                         "5 hold Up 0", "5 click top", "5 move 1",           "5 move a b", "5 jump",
+                         "5 press X Y", "-3 press X",  "99999999999 press X"};
     for (const char* line : bad) {
         std::vector<ScriptEvent> events;
         std::string error;
-        EXPECT_FALSE(ParseInputScript(std::string("# ok\n1 press X\n") + line + "\n", events, &error)) << line;
+        EXPECT_FALSE(ParseInputScript(std::string("# ok\n1 press X\n") + line + "\n", events, &error))
+            << line;
         EXPECT_NE(error.find("line 3"), std::string::npos) << error;
     }
 }
@@ -62,8 +63,8 @@ TEST(InputScript, KeyNames) {
 }
 
 TEST(HarnessArgs, ReadsFlagsAndFrameFiles) {
-    const char* argv[] = {"aurelant", "--windowed", "--shot", "1:/tmp/a b.png", "--state", "30:s.txt",
-                          "--shot",   "2:c.png",    "--quit-after", "40"};
+    const char* argv[] = {"aurelant", "--windowed", "--shot",  "1:/tmp/a b.png", "--state",
+                          "30:s.txt", "--shot",     "2:c.png", "--quit-after",   "40"};
     std::string error;
     ASSERT_TRUE(ParseHarnessArgs(10, const_cast<char**>(argv), &error)) << error;
     EXPECT_TRUE(Harness.windowed);
@@ -92,9 +93,12 @@ TEST(HarnessArgs, PlainRunIsNotScripted) {
 }
 
 TEST(HarnessArgs, RefusesBadArguments) {
-    const std::vector<std::vector<const char*>> bad = {
-        {"aurelant", "--shot", "nocolon.png"}, {"aurelant", "--shot", "0:a.png"}, {"aurelant", "--shot"},
-        {"aurelant", "--quit-after", "ten"},   {"aurelant", "--fly"},            {"aurelant", "--state", "5:"}};
+    const std::vector<std::vector<const char*>> bad = {{"aurelant", "--shot", "nocolon.png"},
+                                                       {"aurelant", "--shot", "0:a.png"},
+                                                       {"aurelant", "--shot"},
+                                                       {"aurelant", "--quit-after", "ten"},
+                                                       {"aurelant", "--fly"},
+                                                       {"aurelant", "--state", "5:"}};
     for (const auto& args : bad) {
         std::string error;
         EXPECT_FALSE(ParseHarnessArgs(static_cast<int>(args.size()), const_cast<char**>(args.data()), &error))
