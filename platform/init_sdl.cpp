@@ -1,0 +1,27 @@
+#include "platform/platform_internal.h"
+
+bool PlatformScripted = false;
+
+bool InitPlatform(bool scripted) {
+    PlatformScripted = scripted;
+    // A full-screen game that iconifies whenever another window takes focus cannot be tested.
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
+        PlatformWarning("cannot start SDL: %s", SDL_GetError());
+        return false;
+    }
+    return true;
+}
+
+void ShutdownPlatform() {
+    ShutdownSound();
+    CloseGameWindow();
+    ForgetDisplayMode();
+    ClearMessageQueue();
+    ReleaseScriptedKeys();
+    if (SDL_WasInit(0) != 0) SDL_Quit();
+}
+
+bool PlatformIsScripted() {
+    return PlatformScripted;
+}

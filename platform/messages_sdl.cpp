@@ -1,0 +1,98 @@
+#include "platform/keys_internal.h"
+#include "platform/messages_internal.h"
+#include "platform/platform_internal.h"
+
+#include <deque>
+
+namespace {
+
+std::deque<PlatformMessage> MessageQueue;
+
+bool EventsRunning() {
+    return SDL_WasInit(SDL_INIT_EVENTS) != 0;
+}
+
+void QueueEvent(const SDL_Event& event) {
+    PlatformMessage message;
+    if (TranslateEvent(event, &message)) MessageQueue.push_back(message);
+}
+
+void PumpEvents() {
+    if (!EventsRunning()) return;
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) QueueEvent(event);
+}
+
+} // namespace
+
+bool TranslateEvent(const SDL_Event& event, PlatformMessage* message) {
+    *message = PlatformMessage{MessageType::Paint, 0, 0};
+    switch (event.type) {
+    case SDL_KEYDOWN: // repeats too: held keys repeat their key-down, as the game expects
+        message->type = MessageType::KeyDown;
+        message->key = VirtualKeyFromKeycode(event.key.keysym.sym);
+        return message->key != 0;
+    case SDL_MOUSEBUTTONDOWN:
+        if (event.button.button == SDL_BUTTON_LEFT)
+            message->type = MessageType::LeftButtonDown;
+        else if (event.button.button == SDL_BUTTON_RIGHT)
+            message->type = MessageType::RightButtonDown;
+        else if (event.button.button == SDL_BUTTON_MIDDLE)
+            message->type = MessageType::MiddleButtonDown;
+        else
+            return false;
+        return true;
+    case SDL_QUIT:
+        message->type = MessageType::Close;
+        return true;
+    case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_CLOSE)
+            message->type = MessageType::Close;
+        else if (event.window.event == SDL_WINDOWEVENT_EXPOSED)
+            message->type = MessageType::Paint;
+        else
+            return false;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool PeekPlatformMessage(PlatformMessage* message) {
+    PumpEvents();
+    if (MessageQueue.empty()) return false;
+    *message = MessageQueue.front();
+    MessageQueue.pop_front();
+    return true;
+}
+
+void WaitPlatformMessage(uint32_t timeoutMs) {
+    if (!MessageQueue.empty()) return;
+    if (!EventsRunning()) {
+        // Nothing can arrive without SDL (one thread), so just sleep the time out.
+        SDL_Delay(timeoutMs);
+        return;
+    }
+    const uint64_t deadline = SDL_GetTicks64() + timeoutMs;
+    for (;;) {
+        const uint64_t now = SDL_GetTicks64();
+        if (now >= deadline) return;
+        SDL_Event event;
+        const uint64_t left = deadline - now;
+        if (!SDL_WaitEventTimeout(&event, left > INT32_MAX ? INT32_MAX : static_cast<int>(left))) return;
+        QueueEvent(event);
+        if (!MessageQueue.empty()) return;
+    }
+}
+
+void PostPlatformMessage(const PlatformMessage& message) {
+    MessageQueue.push_back(message);
+}
+
+void PostQuitMessage(int exitCode) {
+    MessageQueue.push_back(PlatformMessage{MessageType::Quit, 0, exitCode});
+}
+
+void ClearMessageQueue() {
+    MessageQueue.clear();
+}

@@ -1,0 +1,31 @@
+// State the SDL-backed platform files share among themselves. Game code never
+// includes this: it would pull SDL into the game.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <SDL.h>
+
+extern bool PlatformScripted;
+extern SDL_Window* GameWindow;
+extern SDL_GLContext GameContext;
+
+// 1 when the window was created with a GL-capable pixel format, 0 when not.
+extern int WindowPixelFormat;
+// Which of the chooser's attempts gave the window its format (-1: none).
+extern int WindowFormatAttempt;
+// The colour and depth bits that attempt asked for.
+extern PixelFormatRequest WindowFormatAsked;
+
+// Put the scripted cursor in the middle of a new window.
+void CentreVirtualCursor(int width, int height);
+// Release every scripted key.
+void ReleaseScriptedKeys();
+// Drop every queued message.
+void ClearMessageQueue();
+// Stop the music and close the audio device.
+void ShutdownSound();
+// Forget the display mode kept for the full-screen window.
+void ForgetDisplayMode();
+// Whether ChangeDisplayMode granted a mode, and which.
+bool KeptDisplayMode(SDL_DisplayMode* mode);

@@ -1,0 +1,116 @@
+#include "platform/pixel_format_internal.h"
+#include "platform/platform_internal.h"
+
+SDL_Window* GameWindow = nullptr;
+int WindowPixelFormat = 0;
+int WindowFormatAttempt = -1;
+PixelFormatRequest WindowFormatAsked = {0, 0, false};
+
+namespace {
+
+void SetFormatAttributes(const PixelFormatRequest& format) {
+    SDL_GL_ResetAttributes();
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, format.doubleBuffer ? 1 : 0);
+    if (format.colorBits == 0 && format.depthBits == 0) return; // the driver's defaults
+    int channels[4];
+    ChannelBitsForColor(format.colorBits, channels);
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, channels[0]);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, channels[1]);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, channels[2]);
+    SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, channels[3]);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, format.depthBits);
+}
+
+// The visual is fixed when the window is created, so every fallback is a new window.
+SDL_Window* CreateWithClosestFormat(const char* title, int x, int y, int width, int height, Uint32 flags,
+                                    const PixelFormatRequest& request) {
+    PixelFormatRequest attempts[MaxPixelFormatAttempts];
+    const int count = PixelFormatAttempts(request, attempts);
+    for (int i = 0; i < count; ++i) {
+        SetFormatAttributes(attempts[i]);
+        SDL_Window* window = SDL_CreateWindow(title, x, y, width, height, flags | SDL_WINDOW_OPENGL);
+        if (window != nullptr) {
+            WindowPixelFormat = 1;
+            WindowFormatAttempt = i;
+            WindowFormatAsked = attempts[i];
+            return window;
+        }
+    }
+    PlatformWarning("no OpenGL pixel format: %s", SDL_GetError());
+    // Like a window whose device context has no GL format: the game reports it itself.
+    WindowPixelFormat = 0;
+    WindowFormatAttempt = -1;
+    WindowFormatAsked = PixelFormatRequest{0, 0, false};
+    return SDL_CreateWindow(title, x, y, width, height, flags);
+}
+
+} // namespace
+
+bool OpenGameWindow(const char* title, int x, int y, int width, int height, bool fullscreen,
+                    const PixelFormatRequest& request) {
+    if (SDL_WasInit(SDL_INIT_VIDEO) == 0 || width <= 0 || height <= 0) return false;
+    CloseGameWindow();
+    Uint32 flags = SDL_WINDOW_BORDERLESS;
+    if (fullscreen) flags |= SDL_WINDOW_FULLSCREEN;
+    GameWindow = CreateWithClosestFormat(title != nullptr ? title : "", x, y, width, height, flags, request);
+    if (GameWindow == nullptr) {
+        PlatformWarning("cannot create the window: %s", SDL_GetError());
+        return false;
+    }
+    if (fullscreen) {
+        SDL_DisplayMode mode;
+        if (KeptDisplayMode(&mode)) SDL_SetWindowDisplayMode(GameWindow, &mode);
+        // SDL quietly grants a larger mode when the exact one is missing; the game wants that refused.
+        int grantedWidth = 0;
+        int grantedHeight = 0;
+        SDL_GL_GetDrawableSize(GameWindow, &grantedWidth, &grantedHeight);
+        if (grantedWidth != width || grantedHeight != height) {
+            PlatformWarning("full screen %dx%d was refused (the display gave %dx%d)", width, height,
+                            grantedWidth, grantedHeight);
+            CloseGameWindow();
+            return false;
+        }
+    }
+    CentreVirtualCursor(width, height);
+    PostPlatformMessage(PlatformMessage{MessageType::Paint, 0, 0});
+    return true;
+}
+
+void CloseGameWindow() {
+    DeleteRenderContext();
+    if (GameWindow != nullptr) SDL_DestroyWindow(GameWindow);
+    GameWindow = nullptr;
+    WindowPixelFormat = 0;
+    WindowFormatAttempt = -1;
+    WindowFormatAsked = PixelFormatRequest{0, 0, false};
+}
+
+void GetClientSize(int* width, int* height) {
+    int w = 0;
+    int h = 0;
+    if (GameWindow != nullptr) SDL_GL_GetDrawableSize(GameWindow, &w, &h);
+    if (width != nullptr) *width = w;
+    if (height != nullptr) *height = h;
+}
+
+int ChoosePixelFormat(const PixelFormatRequest&) {
+    // The format was chosen with the window; this only tells whether there is one.
+    return GameWindow != nullptr ? WindowPixelFormat : 0;
+}
+
+bool SetPixelFormat(int format) {
+    return GameWindow != nullptr && format != 0 && format == WindowPixelFormat;
+}
+
+PixelFormatRequest GrantedPixelFormat() {
+    if (GameContext == nullptr || SDL_GL_GetCurrentContext() != GameContext) return WindowFormatAsked;
+    int red = 0, green = 0, blue = 0, alpha = 0, depth = 0, doubleBuffer = 0;
+    SDL_GL_GetAttribute(SDL_GL_RED_SIZE, &red);
+    SDL_GL_GetAttribute(SDL_GL_GREEN_SIZE, &green);
+    SDL_GL_GetAttribute(SDL_GL_BLUE_SIZE, &blue);
+    SDL_GL_GetAttribute(SDL_GL_ALPHA_SIZE, &alpha);
+    SDL_GL_GetAttribute(SDL_GL_DEPTH_SIZE, &depth);
+    SDL_GL_GetAttribute(SDL_GL_DOUBLEBUFFER, &doubleBuffer);
+    return PixelFormatRequest{red + green + blue + alpha, depth, doubleBuffer != 0};
+}

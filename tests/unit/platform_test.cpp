@@ -1,0 +1,506 @@
+// The platform pieces that work without a window: keys, paths, the text
+// code page, the clocks, PNG files and the message queue.
+#include "platform/clock_internal.h"
+#include "platform/cp1252_internal.h"
+#include "platform/font_internal.h"
+#include "platform/keys_internal.h"
+#include "platform/messages_internal.h"
+#include "platform/pixel_format_internal.h"
+#include "platform/platform.h"
+#include "tests/unit/test_support.h"
+
+#include <gtest/gtest.h>
+#include <png.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+TEST(VirtualKeys, KeycodesMapToTheGamesCodes) {
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_a), 'A');
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_z), 'Z');
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_x), 'X');
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_0), '0');
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_9), '9');
+    // SDL orders the keypad 1..9, 0: each must still land on its own digit.
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_KP_0), '0');
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_KP_1), '1');
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_KP_9), '9');
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_RETURN), 13);
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_KP_ENTER), 13);
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_ESCAPE), 27);
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_SPACE), 32);
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_LEFT), 37);
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_UP), 38);
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_RIGHT), 39);
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_DOWN), 40);
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_BACKSPACE), 8);
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_TAB), 9);
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_RSHIFT), 16);
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_LCTRL), 17);
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_F1), 112);
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_F12), 123);
+}
+
+TEST(VirtualKeys, KeysTheGameDoesNotKnowAreZero) {
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_F13), 0);
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_LALT), 0);
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_COMMA), 0);
+    EXPECT_EQ(VirtualKeyFromKeycode(SDLK_UNKNOWN), 0);
+    EXPECT_EQ(VirtualKeyFromKeycode(-1), 0);
+}
+
+TEST(HostPaths, BackslashesBecomeSlashesAndTheResultIsAlwaysTerminated) {
+    char out[64];
+    ToHostPath("Levels\\Village.m3d", out, sizeof out);
+    EXPECT_STREQ(out, "Levels/Village.m3d");
+    ToHostPath("Scripts\\\\Fire.scp", out, sizeof out);
+    EXPECT_STREQ(out, "Scripts//Fire.scp");
+    ToHostPath("", out, sizeof out);
+    EXPECT_STREQ(out, "");
+    ToHostPath(nullptr, out, sizeof out);
+    EXPECT_STREQ(out, "");
+}
+
+TEST(HostPaths, LongNamesAreCutWithoutWritingPastTheBuffer) {
+    char out[8];
+    std::memset(out, 'x', sizeof out);
+    ToHostPath("Music\\Battle.wav", out, 6);
+    EXPECT_STREQ(out, "Music");
+    EXPECT_EQ(out[6], 'x');
+    EXPECT_EQ(out[7], 'x');
+    out[0] = 'x';
+    ToHostPath("abc", out, 1);
+    EXPECT_EQ(out[0], '\0');
+    out[0] = 'x';
+    ToHostPath("abc", out, 0);
+    EXPECT_EQ(out[0], 'x');
+}
+
+TEST(HostPaths, GameFilesOpenByTheirBackslashNames) {
+    const std::string dir = MakeTempDir("platform_files");
+    WriteFile(dir + "/Levels/Town.m3d", "model");
+    const std::string gamePath = dir + "\\Levels\\Town.m3d";
+    FILE* file = OpenGameFile(gamePath.c_str(), "rb");
+    ASSERT_NE(file, nullptr);
+    char text[8] = {};
+    EXPECT_EQ(std::fread(text, 1, 5, file), 5u);
+    std::fclose(file);
+    EXPECT_STREQ(text, "model");
+    EXPECT_EQ(OpenGameFile((dir + "\\Levels\\Missing.m3d").c_str(), "rb"), nullptr);
+    EXPECT_EQ(OpenGameFile(nullptr, "rb"), nullptr);
+}
+
+TEST(HostPaths, AVeryLongNameIsNotCutIntoAnotherFilesName) {
+    // A cut name could open (or truncate) a different, shorter file.
+    const std::string dir = MakeTempDir("platform_long");
+    const std::string shortName = dir + "/a";
+    WriteFile(shortName, "keep");
+    std::string longName = shortName + std::string(5000, 'a');
+    FILE* file = OpenGameFile(longName.c_str(), "w");
+    if (file != nullptr) std::fclose(file);
+    EXPECT_EQ(file, nullptr);
+    EXPECT_EQ(ReadFile(shortName), "keep");
+}
+
+TEST(Cp1252, WindowsSpecialsMapToTheirUnicodeCharacters) {
+    EXPECT_EQ(UnicodeFromCp1252(0x41), 0x41u);
+    EXPECT_EQ(UnicodeFromCp1252(0x80), 0x20ACu);
+    EXPECT_EQ(UnicodeFromCp1252(0x82), 0x201Au);
+    EXPECT_EQ(UnicodeFromCp1252(0x85), 0x2026u);
+    EXPECT_EQ(UnicodeFromCp1252(0x8A), 0x0160u);
+    EXPECT_EQ(UnicodeFromCp1252(0x8E), 0x017Du);
+    EXPECT_EQ(UnicodeFromCp1252(0x91), 0x2018u);
+    EXPECT_EQ(UnicodeFromCp1252(0x92), 0x2019u);
+    EXPECT_EQ(UnicodeFromCp1252(0x96), 0x2013u);
+    EXPECT_EQ(UnicodeFromCp1252(0x99), 0x2122u);
+    EXPECT_EQ(UnicodeFromCp1252(0x9C), 0x0153u);
+    EXPECT_EQ(UnicodeFromCp1252(0x9F), 0x0178u);
+    EXPECT_EQ(UnicodeFromCp1252(0xA0), 0xA0u);
+    EXPECT_EQ(UnicodeFromCp1252(0xE9), 0xE9u);
+    EXPECT_EQ(UnicodeFromCp1252(0xFF), 0xFFu);
+}
+
+TEST(Cp1252, TheFiveUndefinedBytesHaveNoCharacter) {
+    int undefined = 0;
+    for (int code = 0x80; code < 0xA0; ++code)
+        undefined += UnicodeFromCp1252(static_cast<uint8_t>(code)) == 0;
+    EXPECT_EQ(undefined, 5);
+    for (uint8_t code : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) EXPECT_EQ(UnicodeFromCp1252(code), 0u) << int(code);
+}
+
+TEST(FontSize, CellHeightCoversAscentAndDescent) {
+    // Liberation Sans: 2048 units to the em, win ascent 1854, descent 434.
+    EXPECT_EQ(EmPixelsForCellHeight(64, 2048, 1854, 434), 57);
+    EXPECT_EQ(EmPixelsForCellHeight(32, 2048, 1854, 434), 29);
+    EXPECT_EQ(EmPixelsForCellHeight(20, 1000, 500, 500), 20);
+    // Broken metrics must not divide by zero or give an empty size.
+    EXPECT_EQ(EmPixelsForCellHeight(32, 2048, 0, 0), 32);
+    EXPECT_EQ(EmPixelsForCellHeight(32, 0, 1854, 434), 32);
+    EXPECT_EQ(EmPixelsForCellHeight(1, 2048, 60000, 60000), 1);
+}
+
+TEST(PixelFormats, FallbacksStartWithTheRequestAndEndOnTheDefaults) {
+    PixelFormatRequest attempts[MaxPixelFormatAttempts];
+    const int count = PixelFormatAttempts(PixelFormatRequest{32, 32, true}, attempts);
+    ASSERT_GE(count, 4);
+    EXPECT_EQ(attempts[0].colorBits, 32);
+    EXPECT_EQ(attempts[0].depthBits, 32);
+    // Depth gives way before colour: Mesa lacks depth 32 but has colour 32.
+    EXPECT_EQ(attempts[1].colorBits, 32);
+    EXPECT_EQ(attempts[1].depthBits, 24);
+    EXPECT_EQ(attempts[2].depthBits, 16);
+    EXPECT_EQ(attempts[count - 1].colorBits, 0);
+    EXPECT_EQ(attempts[count - 1].depthBits, 0);
+    for (int i = 0; i < count; ++i) {
+        EXPECT_TRUE(attempts[i].doubleBuffer);
+        for (int j = 0; j < i; ++j)
+            EXPECT_FALSE(attempts[i].colorBits == attempts[j].colorBits &&
+                         attempts[i].depthBits == attempts[j].depthBits)
+                << "attempt " << i << " repeats " << j;
+    }
+    const int small = PixelFormatAttempts(PixelFormatRequest{16, 16, false}, attempts);
+    EXPECT_EQ(attempts[0].colorBits, 16);
+    EXPECT_EQ(attempts[0].depthBits, 16);
+    EXPECT_LT(small, count);
+}
+
+TEST(PixelFormats, ColourDepthsSplitIntoChannels) {
+    int channels[4];
+    ChannelBitsForColor(32, channels);
+    EXPECT_EQ(channels[0] + channels[1] + channels[2], 24);
+    EXPECT_EQ(channels[3], 0);
+    ChannelBitsForColor(16, channels);
+    EXPECT_EQ(channels[0] + channels[1] + channels[2], 16);
+    ChannelBitsForColor(8, channels);
+    EXPECT_EQ(channels[0] + channels[1] + channels[2], 0);
+}
+
+TEST(SteppedClock, MovesOnlyByItsStepsAndWrapsAt32Bits) {
+    StartSteppedClock(1000, 22);
+    EXPECT_EQ(GetTickCount(), 1000u);
+    SDL_Delay(30);
+    EXPECT_EQ(GetTickCount(), 1000u);
+    AdvanceSteppedClock();
+    AdvanceSteppedClock();
+    EXPECT_EQ(GetTickCount(), 1044u);
+
+    StartSteppedClock(0xFFFFFFF0u, 22);
+    AdvanceSteppedClock();
+    EXPECT_EQ(GetTickCount(), 6u);
+    // The game measures time by unsigned difference, which must survive the wrap.
+    EXPECT_EQ(GetTickCount() - 0xFFFFFFF0u, 22u);
+    StopSteppedClock();
+}
+
+TEST(SteppedClock, StartsFromTheRealClockAndTheRealClockAdvancesAlone) {
+    const uint32_t before = GetTickCount();
+    UseSteppedClock(10);
+    const uint32_t start = GetTickCount();
+    EXPECT_GE(start - before, 0u);
+    EXPECT_LT(start - before, 1000u);
+    AdvanceSteppedClock();
+    EXPECT_EQ(GetTickCount(), start + 10);
+    StopSteppedClock();
+    AdvanceSteppedClock(); // nothing on the real clock
+    const uint32_t real = GetTickCount();
+    SDL_Delay(20);
+    EXPECT_GE(GetTickCount() - real, 15u);
+}
+
+struct PngImage {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> rgba;
+};
+
+bool ReadPng(const std::string& path, PngImage* image) {
+    png_image reader;
+    std::memset(&reader, 0, sizeof reader);
+    reader.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&reader, path.c_str())) return false;
+    reader.format = PNG_FORMAT_RGBA;
+    image->width = static_cast<int>(reader.width);
+    image->height = static_cast<int>(reader.height);
+    image->rgba.resize(PNG_IMAGE_SIZE(reader));
+    const bool ok = png_image_finish_read(&reader, nullptr, image->rgba.data(), 0, nullptr) != 0;
+    png_image_free(&reader);
+    return ok;
+}
+
+TEST(PngFiles, PixelsComeBackAsWrittenTopRowFirst) {
+    const std::string dir = MakeTempDir("platform_png");
+    const int width = 5;
+    const int height = 3;
+    std::vector<uint8_t> rgba(width * height * 4);
+    for (size_t i = 0; i < rgba.size(); ++i) rgba[i] = static_cast<uint8_t>(i * 7 + 3);
+    const std::string path = dir + "/shot.png";
+    ASSERT_TRUE(WritePNG(path.c_str(), width, height, rgba.data()));
+    PngImage image;
+    ASSERT_TRUE(ReadPng(path, &image));
+    EXPECT_EQ(image.width, width);
+    EXPECT_EQ(image.height, height);
+    EXPECT_EQ(image.rgba, rgba);
+}
+
+TEST(PngFiles, RefusesWhatItCannotWrite) {
+    const std::string dir = MakeTempDir("platform_png_bad");
+    const uint8_t pixel[4] = {1, 2, 3, 4};
+    EXPECT_FALSE(WritePNG((dir + "/no/such/dir/shot.png").c_str(), 1, 1, pixel));
+    EXPECT_FALSE(WritePNG(dir.c_str(), 1, 1, pixel)); // a directory
+    EXPECT_FALSE(WritePNG((dir + "/empty.png").c_str(), 0, 1, pixel));
+    EXPECT_FALSE(WritePNG((dir + "/negative.png").c_str(), 1, -4, pixel));
+    EXPECT_FALSE(WritePNG((dir + "/null.png").c_str(), 1, 1, nullptr));
+    EXPECT_FALSE(WritePNG(nullptr, 1, 1, pixel));
+    EXPECT_TRUE(ListFiles(dir).empty());
+}
+
+TEST(PngFiles, AFullDiskIsAFailure) {
+    const uint8_t pixel[4] = {1, 2, 3, 4};
+    // Only the real device: writing to a plain file of that name would just succeed (or create one).
+    struct stat device;
+    if (stat("/dev/full", &device) != 0 || !S_ISCHR(device.st_mode)) GTEST_SKIP() << "no /dev/full device";
+    EXPECT_FALSE(WritePNG("/dev/full", 1, 1, pixel));
+}
+
+PlatformMessage Key(int key) {
+    return PlatformMessage{MessageType::KeyDown, key, 0};
+}
+
+TEST(MessageQueue, MessagesComeBackInTheOrderPosted) {
+    PlatformMessage message;
+    while (PeekPlatformMessage(&message)) {
+    }
+    PostPlatformMessage(Key('X'));
+    PostPlatformMessage(PlatformMessage{MessageType::LeftButtonDown, 0, 0});
+    PostQuitMessage(3);
+    PostPlatformMessage(Key(KeyEscape));
+    ASSERT_TRUE(PeekPlatformMessage(&message));
+    EXPECT_EQ(message.type, MessageType::KeyDown);
+    EXPECT_EQ(message.key, 'X');
+    ASSERT_TRUE(PeekPlatformMessage(&message));
+    EXPECT_EQ(message.type, MessageType::LeftButtonDown);
+    ASSERT_TRUE(PeekPlatformMessage(&message));
+    EXPECT_EQ(message.type, MessageType::Quit);
+    EXPECT_EQ(message.exitCode, 3);
+    ASSERT_TRUE(PeekPlatformMessage(&message));
+    EXPECT_EQ(message.key, KeyEscape);
+    EXPECT_FALSE(PeekPlatformMessage(&message));
+}
+
+TEST(MessageQueue, WaitingWithoutMessagesSleepsTheTimeOut) {
+    PlatformMessage message;
+    while (PeekPlatformMessage(&message)) {
+    }
+    const uint32_t start = SDL_GetTicks();
+    WaitPlatformMessage(40);
+    EXPECT_GE(SDL_GetTicks() - start, 35u);
+    // A queued message ends the wait at once.
+    PostPlatformMessage(Key('Z'));
+    const uint32_t again = SDL_GetTicks();
+    WaitPlatformMessage(2000);
+    EXPECT_LT(SDL_GetTicks() - again, 500u);
+    EXPECT_TRUE(PeekPlatformMessage(&message));
+}
+
+SDL_Event KeyEvent(SDL_Keycode sym, Uint8 repeat) {
+    SDL_Event event;
+    std::memset(&event, 0, sizeof event);
+    event.type = SDL_KEYDOWN;
+    event.key.keysym.sym = sym;
+    event.key.repeat = repeat;
+    return event;
+}
+
+TEST(EventTranslation, KeysButtonsAndWindowEventsBecomeMessages) {
+    PlatformMessage message;
+    ASSERT_TRUE(TranslateEvent(KeyEvent(SDLK_c, 0), &message));
+    EXPECT_EQ(message.type, MessageType::KeyDown);
+    EXPECT_EQ(message.key, 'C');
+    // Held keys repeat their key-down, which the game's menus rely on.
+    ASSERT_TRUE(TranslateEvent(KeyEvent(SDLK_DOWN, 1), &message));
+    EXPECT_EQ(message.key, KeyDown);
+    EXPECT_FALSE(TranslateEvent(KeyEvent(SDLK_LALT, 0), &message));
+
+    SDL_Event event;
+    std::memset(&event, 0, sizeof event);
+    event.type = SDL_KEYUP;
+    event.key.keysym.sym = SDLK_x;
+    EXPECT_FALSE(TranslateEvent(event, &message));
+
+    const std::pair<Uint8, MessageType> buttons[] = {{SDL_BUTTON_LEFT, MessageType::LeftButtonDown},
+                                                     {SDL_BUTTON_RIGHT, MessageType::RightButtonDown},
+                                                     {SDL_BUTTON_MIDDLE, MessageType::MiddleButtonDown}};
+    for (const auto& [button, type] : buttons) {
+        std::memset(&event, 0, sizeof event);
+        event.type = SDL_MOUSEBUTTONDOWN;
+        event.button.button = button;
+        ASSERT_TRUE(TranslateEvent(event, &message));
+        EXPECT_EQ(message.type, type);
+    }
+    event.button.button = SDL_BUTTON_X1;
+    EXPECT_FALSE(TranslateEvent(event, &message));
+    event.type = SDL_MOUSEBUTTONUP;
+    event.button.button = SDL_BUTTON_LEFT;
+    EXPECT_FALSE(TranslateEvent(event, &message));
+
+    std::memset(&event, 0, sizeof event);
+    event.type = SDL_QUIT;
+    ASSERT_TRUE(TranslateEvent(event, &message));
+    EXPECT_EQ(message.type, MessageType::Close);
+    event.type = SDL_WINDOWEVENT;
+    event.window.event = SDL_WINDOWEVENT_CLOSE;
+    ASSERT_TRUE(TranslateEvent(event, &message));
+    EXPECT_EQ(message.type, MessageType::Close);
+    event.window.event = SDL_WINDOWEVENT_EXPOSED;
+    ASSERT_TRUE(TranslateEvent(event, &message));
+    EXPECT_EQ(message.type, MessageType::Paint);
+    event.window.event = SDL_WINDOWEVENT_MOVED;
+    EXPECT_FALSE(TranslateEvent(event, &message));
+    event.type = SDL_MOUSEMOTION;
+    EXPECT_FALSE(TranslateEvent(event, &message));
+}
+
+// The rest runs SDL itself, on its dummy video driver so no display is needed.
+class DummyPlatform : public testing::Test {
+  protected:
+    void SetUp() override {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+        ASSERT_TRUE(InitPlatform(true));
+    }
+    void TearDown() override {
+        ShutdownPlatform();
+        unsetenv("SDL_VIDEODRIVER");
+        unsetenv("SDL_AUDIODRIVER");
+    }
+};
+
+TEST_F(DummyPlatform, EveryKnownKeyIsHeldBySomeScancodeThatMapsBack) {
+    // SDL's keymap (US layout on the dummy driver) says which key each scancode gives.
+    // The walking keys are read through the reverse table; a key the forward table
+    // produces but the reverse one misses could never be held.
+    std::vector<int> produced;
+    for (int code = 0; code < SDL_NUM_SCANCODES; ++code) {
+        const int key = VirtualKeyFromKeycode(SDL_GetKeyFromScancode(static_cast<SDL_Scancode>(code)));
+        if (key == 0) continue;
+        int scancodes[2] = {-1, -1};
+        const int n = ScancodesForVirtualKey(key, scancodes);
+        ASSERT_GE(n, 1) << "key " << key;
+        bool found = false;
+        for (int i = 0; i < n; ++i) found = found || scancodes[i] == code;
+        EXPECT_TRUE(found) << "scancode " << code << " gives key " << key << " but does not hold it";
+        produced.push_back(key);
+    }
+    EXPECT_GE(produced.size(), 26u + 20u + 12u);
+    int scancodes[2];
+    EXPECT_EQ(ScancodesForVirtualKey(0, scancodes), 0);
+    EXPECT_EQ(ScancodesForVirtualKey('a', scancodes), 0);
+    EXPECT_EQ(ScancodesForVirtualKey(300, scancodes), 0);
+}
+
+TEST_F(DummyPlatform, SdlEventsJoinTheQueueBehindPostedMessages) {
+    PostPlatformMessage(Key('1'));
+    SDL_Event event = KeyEvent(SDLK_2, 0);
+    ASSERT_EQ(SDL_PushEvent(&event), 1);
+    PlatformMessage message;
+    ASSERT_TRUE(PeekPlatformMessage(&message));
+    EXPECT_EQ(message.key, '1');
+    ASSERT_TRUE(PeekPlatformMessage(&message));
+    EXPECT_EQ(message.key, '2');
+    EXPECT_FALSE(PeekPlatformMessage(&message));
+}
+
+TEST_F(DummyPlatform, WaitingWakesForAnSdlEventAndSleepsOtherwise) {
+    PlatformMessage message;
+    while (PeekPlatformMessage(&message)) {
+    }
+    uint32_t start = SDL_GetTicks();
+    WaitPlatformMessage(60);
+    EXPECT_GE(SDL_GetTicks() - start, 55u);
+    EXPECT_FALSE(PeekPlatformMessage(&message));
+
+    SDL_Event event = KeyEvent(SDLK_ESCAPE, 0);
+    SDL_PushEvent(&event);
+    start = SDL_GetTicks();
+    WaitPlatformMessage(3000);
+    EXPECT_LT(SDL_GetTicks() - start, 1000u);
+    ASSERT_TRUE(PeekPlatformMessage(&message));
+    EXPECT_EQ(message.key, KeyEscape);
+}
+
+TEST_F(DummyPlatform, ScriptedKeysAndCursorIgnoreTheRealDevices) {
+    EXPECT_FALSE(IsKeyDown(KeyUp));
+    SetScriptedKey(KeyUp, true);
+    EXPECT_TRUE(IsKeyDown(KeyUp));
+    EXPECT_FALSE(IsKeyDown(KeyDown));
+    SetScriptedKey(KeyUp, false);
+    EXPECT_FALSE(IsKeyDown(KeyUp));
+    SetScriptedKey(-5, true); // out of range: ignored, never written
+    SetScriptedKey(4000, true);
+    EXPECT_FALSE(IsKeyDown(-5));
+    EXPECT_FALSE(IsKeyDown(4000));
+
+    SetCursorPosition(512, 384);
+    NudgeCursor(10, -4);
+    int x = 0;
+    int y = 0;
+    GetCursorPosition(&x, &y);
+    EXPECT_EQ(x, 522);
+    EXPECT_EQ(y, 380);
+}
+
+TEST_F(DummyPlatform, ShutdownReleasesScriptedKeysAndQueueAndMayRunTwice) {
+    SetScriptedKey('W', true);
+    PostQuitMessage(0);
+    ShutdownPlatform();
+    ShutdownPlatform();
+    EXPECT_FALSE(IsKeyDown('W'));
+    PlatformMessage message;
+    EXPECT_FALSE(PeekPlatformMessage(&message));
+    ASSERT_TRUE(InitPlatform(true));
+}
+
+TEST_F(DummyPlatform, WithoutASoundDeviceMusicFailsQuietlyEveryTime) {
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(PlaySoundLoop("Music\\Title.wav"));
+    EXPECT_FALSE(PlaySoundLoop("Music\\Battle.wav"));
+    EXPECT_TRUE(PlaySoundLoop(nullptr));
+    const std::string warnings = testing::internal::GetCapturedStderr();
+    size_t lines = 0;
+    for (char c : warnings) lines += c == '\n';
+    EXPECT_EQ(lines, 1u) << warnings;
+    EXPECT_EQ(warnings.rfind("aurelant: ", 0), 0u) << warnings;
+}
+
+TEST_F(DummyPlatform, ScriptedMessageBoxesGoToStandardError) {
+    testing::internal::CaptureStderr();
+    ShowMessageBox("Display Mode Not Compatible", "Error");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error: Display Mode Not Compatible\n");
+}
+
+TEST_F(DummyPlatform, ADriverWithoutOpenGlStillGivesAWindowWithoutAFormat) {
+    // As on a device context without a GL format: the game reports it and quits.
+    ASSERT_TRUE(OpenGameWindow("Aurelant", 0, 0, 640, 480, false, PixelFormatRequest{32, 32, true}));
+    EXPECT_EQ(ChoosePixelFormat(PixelFormatRequest{32, 32, true}), 0);
+    EXPECT_FALSE(SetPixelFormat(0));
+    EXPECT_FALSE(CreateRenderContext());
+    SwapScreenBuffer(); // without a context: nothing, no crash
+    EXPECT_FALSE(BuildBitmapFont("Arial", 64, 700, 1));
+    int x = 0;
+    int y = 0;
+    GetCursorPosition(&x, &y);
+    EXPECT_EQ(x, 320);
+    EXPECT_EQ(y, 240);
+    PlatformMessage message;
+    ASSERT_TRUE(PeekPlatformMessage(&message));
+    EXPECT_EQ(message.type, MessageType::Paint);
+    CloseGameWindow();
+    CloseGameWindow();
+}
+
+} // namespace
