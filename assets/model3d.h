@@ -7,8 +7,10 @@
 #include "assets/texture.h"
 #include "assets/vector.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 struct Object3D {
@@ -49,6 +51,13 @@ struct Model3D {
 
 // Load a .m3d file into an empty model; false only when the file cannot be opened.
 bool LoadModel3D(const char* fileName, Model3D& model);
+// Read a .m3d text into an empty model without touching GL or files. The input
+// is never trusted: counts only say how much to try to read, so a model holds
+// what the text really contains and every index stays inside its object. When
+// textureNames is given, entry i receives the file to load into texture slot i
+// ("Textures/<name>"), or "" when slot i has nothing to load. Returns true when
+// the text broke the format's rules and something had to be clipped.
+bool ParseModel3D(const char* text, size_t size, Model3D& model, std::vector<std::string>* textureNames);
 // Draw every object of a model with the current matrices.
 void DrawModel3D(const Model3D& model);
 // Compute each object's centre and size for the frustum test of collision.

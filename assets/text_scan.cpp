@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstdarg>
@@ -12,6 +13,42 @@
 namespace {
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Tells a float that is out of range for being too small from one too large:
+// the decimal exponent of its first significant digit decides.
+bool MagnitudeBelowOne(const char* p, const char* end) {
+    if (p < end && (*p == '-' || *p == '+')) ++p;
+    int64_t position = 0; // the value is 0.d1d2... x 10^position
+    bool significant = false;
+    for (; p < end && IsDigit(*p); ++p) {
+        if (significant) {
+            ++position;
+        } else if (*p != '0') {
+            significant = true;
+            position = 1;
+        }
+    }
+    if (p < end && *p == '.') {
+        for (++p; p < end && IsDigit(*p); ++p) {
+            if (significant) continue;
+            if (*p != '0')
+                significant = true;
+            else
+                --position;
+        }
+    }
+    if (p < end && (*p == 'e' || *p == 'E')) {
+        ++p;
+        const bool negative = p < end && *p == '-';
+        if (p < end && (*p == '-' || *p == '+')) ++p;
+        int64_t exponent = 0;
+        for (; p < end && IsDigit(*p); ++p) exponent = std::min<int64_t>(exponent * 10 + (*p - '0'), 1000000);
+        position += negative ? -exponent : exponent;
+    }
+    return position <= 0;
+}
 
 } // namespace
 
@@ -59,8 +96,12 @@ int TextScan::Scan(const char* pattern, ...) {
             float value = 0.0f;
             auto [next, error] = std::from_chars(start, end_, value);
             if (next == start) break;
-            // Out-of-range values still consume their digits, as the C library does.
-            if (error == std::errc::result_out_of_range) value = (*start == '-') ? -HUGE_VALF : HUGE_VALF;
+            // Out-of-range values still consume their digits, as the C library does:
+            // too large becomes infinity, too small becomes zero.
+            if (error == std::errc::result_out_of_range) {
+                const float magnitude = MagnitudeBelowOne(start, next) ? 0.0f : HUGE_VALF;
+                value = (*start == '-') ? -magnitude : magnitude;
+            }
             cursor_ = next;
             *va_arg(args, float*) = value;
         } else if (kind == 's' && width > 0) {
