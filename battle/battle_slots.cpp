@@ -1,0 +1,3 @@
+#include "battle/battle_slots.h"
+
+MonsterRecord BattleSlots[kBattleSlotCount] = {};

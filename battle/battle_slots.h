@@ -1,0 +1,8 @@
+// The three monsters a battle fights, filled by random encounters and story scenes.
+#pragma once
+
+#include "battle/records.h"
+
+constexpr int kBattleSlotCount = 3;
+
+extern MonsterRecord BattleSlots[kBattleSlotCount];

@@ -1,0 +1,216 @@
+// One walking step of the field (move, walk frame, fall, collision against the
+// level's collision model, step count), and the field frame's per-frame logic
+// run without a window. A level's real collision model is used when the built
+// data lies beside the bench's folder; otherwise a generated terrain of the
+// same order of size.
+#include "app/game_state.h"
+#include "app/loaded_assets.h"
+#include "assets/model3d.h"
+#include "world/camera.h"
+#include "world/encounters.h"
+#include "world/field_camera.h"
+#include "world/field_frame.h"
+#include "world/field_movement.h"
+#include "world/level_table.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kCells = 100; // 2 x 100 x 100 ground triangles in 10 x 10 objects
+constexpr float kCellSize = 2.0f;
+
+float Height(float x, float z) {
+    return 1.5f * std::sin(x * 0.11f) * std::cos(z * 0.07f);
+}
+
+void FinishObject(Object3D& object) {
+    object.vertexCount = static_cast<int32_t>(object.vertices.size());
+    object.indexCount = static_cast<int32_t>(object.indices.size());
+    CVector3 lo = object.vertices[0], hi = object.vertices[0];
+    for (const CVector3& v : object.vertices) {
+        lo = {std::min(lo.x, v.x), std::min(lo.y, v.y), std::min(lo.z, v.z)};
+        hi = {std::max(hi.x, v.x), std::max(hi.y, v.y), std::max(hi.z, v.z)};
+    }
+    object.center = {(lo.x + hi.x) / 2, (lo.y + hi.y) / 2, (lo.z + hi.z) / 2};
+    object.size = std::max({hi.x - lo.x, hi.y - lo.y, hi.z - lo.z});
+}
+
+Model3D GeneratedTerrain() {
+    Model3D model;
+    const int perObject = kCells / 10;
+    const float half = kCells * kCellSize / 2;
+    for (int oz = 0; oz < 10; ++oz) {
+        for (int ox = 0; ox < 10; ++ox) {
+            Object3D object;
+            for (int cz = 0; cz < perObject; ++cz) {
+                for (int cx = 0; cx < perObject; ++cx) {
+                    const float x0 = (ox * perObject + cx) * kCellSize - half;
+                    const float z0 = (oz * perObject + cz) * kCellSize - half;
+                    const float x1 = x0 + kCellSize, z1 = z0 + kCellSize;
+                    const int32_t base = static_cast<int32_t>(object.vertices.size());
+                    object.vertices.insert(object.vertices.end(), {{x0, Height(x0, z0), z0},
+                                                                   {x0, Height(x0, z1), z1},
+                                                                   {x1, Height(x1, z1), z1},
+                                                                   {x1, Height(x1, z0), z0}});
+                    object.indices.insert(object.indices.end(),
+                                          {base, base + 1, base + 2, base, base + 2, base + 3});
+                }
+            }
+            FinishObject(object);
+            model.objects.push_back(std::move(object));
+        }
+    }
+    model.objectCount = static_cast<int32_t>(model.objects.size());
+    return model;
+}
+
+// The built data sits in the build folder, one up from the bench's own.
+std::string DataDir() {
+    std::error_code error;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", error);
+    return error ? std::string("data") : (exe.parent_path().parent_path() / "data").string();
+}
+
+// The first level collision model found in the data, or the generated terrain.
+Model3D& Ground(std::string& source) {
+    static Model3D model;
+    static std::string found;
+    static bool ready = false;
+    if (!ready) {
+        ready = true;
+        for (const char* name :
+             {"Levels/VoruduCB.m3d", "Levels/World MapCB.m3d", "Levels/Vorudu Dungeon.m3d"}) {
+            const std::string path = DataDir() + "/" + name;
+            if (!fs::exists(path) || !LoadModel3D(path.c_str(), model) || model.objects.empty()) continue;
+            PrepareModelBounds(model);
+            found = path;
+            break;
+        }
+        if (found.empty()) {
+            model = GeneratedTerrain();
+            found = "generated terrain";
+        }
+    }
+    source = found;
+    return model;
+}
+
+// The props' solid shape: a cube of half-width 1 standing on the ground.
+Model3D Cube() {
+    Model3D model;
+    Object3D o;
+    o.vertices = {{-1, 0, -1}, {1, 0, -1}, {1, 0, 1}, {-1, 0, 1},
+                  {-1, 2, -1}, {1, 2, -1}, {1, 2, 1}, {-1, 2, 1}};
+    o.indices = {4, 7, 6, 4, 6, 5, 0, 1, 2, 0, 2, 3, 0, 4, 5, 0, 5, 1,
+                 2, 6, 7, 2, 7, 3, 3, 7, 4, 3, 4, 0, 1, 5, 6, 1, 6, 2};
+    FinishObject(o);
+    model.objects.push_back(o);
+    model.objectCount = 1;
+    return model;
+}
+
+size_t TriangleCount(const Model3D& model) {
+    size_t n = 0;
+    for (const Object3D& object : model.objects) n += object.indices.size() / 3;
+    return n;
+}
+
+// The game's 45 degree, 4:3 projection looking through the camera.
+void LookThroughCamera() {
+    float projection[16] = {};
+    const float f = static_cast<float>(1.0 / std::tan(22.5 * 3.14159265358979 / 180.0));
+    projection[0] = f / (4.0f / 3.0f);
+    projection[5] = f;
+    projection[10] = (1000.0f + 0.5f) / (0.5f - 1000.0f);
+    projection[11] = -1.0f;
+    projection[14] = 2.0f * 1000.0f * 0.5f / (0.5f - 1000.0f);
+    const CVector3 eye = Camera.Position, at = Camera.ViewPoint;
+    CVector3 fw = {at.x - eye.x, at.y - eye.y, at.z - eye.z};
+    float l = std::sqrt(fw.x * fw.x + fw.y * fw.y + fw.z * fw.z);
+    fw = {fw.x / l, fw.y / l, fw.z / l};
+    CVector3 s = {-fw.z, 0.0f, fw.x};
+    l = std::sqrt(s.x * s.x + s.z * s.z);
+    s = {s.x / l, 0.0f, s.z / l};
+    const CVector3 u = {s.y * fw.z - s.z * fw.y, s.z * fw.x - s.x * fw.z, s.x * fw.y - s.y * fw.x};
+    float modelview[16] = {s.x, u.x, -fw.x, 0, s.y, u.y, -fw.y, 0, s.z, u.z, -fw.z, 0, 0, 0, 0, 1};
+    modelview[12] = -(s.x * eye.x + s.y * eye.y + s.z * eye.z);
+    modelview[13] = -(u.x * eye.x + u.y * eye.y + u.z * eye.z);
+    modelview[14] = fw.x * eye.x + fw.y * eye.y + fw.z * eye.z;
+    FrustumFromMatrices(projection, modelview, ViewFrustum);
+}
+
+// The hero in the middle of the biggest object, the camera 5 units behind him.
+void PlaceHero(const Model3D& model) {
+    const Object3D* biggest = &model.objects[0];
+    for (const Object3D& object : model.objects)
+        if (object.size > biggest->size) biggest = &object;
+    const CVector3 c = biggest->center;
+    HeroPosition = {c.x, c.y + 0.2f, c.z};
+    HeroRotation = {0, 0, 0};
+    Camera = {{c.x, c.y + 4.7f, c.z + 5.0f}, {c.x, c.y + 2.7f, c.z}, {0, 1, 0}};
+    LookThroughCamera();
+}
+
+void UseLevel(Model3D& ground) {
+    LevelTable.clear();
+    LevelTable.resize(2);
+    LevelTable[1].CollisionMesh = ground;
+    CurrentLevel = 1;
+    PlayerHasControl = 1;
+    GameMode = ModeField;
+}
+
+void BM_WalkStep(benchmark::State& state) {
+    std::string source;
+    Model3D& ground = Ground(source);
+    UseLevel(ground);
+    PlaceHero(ground);
+    state.SetLabel(source + ", " + std::to_string(TriangleCount(ground)) + " triangles");
+    // Forward and back in turn, so the hero keeps to the same ground.
+    bool forward = true;
+    for (auto _ : state) {
+        if (forward)
+            WalkForward();
+        else
+            WalkBackward();
+        forward = !forward;
+        benchmark::DoNotOptimize(HeroPosition);
+    }
+}
+BENCHMARK(BM_WalkStep);
+
+// Everything a field frame does besides drawing, for a level with six chests and four villagers.
+void BM_FieldFrameLogicWithoutWindow(benchmark::State& state) {
+    std::string source;
+    Model3D& ground = Ground(source);
+    UseLevel(ground);
+    PlaceHero(ground);
+    BoxModel = Cube();
+    LevelRecord& level = LevelTable[1];
+    for (int i = 0; i < 4; ++i) {
+        VillagerRecord villager{};
+        villager.Position = {HeroPosition.x + 20.0f + i, 0, HeroPosition.z};
+        level.Villagers.push_back(villager);
+    }
+    level.Chests.resize(6);
+    level.VillagerCount = 4;
+    level.ChestCount = 6;
+    for (auto _ : state) {
+        FieldFrame();
+        benchmark::DoNotOptimize(HeroPosition);
+    }
+    BoxModel = Model3D{};
+}
+BENCHMARK(BM_FieldFrameLogicWithoutWindow);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,162 @@
+// Opening chests: the lid's frames, the announcement and where the find goes.
+#include "app/game_state.h"
+#include "battle/records.h"
+#include "world/camera.h"
+#include "world/chests.h"
+#include "world/dialogue.h"
+#include "world/level_table.h"
+#include "world/services.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+class FieldChests : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        InitItemTable();
+        InitStoneTables();
+        ResetHero(Hero);
+        LevelTable.clear();
+        LevelTable.resize(2);
+        CurrentLevel = 1;
+        GameMode = ModeField;
+        PlayerHasControl = 1;
+        DialogueOpen = 0;
+        DialogueSlide = -150; // no exit box in view
+        DialogueBuffer = {};
+    }
+
+    static ChestRecord ItemChest(CVector3 at, int32_t item, int32_t count) {
+        ChestRecord chest{};
+        chest.Position = at;
+        chest.Content = ChestItem;
+        chest.Item = ItemTable[item];
+        chest.Item.Count = count;
+        return chest;
+    }
+    static ChestRecord SwarpChest(CVector3 at, int32_t swarp) {
+        ChestRecord chest{};
+        chest.Position = at;
+        chest.Content = ChestSwarp;
+        chest.Swarp = SwarpTable[swarp];
+        return chest;
+    }
+    static ChestRecord WarpChest(CVector3 at, int32_t warp) {
+        ChestRecord chest{};
+        chest.Position = at;
+        chest.Content = ChestWarp;
+        chest.Warp = WarpTable[warp];
+        return chest;
+    }
+    static void SetChests(std::vector<ChestRecord> chests) {
+        LevelTable[1].Chests = std::move(chests);
+        LevelTable[1].ChestCount = static_cast<int32_t>(LevelTable[1].Chests.size());
+    }
+    static ChestRecord& Chest(size_t i) { return LevelTable[1].Chests[i]; }
+    // Field frames of the chest step for every chest of the level.
+    static void Frames(int n) {
+        for (int f = 0; f < n; ++f)
+            for (ChestRecord& chest : LevelTable[1].Chests) AdvanceChest(chest);
+    }
+};
+
+TEST_F(FieldChests, TheLidTakes33FramesThenTheFindIsAnnounced) {
+    SetChests({ItemChest({0, 0, 2}, ItemPotion, 3)});
+    const int potions = HeldItems[ItemPotion].Count;
+    HeroPosition = {0, 0, 0};
+    FieldOkAction();
+    ASSERT_EQ(Chest(0).Opening, 1);
+    Frames(32);
+    EXPECT_EQ(Chest(0).Frame, 32);
+    EXPECT_EQ(Chest(0).Opened, 0);
+    EXPECT_EQ(DialogueOpen, 0);
+    EXPECT_EQ(HeldItems[ItemPotion].Count, potions);
+
+    Frames(1);
+    EXPECT_EQ(Chest(0).Frame, 33);
+    EXPECT_EQ(Chest(0).Opened, 1);
+    EXPECT_EQ(Chest(0).Opening, 0);
+    EXPECT_EQ(DialogueOpen, 1);
+    EXPECT_STREQ(DialogueBuffer.Text[0], "Deduvavi");
+    EXPECT_STREQ(DialogueBuffer.Text[1], "I Found 3 Potion(s) !");
+    EXPECT_EQ(HeldItems[ItemPotion].Count, potions + 3);
+
+    Frames(10);
+    EXPECT_EQ(Chest(0).Frame, 33) << "an open chest stays on its open frame";
+}
+
+TEST_F(FieldChests, TwoChestsInReachOpenTogetherAndTheLaterAnnouncementWins) {
+    SetChests({ItemChest({1, 0, 1}, ItemEther, 2), SwarpChest({-1, 0, -1}, SwarpTunner),
+               ItemChest({10, 0, 0}, ItemPotion, 5)});
+    for (SwarpRecord& entry : Hero.SwarpBag) entry = SwarpRecord{};
+    const int ethers = HeldItems[ItemEther].Count;
+    HeroPosition = {0, 0, 0};
+    FieldOkAction();
+    EXPECT_EQ(Chest(0).Opening, 1);
+    EXPECT_EQ(Chest(1).Opening, 1);
+    EXPECT_EQ(Chest(2).Opening, 0) << "out of reach";
+    Frames(33);
+    EXPECT_EQ(Chest(0).Opened, 1);
+    EXPECT_EQ(Chest(1).Opened, 1);
+    EXPECT_STREQ(DialogueBuffer.Text[1], "I Found a Swarp : Tunner!");
+    EXPECT_EQ(HeldItems[ItemEther].Count, ethers + 2);
+    EXPECT_STREQ(Hero.SwarpBag[0].Name, "Tunner");
+}
+
+TEST_F(FieldChests, AnOpenedChestCannotBeOpenedAgain) {
+    SetChests({SwarpChest({0, 0, 0}, SwarpDefender)});
+    for (SwarpRecord& entry : Hero.SwarpBag) entry = SwarpRecord{};
+    Chest(0).Opened = 1;
+    Chest(0).Frame = 33;
+    HeroPosition = {0.5f, 0, 0.5f};
+    FieldOkAction();
+    EXPECT_EQ(Chest(0).Opening, 0);
+    Frames(40);
+    EXPECT_EQ(Chest(0).Frame, 33);
+    EXPECT_STREQ(Hero.SwarpBag[0].Name, "");
+    EXPECT_EQ(DialogueOpen, 0);
+}
+
+TEST_F(FieldChests, FullBagsDropTheStoneButTheFindIsStillAnnounced) {
+    SetChests({SwarpChest({0, 0, 0}, SwarpSling), WarpChest({0, 0, 0}, WarpFire)});
+    for (SwarpRecord& entry : Hero.SwarpBag) CopyName(entry.Name, "Gunner");
+    for (int i = 0; i < kWarpBagSize; ++i) {
+        Hero.WarpBag[i] = WarpTable[WarpIce];
+        Hero.WarpBag[i].WarpLevel = i;
+    }
+    HeroPosition = {0, 0, 0};
+    FieldOkAction();
+    Frames(33);
+    EXPECT_EQ(Chest(0).Opened, 1);
+    EXPECT_EQ(Chest(1).Opened, 1);
+    EXPECT_EQ(DialogueOpen, 1);
+    EXPECT_STREQ(DialogueBuffer.Text[1], "I Found a Warp : Fire!");
+    for (const SwarpRecord& entry : Hero.SwarpBag) EXPECT_STREQ(entry.Name, "Gunner");
+    for (int i = 0; i < kWarpBagSize; ++i) {
+        EXPECT_STREQ(Hero.WarpBag[i].Name, "Ice") << i;
+        EXPECT_EQ(Hero.WarpBag[i].WarpLevel, i) << "a held Warp is never overwritten";
+    }
+}
+
+TEST_F(FieldChests, DamagedRecordsStayInsideTheirFields) {
+    // An item name with no terminator and a frame at the top of the range.
+    ChestRecord chest = ItemChest({0, 0, 0}, ItemPotion, 1);
+    std::memset(chest.Item.Name, 'P', sizeof chest.Item.Name);
+    chest.Opening = 1;
+    chest.Frame = INT32_MAX;
+    AdvanceChest(chest);
+    EXPECT_EQ(chest.Opened, 1);
+    EXPECT_STREQ(DialogueBuffer.Text[1], "I Found 1 PPPPPPPPPP(s) !");
+
+    ChestRecord odd{};
+    odd.Content = 7; // no such content: opens, says nothing, gives nothing
+    odd.Opening = 1;
+    for (int f = 0; f < 33; ++f) AdvanceChest(odd);
+    EXPECT_EQ(odd.Opened, 1);
+    EXPECT_STREQ(DialogueBuffer.Text[1], "");
+}
+
+} // namespace

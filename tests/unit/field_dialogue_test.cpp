@@ -1,0 +1,70 @@
+// The dialogue buffer and where the two boxes print.
+#include "world/dialogue.h"
+
+#include "app/game_state.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+TEST(FieldDialogue, VillagerTextsArriveWholeAndTerminated) {
+    VillagerRecord villager{};
+    CopyName(villager.Name, "Umos");
+    CopyName(villager.Lines[0], "first");
+    CopyName(villager.Lines[3], "fourth");
+    DialogueRecord buffer;
+    std::memset(&buffer, 'x', sizeof buffer);
+    CopyVillagerDialogue(buffer, villager);
+    EXPECT_STREQ(buffer.Text[0], "Umos");
+    EXPECT_STREQ(buffer.Text[1], "first");
+    EXPECT_STREQ(buffer.Text[2], "");
+    EXPECT_STREQ(buffer.Text[3], "");
+    EXPECT_STREQ(buffer.Text[4], "fourth");
+
+    // Texts filling their whole field are cut to 69 characters, not run together.
+    std::memset(villager.Name, 'N', sizeof villager.Name);
+    std::memset(villager.Lines, 'L', sizeof villager.Lines);
+    CopyVillagerDialogue(buffer, villager);
+    for (const auto& text : buffer.Text) EXPECT_EQ(std::strlen(text), 69u);
+    EXPECT_EQ(buffer.Text[0][0], 'N');
+    EXPECT_EQ(buffer.Text[1][0], 'L');
+}
+
+TEST(FieldDialogue, TextPositionsMixTruncatedQuotientsAndIntegerDivision) {
+    struct Case {
+        int32_t w, h;
+        TextPoint speaker, lines[4], message;
+    };
+    const Case cases[] = {
+        {1024, 768, {375, 585}, {{51, 615}, {51, 640}, {51, 666}, {51, 691}}, {480, 70}},
+        {800, 600, {293, 457}, {{40, 480}, {40, 500}, {40, 520}, {40, 540}}, {375, 55}},
+        {640, 480, {234, 365}, {{32, 384}, {32, 400}, {32, 416}, {32, 432}}, {300, 44}},
+    };
+    for (const Case& c : cases) {
+        const TextPoint speaker = DialogueTextPosition(0, c.w, c.h);
+        EXPECT_EQ(speaker.x, c.speaker.x) << c.w;
+        EXPECT_EQ(speaker.y, c.speaker.y) << c.w;
+        for (int i = 0; i < 4; ++i) {
+            const TextPoint line = DialogueTextPosition(i + 1, c.w, c.h);
+            EXPECT_EQ(line.x, c.lines[i].x) << c.w << " line " << i + 1;
+            EXPECT_EQ(line.y, c.lines[i].y) << c.w << " line " << i + 1;
+        }
+        const TextPoint message = MessageTextPosition(c.w, c.h);
+        EXPECT_EQ(message.x, c.message.x) << c.w;
+        EXPECT_EQ(message.y, c.message.y) << c.w;
+    }
+}
+
+TEST(FieldDialogue, BoxesDrawAnyBytesWithoutAWindow) {
+    // No GL context here: the calls go nowhere, but the texts are still read.
+    DialogueRecord buffer;
+    std::memset(&buffer, '%', sizeof buffer); // no terminators, and every byte a format directive
+    DrawDialogueBox(buffer);
+    DrawMessageBox(nullptr, 0, -150);
+    DrawMessageBox("%s%s%n", INT32_MAX, INT32_MIN);
+    SUCCEED();
+}
+
+} // namespace

@@ -1,0 +1,157 @@
+// Counting steps toward random battles and filling the battle slots.
+#include "app/game_state.h"
+#include "battle/battle_slots.h"
+#include "battle/records.h"
+#include "world/encounters.h"
+#include "world/level_table.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+
+namespace {
+
+class FieldEncounters : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        LevelTable.clear();
+        AppendDefaultLevels();
+        InitItemTable();
+        InitStoneTables();
+        BuildLevelTable();
+        StepCounter = 0;
+        StepsToEncounter = 100;
+        EncounterPending = 0;
+        ScriptedBattle = 0;
+        EncounterSeeded = 1;
+        for (MonsterRecord& slot : BattleSlots) slot = MonsterRecord{};
+    }
+    static void ExpectEmpty(int slot) {
+        EXPECT_EQ(BattleSlots[slot].HP, 0) << slot;
+        EXPECT_EQ(BattleSlots[slot].Dead, 1) << slot;
+        EXPECT_EQ(BattleSlots[slot].DeathSink, 5.0f) << slot;
+    }
+    static void ExpectAt(int slot, float x) {
+        EXPECT_EQ(BattleSlots[slot].Position.x, x) << slot;
+        EXPECT_EQ(BattleSlots[slot].Position.z, 20.0f) << slot;
+        EXPECT_EQ(BattleSlots[slot].Home.x, x) << slot;
+        EXPECT_EQ(BattleSlots[slot].Home.z, 20.0f) << slot;
+    }
+    static int Live() {
+        int live = 0;
+        for (const MonsterRecord& slot : BattleSlots) live += slot.Dead == 0;
+        return live;
+    }
+};
+
+TEST_F(FieldEncounters, TheHundredthDungeonStepAsksForABattle) {
+    CurrentLevel = 1;
+    for (int i = 0; i < 99; ++i) CountStep();
+    EXPECT_EQ(StepCounter, 99);
+    EXPECT_EQ(EncounterPending, 0);
+    ScriptedBattle = 1;
+    CountStep();
+    EXPECT_EQ(EncounterPending, 1);
+    EXPECT_EQ(ScriptedBattle, 0) << "a random battle draws its own monsters";
+    EXPECT_EQ(StepCounter, 0);
+    EXPECT_GE(StepsToEncounter, 100);
+    EXPECT_LE(StepsToEncounter, 299);
+}
+
+TEST_F(FieldEncounters, LevelsWithoutRandomBattlesNeitherCountNorReset) {
+    CurrentLevel = 2;
+    for (int i = 0; i < 42; ++i) CountStep();
+    for (int level : {0, 3, 4, 6}) {
+        CurrentLevel = level;
+        for (int i = 0; i < 500; ++i) CountStep();
+        EXPECT_EQ(StepCounter, 42) << level;
+    }
+    EXPECT_EQ(EncounterPending, 0);
+    CurrentLevel = 5;
+    CountStep();
+    EXPECT_EQ(StepCounter, 43) << "the count carries over to the next level with battles";
+    CurrentLevel = 99; // no such level
+    CountStep();
+    EXPECT_EQ(StepCounter, 43);
+}
+
+TEST_F(FieldEncounters, RandomBattlesDrawOneToThreeOfTheLevelsKinds) {
+    CurrentLevel = 5; // Dungeon of the Damned: Scorpions and Spikes only
+    std::set<int> counts;
+    std::set<std::string> names;
+    for (int i = 0; i < 200; ++i) {
+        SetupEncounter();
+        const int n = Live();
+        counts.insert(n);
+        for (int s = 0; s < n; ++s) {
+            names.insert(BattleSlots[s].Name);
+            EXPECT_EQ(BattleSlots[s].HP, BattleSlots[s].MaxHP);
+            EXPECT_GT(BattleSlots[s].HP, 0);
+        }
+        for (int s = n; s < kBattleSlotCount; ++s) ExpectEmpty(s);
+        if (n == 1) ExpectAt(0, 4.0f);
+        if (n == 2) {
+            ExpectAt(0, 8.0f);
+            ExpectAt(1, 0.0f);
+        }
+        if (n == 3) {
+            ExpectAt(0, 8.0f);
+            ExpectAt(1, 4.0f);
+            ExpectAt(2, 0.0f);
+        }
+    }
+    EXPECT_EQ(counts, (std::set<int>{1, 2, 3}));
+    EXPECT_EQ(names,
+              (std::set<std::string>{MonsterRoster[MonsterScorpion].Name, MonsterRoster[MonsterSpike].Name}));
+}
+
+TEST_F(FieldEncounters, ALevelWithoutKindsDrawsNoMonsters) {
+    CurrentLevel = 6;
+    SetupEncounter();
+    for (int s = 0; s < kBattleSlotCount; ++s) ExpectEmpty(s);
+    LevelTable[2].MonsterKinds = {-1, 99};
+    LevelTable[2].MonsterKindCount = 50; // longer than its list
+    CurrentLevel = 2;
+    for (int i = 0; i < 20; ++i) {
+        SetupEncounter();
+        EXPECT_EQ(Live(), 0);
+    }
+}
+
+TEST_F(FieldEncounters, ScriptedBattlesCopyTheirMonstersIntoThePlaces) {
+    const MonsterRecord& ogre = MonsterTemplates[MonsterOgre];
+    const MonsterRecord& bat = MonsterTemplates[MonsterBat];
+    const MonsterRecord& toad = MonsterTemplates[MonsterToad];
+
+    StartScriptedBattle(&ogre, &ogre, nullptr, 2);
+    EXPECT_EQ(EncounterPending, 1);
+    EXPECT_EQ(ScriptedBattle, 1);
+    EXPECT_STREQ(BattleSlots[0].Name, ogre.Name);
+    EXPECT_STREQ(BattleSlots[1].Name, ogre.Name);
+    ExpectAt(0, 8.0f);
+    ExpectAt(1, 0.0f);
+    ExpectEmpty(2);
+
+    StartScriptedBattle(&MonsterTemplates[MonsterLimbus], nullptr, nullptr, 1);
+    EXPECT_STREQ(BattleSlots[0].Name, MonsterTemplates[MonsterLimbus].Name);
+    ExpectAt(0, 4.0f);
+    ExpectEmpty(1);
+    ExpectEmpty(2);
+
+    StartScriptedBattle(&ogre, &bat, &toad, 3);
+    EXPECT_STREQ(BattleSlots[0].Name, ogre.Name);
+    EXPECT_STREQ(BattleSlots[1].Name, bat.Name) << "three monsters fill the middle slot too";
+    EXPECT_STREQ(BattleSlots[2].Name, toad.Name);
+    ExpectAt(0, 8.0f);
+    ExpectAt(1, 4.0f);
+    ExpectAt(2, 0.0f);
+    EXPECT_EQ(Live(), 3);
+
+    // Missing monsters give empty slots rather than a crash.
+    StartScriptedBattle(nullptr, nullptr, nullptr, 3);
+    EXPECT_EQ(Live(), 0);
+}
+
+} // namespace

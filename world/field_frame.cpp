@@ -1,0 +1,85 @@
+#include "world/field_frame.h"
+
+#include "app/game_state.h"
+#include "app/loaded_assets.h"
+#include "assets/camera_script.h"
+#include "platform/platform.h"
+#include "world/camera.h"
+#include "world/chests.h"
+#include "world/collision.h"
+#include "world/dialogue.h"
+#include "world/encounters.h"
+#include "world/field_camera.h"
+#include "world/field_common.h"
+#include "world/level_change.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+namespace {
+
+// The battle's opening effect shatters a picture of this size.
+constexpr int32_t kCaptureSize = 512;
+
+void DrawVillagers(const LevelRecord& level) {
+    const size_t end = UsedCount(level.VillagerCount, level.Villagers.size());
+    for (size_t i = 0; i < end; ++i) {
+        const VillagerRecord& villager = level.Villagers[i];
+        glPushMatrix();
+        glTranslatef(villager.Position.x, villager.Position.y, villager.Position.z);
+        glRotatef(villager.Rotation.y, 0.0f, 1.0f, 0.0f);
+        if (villager.Model) DrawModel3D(*villager.Model);
+        glPopMatrix();
+    }
+}
+
+void DrawHero() {
+    glPushMatrix();
+    glTranslatef(HeroPosition.x, HeroPosition.y, HeroPosition.z);
+    glRotatef(HeroRotation.y, 0.0f, 1.0f, 0.0f);
+    DrawModel3D(HeroModel);
+    glPopMatrix();
+}
+
+} // namespace
+
+void CaptureScreen(TextureImage& texture, int32_t width, int32_t height) {
+    glBindTexture(GL_TEXTURE_2D, texture.texName);
+    glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 0, 0, width, height, 0);
+    glViewport(0, 0, ScreenWidth, ScreenHeight);
+}
+
+void FieldFrame() {
+    static LevelRecord noLevel;
+    LevelRecord* found = LevelAt(CurrentLevel);
+    LevelRecord& level = found ? *found : noLevel;
+
+    // The story scenes' first step joins here, before the screen is cleared.
+    if (EncounterPending) glViewport(0, 0, kCaptureSize, kCaptureSize);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    gluLookAt(Camera.Position.x, Camera.Position.y, Camera.Position.z, Camera.ViewPoint.x, Camera.ViewPoint.y,
+              Camera.ViewPoint.z, Camera.UpVector.x, Camera.UpVector.y, Camera.UpVector.z);
+    // The story scenes' scenery joins here, once the view is set.
+    ExtractFrustum(ViewFrustum);
+    UpdateCameraScript();
+
+    glEnable(GL_LIGHT1);
+    DrawModel3D(level.Mesh);
+    glDisable(GL_LIGHT1);
+    DrawVillagers(level);
+    const size_t chests = UsedCount(level.ChestCount, level.Chests.size());
+    for (size_t i = 0; i < chests; ++i) UpdateChest(level.Chests[i]);
+    // Every frame, moving or not.
+    CollideWithProps(BoxModel, level.Villagers, level.VillagerCount, level.Chests, level.ChestCount);
+    DrawHero();
+
+    if (EncounterPending) {
+        // The hand-over to battle lands with the battle; until then the request stays set.
+        glViewport(0, 0, ScreenWidth, ScreenHeight);
+    }
+    CheckExits(CurrentLevel);
+    if (DialogueOpen) DrawDialogueBox(DialogueBuffer);
+    SwapScreenBuffer();
+}

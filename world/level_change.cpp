@@ -1,0 +1,92 @@
+#include "world/level_change.h"
+
+#include "app/game_state.h"
+#include "app/graphics.h"
+#include "world/camera.h"
+#include "world/dialogue.h"
+#include "world/field_common.h"
+
+#include <GL/gl.h>
+#include <algorithm>
+
+uint8_t ExitConfirmed = 0;
+
+namespace {
+
+void ApplyFog() {
+    glFogf(GL_FOG_DENSITY, FogDensity);
+}
+
+// Back in the open: the fog gone, control back, the box hidden for the next exit.
+void EndLevelChange() {
+    FogDensity = kClearFogDensity;
+    ApplyFog();
+    PlayerHasControl = 1;
+    DialogueSlide = HiddenDialogueSlide();
+    ExitConfirmed = 0;
+}
+
+} // namespace
+
+int32_t HiddenDialogueSlide() {
+    return -static_cast<int32_t>(ScreenHeight / 5.12);
+}
+
+int32_t DialogueSlideStep() {
+    // A screen under 128 pixels high would otherwise never show the box, and never let the hero leave.
+    const int32_t step = ScreenHeight / 128;
+    return step > 0 ? step : 1;
+}
+
+void ChangeLevel(int32_t level, int32_t exitIndex) {
+    const LevelRecord* from = LevelAt(level);
+    if (!from || exitIndex < 0 ||
+        static_cast<size_t>(exitIndex) >= UsedCount(from->ExitCount, from->Exits.size()))
+        return;
+    const ExitRecord exit = from->Exits[static_cast<size_t>(exitIndex)];
+
+    PlayerHasControl = 0;
+    // A fog that is not a small positive number would never thicken, and the hero would never arrive.
+    if (!(FogDensity > 0.0f)) FogDensity = kClearFogDensity;
+    if (FogDensity < 2.0f) FogDensity += FogDensity * 0.5f;
+    ApplyFog();
+    if (!(FogDensity >= 1.0f)) return;
+
+    const LevelRecord* to = LevelAt(exit.TargetLevel);
+    if (to) {
+        Camera.Position = exit.ArrivalEye;
+        Camera.ViewPoint = exit.ArrivalView;
+        HeroPosition = exit.ArrivalPosition;
+        HeroRotation = exit.ArrivalRotation;
+        CurrentLevel = exit.TargetLevel;
+        PlayMusic(to->Music);
+    }
+    EndLevelChange();
+}
+
+void CheckExits(int32_t level) {
+    const LevelRecord* current = LevelAt(level);
+    const size_t exits = current ? UsedCount(current->ExitCount, current->Exits.size()) : 0;
+    bool inAnExit = false;
+    for (size_t i = 0; i < exits; ++i) {
+        const ExitRecord& exit = current->Exits[i];
+        if (!InSquare(HeroPosition, exit.Trigger, ExitReach)) continue;
+        inAnExit = true;
+        const LevelRecord* target = LevelAt(exit.TargetLevel);
+        DrawMessageBox(target ? target->Name : "", 0, DialogueSlide);
+        if (DialogueSlide < 0) {
+            DialogueSlide += DialogueSlideStep();
+        } else if (ExitConfirmed) {
+            ChangeLevel(level, static_cast<int32_t>(i));
+            // Arrived: this level's exits no longer apply.
+            if (ExitConfirmed == 0) break;
+        }
+    }
+    if (inAnExit) return;
+
+    // Out of every exit: the box slides back up, so the next exit starts hidden
+    // and an OK given here cannot confirm it.
+    ExitConfirmed = 0;
+    const int32_t hidden = HiddenDialogueSlide();
+    if (DialogueSlide > hidden) DialogueSlide = std::max(hidden, DialogueSlide - DialogueSlideStep());
+}

@@ -1,0 +1,3 @@
+#include "world/story_flags.h"
+
+uint8_t StoryFlags[kStoryFlagCount] = {};
