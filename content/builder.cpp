@@ -1,6 +1,7 @@
 #include "content/builder.h"
 
 #include "content/characters.h"
+#include "content/levels_common.h"
 #include "content/music.h"
 #include "content/textures.h"
 
@@ -45,7 +46,14 @@ void BuildCharacters(DataWriter& w) {
 } // namespace
 
 bool BuildGameData(DataWriter& w) {
+    // Lettering in a fallback face would quietly change every button.
+    if (!FontInstalled(kLetteringFont)) {
+        w.failures.push_back(std::string("the font \"") + kLetteringFont +
+                             "\" is not installed (install the package fonts-liberation)");
+        return false;
+    }
     BuildCharacters(w);
+    BuildLevels(w);
     for (const TextureFile& t : BuildTextures()) {
         if (t.image.width == 0) {
             w.failures.push_back(t.gamePath + ": empty picture");

@@ -241,7 +241,13 @@ bool FindFontFile(const std::string& pattern, std::string& path) {
         FcPattern* match = FcFontMatch(config, pat, &result);
         if (match) {
             FcChar8* file = nullptr;
-            if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file) {
+            // fontconfig always offers some fallback; only the family asked for will do.
+            FcChar8* wanted = nullptr;
+            FcChar8* family = nullptr;
+            const bool sameFamily = FcPatternGetString(pat, FC_FAMILY, 0, &wanted) != FcResultMatch ||
+                                    (FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch &&
+                                     family && FcStrCmpIgnoreCase(wanted, family) == 0);
+            if (sameFamily && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file) {
                 path = reinterpret_cast<const char*>(file);
                 found = true;
             }
@@ -254,6 +260,11 @@ bool FindFontFile(const std::string& pattern, std::string& path) {
 }
 
 } // namespace
+
+bool FontInstalled(const std::string& fontPattern) {
+    std::string file;
+    return FindFontFile(fontPattern, file);
+}
 
 Image RenderText(const std::string& fontPattern, const std::string& text, float pixelHeight, float widthScale,
                  int padding) {

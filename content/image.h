@@ -60,6 +60,8 @@ Image Resample(const Image& src, int width, int height);
 // margin on every side; `widthScale` narrows or widens the letters (to make up
 // for a picture shown at another aspect than it is stored). An empty image
 // when no font matches the fontconfig pattern.
+// Is a font of the pattern's family installed (not merely a fallback)?
+bool FontInstalled(const std::string& fontPattern);
 Image RenderText(const std::string& fontPattern, const std::string& text, float pixelHeight, float widthScale,
                  int padding);
 

@@ -8,8 +8,8 @@
 namespace {
 
 constexpr int kSurface = 256;
-const char* kTitleFont = "DejaVu Serif:bold";
-const char* kButtonFont = "DejaVu Serif:bold";
+const char* kTitleFont = kLetteringFont;
+const char* kButtonFont = kLetteringFont;
 
 Color Rgb(int r, int g, int b) {
     return {r / 255.0f, g / 255.0f, b / 255.0f, 1};

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+// The face of all lettering; the package fonts-liberation installs it.
+constexpr const char* kLetteringFont = "Liberation Serif:bold";
+
 struct TextureFile {
     std::string gamePath; // as the game names it, below Textures/
     Image image;

@@ -1,0 +1,214 @@
+// aurelant_gallery <data folder> <picture folder>: draws every level from each
+// camera the game arrives with and from above, the battle arenas, and every
+// character at three angles, with the game's own render state and model
+// drawing, into PNG files and one contact sheet (sheet.png).
+//
+//   xvfb-run -a -s "-screen 0 1024x768x24" build/content/aurelant_gallery build/data /tmp/gallery
+#include "app/game_state.h"
+#include "app/graphics.h"
+#include "assets/model3d.h"
+#include "content/levels_common.h"
+#include "platform/platform.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kWidth = 800, kHeight = 600;
+constexpr int kThumbW = 200, kThumbH = 150, kColumns = 6;
+
+const char* const kLevelFiles[kLevelTotal] = {"Levels\\Vorudu.m3d",    "Levels\\Vorudu Dungeon.m3d",
+                                              "Levels\\World Map.m3d", "Levels\\Forgotten Forest.m3d",
+                                              "Levels\\Mistilia.m3d",  "Levels\\Dungeon of the Damned.m3d",
+                                              "Levels\\RoadPass.m3d"};
+const char* const kArenaFiles[] = {"Levels\\World MapBG.m3d", "Levels\\Vorudu DungeonBG.m3d"};
+const char* const kCharacterFiles[] = {
+    "Objects\\Deduvavi\\Deduvavi.m3d", "Objects\\Vorudu\\Villager.m3d",   "Objects\\Chest\\ChestModel.m3d",
+    "Objects\\Ogre\\Ogre.m3d",         "Objects\\Bat\\Bat.m3d",           "Objects\\Toad\\Toad.m3d",
+    "Objects\\Behemoth\\Behemoth.m3d", "Objects\\Scorpion\\Scorpion.m3d", "Objects\\Spike\\Spike.m3d",
+    "Objects\\Limbus\\Limbus.m3d",     "Objects\\Katu\\Katu.m3d"};
+
+struct Shot {
+    std::string name;
+    std::vector<uint8_t> rgba; // top row first
+};
+
+std::vector<uint8_t> ReadScreen() {
+    std::vector<uint8_t> bottomUp(static_cast<size_t>(kWidth) * kHeight * 4), out(bottomUp.size());
+    glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
+    const size_t row = static_cast<size_t>(kWidth) * 4;
+    for (int y = 0; y < kHeight; ++y)
+        std::copy_n(&bottomUp[static_cast<size_t>(kHeight - 1 - y) * row], row,
+                    &out[static_cast<size_t>(y) * row]);
+    for (size_t i = 3; i < out.size(); i += 4) out[i] = 255;
+    return out;
+}
+
+void LookAt(CVector3 eye, CVector3 view) {
+    glLoadIdentity();
+    gluLookAt(eye.x, eye.y, eye.z, view.x, view.y, view.z, 0, 1, 0);
+}
+
+void DrawAt(const Model3D& model, CVector3 at, float yaw) {
+    glPushMatrix();
+    glTranslatef(at.x, at.y, at.z);
+    glRotatef(yaw, 0, 1, 0);
+    DrawModel3D(model);
+    glPopMatrix();
+}
+
+struct Scene {
+    Model3D levels[kLevelTotal];
+    Model3D hero, villager, chest;
+};
+
+void DrawLevel(const Scene& s, int level, const CVector3* hero, float heroYaw) {
+    glEnable(GL_LIGHT1);
+    DrawModel3D(s.levels[level]);
+    glDisable(GL_LIGHT1);
+    const LevelRecord& record = GameLevels()[static_cast<size_t>(level)];
+    for (const VillagerRecord& v : record.Villagers) DrawAt(s.villager, v.Position, v.Rotation.y);
+    for (const ChestRecord& c : record.Chests) DrawAt(s.chest, c.Position, c.Rotation.y);
+    if (hero) DrawAt(s.hero, *hero, heroYaw);
+}
+
+void Bounds(const Model3D& m, CVector3& lo, CVector3& hi) {
+    lo = {1e9f, 1e9f, 1e9f};
+    hi = {-1e9f, -1e9f, -1e9f};
+    for (const Object3D& o : m.objects)
+        for (const CVector3& v : o.vertices) {
+            lo = {std::min(lo.x, v.x), std::min(lo.y, v.y), std::min(lo.z, v.z)};
+            hi = {std::max(hi.x, v.x), std::max(hi.y, v.y), std::max(hi.z, v.z)};
+        }
+}
+
+void Save(std::vector<Shot>& shots, const std::string& dir, const std::string& name) {
+    Shot shot{name, ReadScreen()};
+    WritePNG((dir + "/" + name + ".png").c_str(), kWidth, kHeight, shot.rgba.data());
+    SwapScreenBuffer();
+    shots.push_back(std::move(shot));
+}
+
+void WriteSheet(const std::vector<Shot>& shots, const std::string& dir) {
+    const int rows = static_cast<int>((shots.size() + kColumns - 1) / kColumns);
+    std::vector<uint8_t> sheet(static_cast<size_t>(kThumbW) * kColumns * kThumbH * rows * 4, 32);
+    const int sheetW = kThumbW * kColumns;
+    for (size_t n = 0; n < shots.size(); ++n) {
+        const int ox = static_cast<int>(n % kColumns) * kThumbW,
+                  oy = static_cast<int>(n / kColumns) * kThumbH;
+        for (int y = 0; y < kThumbH; ++y)
+            for (int x = 0; x < kThumbW; ++x)
+                for (int c = 0; c < 4; ++c) {
+                    // A box filter over the 4x4 pixels each thumbnail pixel covers.
+                    int sum = 0;
+                    for (int j = 0; j < 4; ++j)
+                        for (int i = 0; i < 4; ++i)
+                            sum +=
+                                shots[n].rgba[(static_cast<size_t>(y * 4 + j) * kWidth + x * 4 + i) * 4 + c];
+                    sheet[(static_cast<size_t>(oy + y) * sheetW + ox + x) * 4 + c] =
+                        static_cast<uint8_t>(sum / 16);
+                }
+    }
+    WritePNG((dir + "/sheet.png").c_str(), sheetW, kThumbH * rows, sheet.data());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <data folder> <picture folder>\n",
+                     argc > 0 ? argv[0] : "aurelant_gallery");
+        return 2;
+    }
+    const std::string out = std::filesystem::absolute(argv[2]).string();
+    std::filesystem::create_directories(out);
+    std::filesystem::current_path(argv[1]);
+    ScreenWidth = kWidth;
+    ScreenHeight = kHeight;
+    ScreenBits = 24;
+    if (!InitPlatform(true) ||
+        !OpenGameWindow("Aurelant gallery", 0, 0, kWidth, kHeight, false, {24, 24, true})) {
+        std::fprintf(stderr, "aurelant_gallery: no window\n");
+        return 1;
+    }
+    SetupRenderState(kWidth, kHeight);
+
+    static Scene scene;
+    for (int i = 0; i < kLevelTotal; ++i)
+        if (!LoadModel3D(kLevelFiles[i], scene.levels[i]))
+            std::fprintf(stderr, "missing %s\n", kLevelFiles[i]);
+    LoadModel3D("Objects\\Deduvavi\\Deduvavi.m3d", scene.hero);
+    LoadModel3D("Objects\\Vorudu\\Villager.m3d", scene.villager);
+    LoadModel3D("Objects\\Chest\\ChestModel.m3d", scene.chest);
+
+    std::vector<Shot> shots;
+    static const char* const names[kLevelTotal] = {"vorudu",   "dungeon", "worldmap", "forest",
+                                                   "mistilia", "damned",  "roadpass"};
+    const std::vector<LevelRecord>& levels = GameLevels();
+    for (int level = 0; level < kLevelTotal; ++level) {
+        int view = 0;
+        auto shoot = [&](CVector3 eye, CVector3 look, const CVector3* hero, float yaw) {
+            glClearColor(0, 0, 0, 0.5f);
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            LookAt(eye, look);
+            DrawLevel(scene, level, hero, yaw);
+            Save(shots, out, std::string(names[level]) + "_" + std::to_string(view++));
+        };
+        for (const LevelRecord& from : levels)
+            for (const ExitRecord& e : from.Exits)
+                if (e.TargetLevel == level)
+                    shoot(e.ArrivalEye, e.ArrivalView, &e.ArrivalPosition, e.ArrivalRotation.y);
+        if (level == kNewGameLevel) shoot(kNewGameEye, kNewGameView, &kNewGameHero, 0.0f);
+        if (level == 6) shoot({6.0f, 4.0f, 40.0f}, {0.0f, 1.0f, 10.0f}, nullptr, 0.0f);
+        CVector3 lo, hi;
+        Bounds(scene.levels[level], lo, hi);
+        const CVector3 mid = {(lo.x + hi.x) * 0.5f, (lo.y + hi.y) * 0.5f, (lo.z + hi.z) * 0.5f};
+        const float reach = std::max(hi.x - lo.x, hi.z - lo.z);
+        shoot({mid.x, mid.y + reach * 0.75f, mid.z - reach * 0.55f}, mid, nullptr, 0.0f);
+    }
+    for (int a = 0; a < 2; ++a) {
+        Model3D arena;
+        LoadModel3D(kArenaFiles[a], arena);
+        int view = 0;
+        for (const CVector3 eye : {CVector3{-3, 3, 0}, CVector3{4, 5, -2}, CVector3{14, 4, 30}}) {
+            glClearColor(0.2f, 0.5f, 1.0f, 0.5f);
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            LookAt(eye, eye.x == -3 ? CVector3{-3, 3, -6} : CVector3{4, 1, 15});
+            glEnable(GL_LIGHT1);
+            DrawModel3D(arena);
+            glDisable(GL_LIGHT1);
+            DrawAt(scene.hero, {4, 0, 10}, 0.0f);
+            for (float x : {0.0f, 4.0f, 8.0f}) DrawAt(scene.villager, {x, 0, 20}, 180.0f);
+            Save(shots, out, std::string(a == 0 ? "arena_open_" : "arena_dungeon_") + std::to_string(view++));
+        }
+    }
+    for (const char* file : kCharacterFiles) {
+        Model3D model;
+        if (!LoadModel3D(file, model)) continue;
+        std::string name = file;
+        name = name.substr(name.find_last_of('\\') + 1);
+        name = name.substr(0, name.size() - 4);
+        for (int k = 0; k < 3; ++k) {
+            const float a = Radians(30.0f + 120.0f * static_cast<float>(k));
+            glClearColor(0.35f, 0.35f, 0.4f, 0.5f);
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            LookAt({std::sin(a) * 4.0f, 1.8f, std::cos(a) * 4.0f}, {0, 0.9f, 0});
+            glEnable(GL_LIGHT1);
+            DrawModel3D(model);
+            glDisable(GL_LIGHT1);
+            Save(shots, out, name + "_" + std::to_string(k));
+        }
+    }
+    WriteSheet(shots, out);
+    std::printf("aurelant_gallery: %zu pictures in %s\n", shots.size(), out.c_str());
+    ShutdownPlatform();
+    return 0;
+}
