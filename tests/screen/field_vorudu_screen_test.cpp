@@ -1,0 +1,177 @@
+// Field mode in the village, reached by walking out of the first dungeon:
+// talking, the healer's key, and the exits the story still holds shut.
+#include "tests/screen/field_routes.h"
+#include "tests/screen/screen_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The long village walks run at 640 x 480 to stay quick.
+const char* const kSmallConfig = "Resolution=640 480 32\nControls=X Z C\nVSync=0\n";
+
+bool WhiteText(int r, int g, int b) {
+    return r > 200 && g > 200 && b > 200;
+}
+
+bool PanelBlue(int r, int g, int b) {
+    return b > 30 && b > 2 * r + 10 && b > g + 15;
+}
+
+std::vector<std::string> StateArgs(std::initializer_list<int> frames) {
+    std::vector<std::string> args = {"--fixed-step"};
+    for (int frame : frames) AddStates(args, frame, frame);
+    return args;
+}
+
+TEST(FieldVorudu, ItsExitRefusesUntilTheStoryMovesOn) {
+    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
+    const std::string dir = PrepareGameDir("vorudu_refusal", true);
+    std::string script = ScriptIntoVorudu();
+    // Back from the arrival point into the dungeon's exit square, two units behind him.
+    script += std::to_string(kVoruduStart) + " hold Down 15\n";
+    // OK while the box is still sliding in does nothing; once it is in, the hero refuses.
+    script += "270 press X\n300 press X\n";
+    std::vector<std::string> args = {"--fixed-step", "--shot", "305:refusal.png"};
+    AddStates(args, kVoruduStart, 310);
+    AddStates(args, 340, 340);
+    args.insert(args.end(), {"--quit-after", "341"});
+    const GameRun run = RunGameIn(dir, args, script);
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+
+    auto start = ReadState(StatePath(dir, kVoruduStart));
+    ASSERT_EQ(start["CurrentLevel"], "0");
+    ASSERT_EQ(start["HeroPosition"], Printed(-122.414986f, -0.046553f, 3.817961f));
+
+    auto early = ReadState(StatePath(dir, 270));
+    const Vec3 hero = ParseVec3(early["HeroPosition"]);
+    ASSERT_LT(std::abs(hero.x - -129.3), 5.0) << early["HeroPosition"];
+    ASSERT_LT(std::abs(hero.z - 4.1), 5.0) << early["HeroPosition"];
+    ASSERT_LT(IntOf(early, "DialogueSlide"), 0);
+    ASSERT_GT(IntOf(early, "DialogueSlide"), -150);
+    auto ignored = ReadState(StatePath(dir, 271));
+    EXPECT_EQ(ignored["DialogueOpen"], "0");
+    EXPECT_EQ(ignored["ExitConfirmed"], "0");
+
+    auto shown = ReadState(StatePath(dir, 300));
+    ASSERT_EQ(shown["DialogueSlide"], "0");
+    EXPECT_EQ(shown["DialogueOpen"], "0");
+    auto refused = ReadState(StatePath(dir, 301));
+    EXPECT_EQ(refused["DialogueOpen"], "1");
+    EXPECT_EQ(refused["DialogueBuffer0"], "Deduvavi");
+    EXPECT_EQ(refused["DialogueBuffer1"], "I think I`ve been missing something...");
+    EXPECT_EQ(refused["DialogueBuffer2"], "");
+    EXPECT_EQ(refused["DialogueBuffer3"], "");
+    EXPECT_EQ(refused["DialogueBuffer4"], "");
+    EXPECT_EQ(refused["ExitConfirmed"], "0");
+    EXPECT_EQ(refused["PlayerHasControl"], "1");
+    // No fade follows: still in the village, in the open.
+    auto later = ReadState(StatePath(dir, 340));
+    EXPECT_EQ(later["CurrentLevel"], "0");
+    EXPECT_EQ(later["FogDensity"], "1e-09");
+    EXPECT_EQ(later["HeroPosition"], refused["HeroPosition"]);
+    EXPECT_EQ(later["DialogueOpen"], "1");
+
+    // Both boxes at once: the destination at the top, the refusal along the bottom.
+    const Image shot = ReadPNG(dir + "/refusal.png");
+    ASSERT_EQ(shot.width, 1024);
+    EXPECT_GT(FindPixels(shot, 270, 55, 470, 145, PanelBlue).count, 10000);
+    EXPECT_GT(FindPixels(shot, 470, 55, 760, 145, WhiteText).count, 50);
+    EXPECT_GT(FindPixels(shot, 20, 590, 800, 758, PanelBlue).count, 40000);
+    const Box line = FindPixels(shot, 25, 600, 795, 755, WhiteText);
+    EXPECT_GT(line.count, 300);
+    EXPECT_GE(line.left, 48);
+}
+
+TEST(FieldVorudu, UmosTalksAndHisTalkIgnoresTheHealingKey) {
+    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
+    const std::string dir = PrepareGameDir("vorudu_umos", true, kSmallConfig);
+    std::string script = ScriptIntoVorudu();
+    const int end = AddVoruduToUmos(script);
+    script += std::to_string(end + 2) + " press X\n" + std::to_string(end + 5) + " press Y\n";
+    std::vector<std::string> args = StateArgs({end, end + 3, end + 6});
+    args.insert(args.end(),
+                {"--shot", std::to_string(end + 3) + ":talk.png", "--quit-after", std::to_string(end + 7)});
+    const GameRun run = RunGameIn(dir, args, script, 640, 480);
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+
+    auto there = ReadState(StatePath(dir, end));
+    ASSERT_EQ(there["CurrentLevel"], "0");
+    const Vec3 hero = ParseVec3(there["HeroPosition"]);
+    ASSERT_LT(std::abs(hero.x - -4.8), 3.0) << there["HeroPosition"];
+    ASSERT_LT(std::abs(hero.z - 18.8), 3.0) << there["HeroPosition"];
+    EXPECT_EQ(there["DialogueOpen"], "0");
+
+    auto talking = ReadState(StatePath(dir, end + 3));
+    EXPECT_EQ(talking["DialogueOpen"], "1");
+    EXPECT_EQ(talking["DialogueBuffer0"], "Umos");
+    EXPECT_NE(talking["DialogueBuffer1"], "");
+    EXPECT_NE(talking["DialogueBuffer2"], "");
+    EXPECT_EQ(talking["DialogueBuffer3"], ""); // he has two lines
+    EXPECT_EQ(talking["DialogueBuffer4"], "");
+
+    // Umos heals nobody: "Y" leaves his box open and the hero as he was.
+    auto afterY = ReadState(StatePath(dir, end + 6));
+    EXPECT_EQ(afterY["DialogueOpen"], "1");
+    EXPECT_EQ(afterY["DialogueBuffer0"], "Umos");
+    EXPECT_EQ(afterY["HP"], talking["HP"]);
+    EXPECT_EQ(afterY["MP"], talking["MP"]);
+
+    // At 480 the panel spans y 368 to 473 from x 12 to 500; his name and lines in white on it.
+    const Image shot = ReadPNG(dir + "/talk.png");
+    ASSERT_EQ(shot.width, 640);
+    EXPECT_GT(FindPixels(shot, 14, 370, 498, 472, PanelBlue).count, 20000);
+    const Box text = FindPixels(shot, 14, 360, 498, 472, WhiteText);
+    EXPECT_GT(text.count, 300);
+    EXPECT_GE(text.left, 30);    // lines at W / 20 = 32
+    EXPECT_GT(text.bottom, 400); // more than the speaker's name: line 2 sits at y 400
+}
+
+TEST(FieldVorudu, HonusHealsOnYAndClosesHisBox) {
+    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
+    const std::string dir = PrepareGameDir("vorudu_honus", true, kSmallConfig);
+    std::string script = ScriptIntoVorudu();
+    const int end = AddVoruduToHonus(script);
+    // "Y" with the box closed, then talk, then "Y" with it open.
+    script += std::to_string(end + 1) + " press Y\n" + std::to_string(end + 3) + " press X\n" +
+              std::to_string(end + 6) + " press Y\n";
+    std::vector<std::string> args = StateArgs({end, end + 2, end + 4, end + 7});
+    args.insert(args.end(), {"--quit-after", std::to_string(end + 8)});
+    const GameRun run = RunGameIn(dir, args, script, 640, 480);
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+
+    auto there = ReadState(StatePath(dir, end));
+    ASSERT_EQ(there["CurrentLevel"], "0");
+    const Vec3 hero = ParseVec3(there["HeroPosition"]);
+    ASSERT_LT(std::abs(hero.x - 100.5), 3.0) << there["HeroPosition"];
+    ASSERT_LT(std::abs(hero.z - -31.5), 3.0) << there["HeroPosition"];
+    // Nothing has hurt him yet: full HP and MP all along.
+    ASSERT_EQ(there["HP"], there["MaxHP"]);
+    ASSERT_EQ(there["MP"], there["MaxMP"]);
+
+    auto closedY = ReadState(StatePath(dir, end + 2));
+    EXPECT_EQ(closedY["DialogueOpen"], "0");
+    EXPECT_EQ(closedY["HP"], there["MaxHP"]);
+    EXPECT_EQ(closedY["MP"], there["MaxMP"]);
+
+    auto talking = ReadState(StatePath(dir, end + 4));
+    EXPECT_EQ(talking["DialogueOpen"], "1");
+    EXPECT_EQ(talking["DialogueBuffer0"], "Honus");
+    EXPECT_NE(talking["DialogueBuffer1"], "");
+    EXPECT_EQ(talking["DialogueBuffer2"], "(Press 'Y' for HP/MP Recovery)");
+    EXPECT_EQ(talking["DialogueBuffer3"], "");
+
+    // At the healer "Y" closes the box and leaves HP and MP at their maxima.
+    auto healed = ReadState(StatePath(dir, end + 7));
+    EXPECT_EQ(healed["DialogueOpen"], "0");
+    EXPECT_EQ(healed["HP"], healed["MaxHP"]);
+    EXPECT_EQ(healed["MP"], healed["MaxMP"]);
+    EXPECT_EQ(healed["Gold"], there["Gold"]); // healing is free
+    EXPECT_EQ(healed["HeroPosition"], there["HeroPosition"]);
+}
+
+} // namespace
