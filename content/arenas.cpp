@@ -55,9 +55,11 @@ void BuildDungeonArena(DataWriter& w) {
     const HeightFn floor = [](float, float) { return kFloor; };
     kit.Draw(slab, WalkFloor(room, 2.0f, floor, 0.25f));
     kit.Draw(wall, AreaWalls(room, 2.0f, floor, 0.5f, 10.0f, 0.2f));
+    // The battle cameras keep within 18 of the stand, looking in: the pillars
+    // and their torches stand beyond that, behind every camera.
     for (int k = 0; k < 10; ++k) {
         const float a = Radians(36.0f * static_cast<float>(k) + 18.0f);
-        const float x = kStandX + std::cos(a) * 18.0f, z = kStandZ + std::sin(a) * 18.0f;
+        const float x = kStandX + std::cos(a) * 22.0f, z = kStandZ + std::sin(a) * 22.0f;
         kit.Draw(wall,
                  Transformed(MakeCylinder(1.1f, 0.9f, 10.0f, 10, true, 0.4f), Translation({x, kFloor, z})));
         kit.Draw(flame, Transformed(MakeSphere(0.35f, 3, 6), Translation({x * 0.93f + kStandX * 0.07f, 4.0f,

@@ -9,29 +9,47 @@ namespace {
 
 constexpr int32_t kLevel = 0;
 
-// Houses line the lanes where there is room for them; trees and fences fill the rest.
-void Decorate(LevelKit& kit, const PropPalette& props, const WalkArea& area, const HeightFn& floor,
-              const HeightFn& ground, const std::vector<CVector2>& road, int32_t rockMaterial) {
+// Houses line the road and the lanes where there is room for them; trees and
+// fences fill the rest. Roofs come in three colours so the village reads from above.
+void Decorate(LevelKit& kit, const PropPalette* palettes, const WalkArea& area, const HeightFn& floor,
+              const HeightFn& ground, const std::vector<CVector2>& road,
+              const std::vector<std::vector<CVector2>>& lanes, int32_t rockMaterial) {
     Random random(1001);
-    // Houses on both sides of the road, just clear of it.
-    for (size_t i = 0; i + 1 < road.size(); ++i) {
-        const CVector2 a = road[i], b = road[i + 1];
-        const float run = std::hypot(b.u - a.u, b.v - a.v);
-        const CVector2 along = {(b.u - a.u) / run, (b.v - a.v) / run};
-        const CVector2 across = {-along.v, along.u};
-        const float yaw = -std::atan2(along.v, along.u) * 180.0f / kPi;
-        for (float t = 6.0f; t < run - 6.0f; t += random.Range(13.0f, 20.0f)) {
-            for (float side : {-1.0f, 1.0f}) {
-                const float w = random.Range(6.0f, 8.0f), d = random.Range(5.0f, 6.5f);
-                const float off = 8.0f + d * 0.5f + 1.5f;
-                const float x = a.u + along.u * t + across.u * off * side;
-                const float z = a.v + along.v * t + across.v * off * side;
-                if (area.Distance(x, z) < std::hypot(w, d) * 0.5f + 1.0f) continue;
-                AddHouse(kit, props, x, floor(x, z), z, w, d, yaw + (side > 0 ? 180.0f : 0.0f),
-                         random.Uniform() < 0.3f);
+    struct Plot {
+        float x, z, r;
+    };
+    std::vector<Plot> plots;
+    // Houses on both sides of a street, fronts towards it, just clear of the walkable ground.
+    auto line = [&](const std::vector<CVector2>& street, float halfWidth, float spacing) {
+        for (size_t i = 0; i + 1 < street.size(); ++i) {
+            const CVector2 a = street[i], b = street[i + 1];
+            const float run = std::hypot(b.u - a.u, b.v - a.v);
+            const CVector2 along = {(b.u - a.u) / run, (b.v - a.v) / run};
+            const CVector2 across = {-along.v, along.u};
+            const float yaw = -std::atan2(along.v, along.u) * 180.0f / kPi;
+            for (float t = 5.0f; t < run - 5.0f; t += random.Range(spacing, spacing * 1.4f)) {
+                for (float side : {-1.0f, 1.0f}) {
+                    const float w = random.Range(6.0f, 8.0f), d = random.Range(5.0f, 6.5f);
+                    const float r = std::hypot(w, d) * 0.5f;
+                    const float off = halfWidth + r + 1.3f;
+                    const float x = a.u + along.u * t + across.u * off * side;
+                    const float z = a.v + along.v * t + across.v * off * side;
+                    if (area.Distance(x, z) < r + 1.0f) continue;
+                    bool clear = true;
+                    for (const Plot& p : plots)
+                        if (std::hypot(x - p.x, z - p.z) < r + p.r + 1.5f) clear = false;
+                    if (!clear) continue;
+                    // Across the road the house turns to face it, so it looks back along -side.
+                    AddHouse(kit, palettes[random.Below(3)], x, floor(x, z), z, w, d,
+                             yaw + (side > 0 ? 180.0f : 0.0f), random.Uniform() < 0.3f);
+                    plots.push_back({x, z, r});
+                }
             }
         }
-    }
+    };
+    line(road, 7.0f, 11.0f);
+    for (const std::vector<CVector2>& lane : lanes) line(lane, 4.0f, 10.0f);
+    const PropPalette& props = palettes[0];
     // Fences along stretches of the road's south side.
     for (size_t i = 0; i + 1 < road.size(); i += 2) {
         const CVector2 a = road[i], b = road[i + 1];
@@ -50,6 +68,10 @@ void Decorate(LevelKit& kit, const PropPalette& props, const WalkArea& area, con
         const float x = random.Range(x0 - 30.0f, x1 + 30.0f), z = random.Range(z0 - 30.0f, z1 + 30.0f);
         const float d = area.Distance(x, z);
         if (d < 3.0f || d > 45.0f) continue;
+        bool clear = true;
+        for (const Plot& p : plots)
+            if (std::hypot(x - p.x, z - p.z) < p.r + 1.5f) clear = false;
+        if (!clear) continue;
         const float y = ground(x, z);
         if (random.Uniform() < 0.12f)
             AddRock(kit, rockMaterial, x, y, z, random.Range(0.6f, 1.4f), random);
@@ -97,7 +119,11 @@ void BuildVorudu(DataWriter& w) {
     const int32_t foliage = kit.Material("Foliage.tga", 255, 255, 255);
     const int32_t roof = kit.Material("Roof.tga", 255, 255, 255);
     const int32_t plaster = kit.Material("Plaster.tga", 255, 255, 255);
+    const int32_t thatch = kit.Material("Roof.tga", 255, 214, 120);
+    const int32_t slate = kit.Material("Stone.tga", 105, 115, 150);
     const PropPalette props = {wood, foliage, stone, roof, plaster};
+    const PropPalette palettes[3] = {
+        props, {wood, foliage, stone, thatch, plaster}, {wood, foliage, stone, slate, plaster}};
 
     const HeightFn ground = FramedGround(area, floor, 9.0f, 7);
     kit.Draw(grass, GroundOver(area, 40.0f, 4.0f, ground, 0.08f));
@@ -145,7 +171,13 @@ void BuildVorudu(DataWriter& w) {
         for (float side : {-1.4f, 1.4f})
             kit.Draw(wood, Transformed(MakeBox({0.2f, 2.4f, 0.2f}), Translation({x + side, y + 1.2f, z})));
     }
-    Decorate(kit, props, area, floor, ground, road, stone);
+    const std::vector<std::vector<CVector2>> sideLanes = {
+        {{-10.0f, 8.0f}, {chestLow.x, chestLow.z}},
+        {{50.0f, 4.0f}, {tempor.x, tempor.z}},
+        {{98.0f, 6.0f}, {honus.x, honus.z}},
+        {{112.0f, 8.0f}, {secret.x, secret.z}},
+    };
+    Decorate(kit, palettes, area, floor, ground, road, sideLanes, stone);
 
     kit.Touch(WalkFloor(area, 2.0f, floor, 0.0f));
     kit.Touch(AreaWalls(area, 2.0f, floor, 1.0f, 3.0f, 0.0f));
