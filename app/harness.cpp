@@ -1,8 +1,11 @@
 #include "app/harness.h"
 
+#include "app/game_state.h"
 #include "app/quit.h"
 #include "app/state_snapshot.h"
 #include "platform/platform.h"
+#include "world/level_change.h"
+#include "world/level_table.h"
 
 #include <algorithm>
 #include <chrono>
@@ -27,6 +30,17 @@ std::vector<Release> Releases;
 using Clock = std::chrono::steady_clock;
 Clock::time_point FrameStart;
 std::vector<double> FrameMilliseconds;
+bool StartLevelPlaced = false;
+
+// The first field frame of a run that asked for a level lands the hero there.
+void PlaceStartLevel() {
+    if (StartLevelPlaced || Harness.startLevel < 0 || GameMode != ModeField) return;
+    StartLevelPlaced = true;
+    if (CurrentLevel == Harness.startLevel) return;
+    if (!ArriveInLevel(Harness.startLevel))
+        std::fprintf(stderr, "--level %d: no exit leads there; staying in level %d\n", Harness.startLevel,
+                     CurrentLevel);
+}
 
 bool ParseUnsigned(const std::string& text, uint32_t* value) {
     if (text.empty() || text.size() > 9) return false;
@@ -154,6 +168,7 @@ bool ParseInputScript(const std::string& text, std::vector<ScriptEvent>& events,
 
 bool ParseHarnessArgs(int argc, char** argv, std::string* error) {
     Harness = HarnessOptions();
+    StartLevelPlaced = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -178,6 +193,14 @@ bool ParseHarnessArgs(int argc, char** argv, std::string* error) {
                 *error = std::string("--quit-after wants a frame count, not \"") + argv[i] + "\"";
                 return false;
             }
+        } else if (arg == "--level" && hasValue) {
+            uint32_t level = 0;
+            if (!ParseUnsigned(argv[++i], &level) || level >= static_cast<uint32_t>(kLevelTotal)) {
+                *error = "--level wants a level from 0 to " + std::to_string(kLevelTotal - 1) + ", not \"" +
+                         argv[i] + "\"";
+                return false;
+            }
+            Harness.startLevel = static_cast<int32_t>(level);
         } else {
             *error = "unknown or incomplete argument \"" + arg + "\"";
             return false;
@@ -204,7 +227,7 @@ bool LoadHarnessScript(std::string* error) {
 
 bool HarnessScripted() {
     return Harness.fixedStep || Harness.timedemo || !Harness.inputFile.empty() || !Harness.shots.empty() ||
-           !Harness.states.empty() || Harness.quitAfter != 0;
+           !Harness.states.empty() || Harness.quitAfter != 0 || Harness.startLevel >= 0;
 }
 
 bool HarnessSteppedClock() {
@@ -213,6 +236,7 @@ bool HarnessSteppedClock() {
 
 void HarnessBeforeFrame() {
     ++FramesRun;
+    PlaceStartLevel();
     for (const FrameFile& shot : Harness.shots)
         if (shot.frame == FramesRun) RequestScreenshot(shot.path.c_str());
     FrameStart = Clock::now();

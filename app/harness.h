@@ -31,6 +31,7 @@ struct HarnessOptions {
     bool fixedStep = false;
     bool timedemo = false;
     uint32_t quitAfter = 0;
+    int32_t startLevel = -1; // placed there once the field first runs; -1 leaves the new game's start
     std::string inputFile;
     std::vector<FrameFile> shots;
     std::vector<FrameFile> states;

@@ -26,6 +26,16 @@ void EndLevelChange() {
     ExitConfirmed = 0;
 }
 
+// Puts the hero, the camera and the music where the exit lands him.
+void ArriveThrough(const ExitRecord& exit, const LevelRecord& to) {
+    Camera.Position = exit.ArrivalEye;
+    Camera.ViewPoint = exit.ArrivalView;
+    HeroPosition = exit.ArrivalPosition;
+    HeroRotation = exit.ArrivalRotation;
+    CurrentLevel = exit.TargetLevel;
+    PlayMusic(to.Music);
+}
+
 } // namespace
 
 int32_t HiddenDialogueSlide() {
@@ -53,15 +63,24 @@ void ChangeLevel(int32_t level, int32_t exitIndex) {
     if (!(FogDensity >= 1.0f)) return;
 
     const LevelRecord* to = LevelAt(exit.TargetLevel);
-    if (to) {
-        Camera.Position = exit.ArrivalEye;
-        Camera.ViewPoint = exit.ArrivalView;
-        HeroPosition = exit.ArrivalPosition;
-        HeroRotation = exit.ArrivalRotation;
-        CurrentLevel = exit.TargetLevel;
-        PlayMusic(to->Music);
-    }
+    if (to) ArriveThrough(exit, *to);
     EndLevelChange();
+}
+
+bool ArriveInLevel(int32_t level) {
+    const LevelRecord* to = LevelAt(level);
+    if (!to) return false;
+    for (int32_t from = 0; from < kLevelTotal; ++from) {
+        const LevelRecord* source = LevelAt(from);
+        const size_t exits = source ? UsedCount(source->ExitCount, source->Exits.size()) : 0;
+        for (size_t i = 0; i < exits; ++i) {
+            if (source->Exits[i].TargetLevel != level) continue;
+            ArriveThrough(source->Exits[i], *to);
+            EndLevelChange();
+            return true;
+        }
+    }
+    return false;
 }
 
 void CheckExits(int32_t level) {

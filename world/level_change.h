@@ -22,3 +22,6 @@ int32_t DialogueSlideStep();
 void CheckExits(int32_t level);
 // One frame of the level change through the level's exit.
 void ChangeLevel(int32_t level, int32_t exitIndex);
+// Lands the hero in a level as the first exit leading there would, without the
+// fade; false when no exit leads there.
+bool ArriveInLevel(int32_t level);

@@ -1,3 +1,4 @@
+#include "tests/screen/field_routes.h"
 #include "tests/screen/screen_support.h"
 
 #include <gtest/gtest.h>
@@ -37,6 +38,35 @@ TEST(Field, StandingStillChangesNothing) {
     EXPECT_EQ(a["CameraPosition"], b["CameraPosition"]);
     EXPECT_EQ(b["StepCounter"], "0");
     EXPECT_EQ(b["DialogueSlide"], "-150");
+}
+
+TEST(Field, LevelFlagLandsTheHeroInTheForestWithItsMusic) {
+    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
+    const std::string dir = PrepareGameDir("field_level_flag", true);
+    // Lands on the first field frame; then twenty steps on the forest floor.
+    const GameRun run = RunGameIn(dir,
+                                  {"--fixed-step", "--level", "3", "--state", "5:landed.txt", "--state",
+                                   "30:walked.txt", "--shot", "30:forest.png", "--quit-after", "31"},
+                                  std::string(kNewGameScript) + "6 hold Up 20\n");
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    auto landed = ReadState(dir + "/landed.txt");
+    EXPECT_EQ(landed["CurrentLevel"], "3");
+    EXPECT_EQ(landed["MusicRequested"], "Music\\Flow.wav");
+    EXPECT_EQ(landed["PlayerHasControl"], "1");
+    auto walked = ReadState(dir + "/walked.txt");
+    const Vec3 from = ParseVec3(landed["HeroPosition"]);
+    const Vec3 to = ParseVec3(walked["HeroPosition"]);
+    EXPECT_GT(std::hypot(to.x - from.x, to.z - from.z), 1.0) << walked["HeroPosition"];
+    EXPECT_LT(std::abs(to.y - from.y), 1.0) << "the floor gave way";
+    // Not the forest's steps: only the dungeons count toward a battle.
+    EXPECT_EQ(walked["StepCounter"], "0");
+
+    // The forest is drawn, not a cleared screen: many colours in view.
+    const Image shot = ReadPNG(dir + "/forest.png");
+    ASSERT_EQ(shot.width, 1024);
+    const Box green = FindPixels(shot, 0, 0, shot.width, shot.height,
+                                 [](int r, int g, int b) { return g > r + 15 && g > b + 15; });
+    EXPECT_GT(green.count, shot.width * shot.height / 20);
 }
 
 } // namespace

@@ -85,6 +85,17 @@ TEST(HarnessArgs, TimedemoStepsTheClockAndAlwaysEnds) {
     EXPECT_GT(Harness.quitAfter, 0u);
 }
 
+TEST(HarnessArgs, StartLevelMakesAnUnattendedRun) {
+    const char* argv[] = {"aurelant", "--level", "6"};
+    std::string error;
+    ASSERT_TRUE(ParseHarnessArgs(3, const_cast<char**>(argv), &error)) << error;
+    EXPECT_EQ(Harness.startLevel, 6);
+    EXPECT_TRUE(HarnessScripted());
+    const char* plain[] = {"aurelant"};
+    ASSERT_TRUE(ParseHarnessArgs(1, const_cast<char**>(plain), &error));
+    EXPECT_EQ(Harness.startLevel, -1);
+}
+
 TEST(HarnessArgs, PlainRunIsNotScripted) {
     const char* argv[] = {"aurelant"};
     std::string error;
@@ -98,7 +109,10 @@ TEST(HarnessArgs, RefusesBadArguments) {
                                                        {"aurelant", "--shot"},
                                                        {"aurelant", "--quit-after", "ten"},
                                                        {"aurelant", "--fly"},
-                                                       {"aurelant", "--state", "5:"}};
+                                                       {"aurelant", "--state", "5:"},
+                                                       {"aurelant", "--level", "7"},
+                                                       {"aurelant", "--level", "-1"},
+                                                       {"aurelant", "--level"}};
     for (const auto& args : bad) {
         std::string error;
         EXPECT_FALSE(ParseHarnessArgs(static_cast<int>(args.size()), const_cast<char**>(args.data()), &error))
