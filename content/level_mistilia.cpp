@@ -202,7 +202,8 @@ void BuildMistilia(DataWriter& w) {
         for (int i = 0; i + 1 < kTerraceCount && clear; ++i)
             if (std::fabs(z - kTerraces[i].north - kGroundCell * 0.5f) < 3.5f) clear = false;
         if (!clear) continue;
-        AddTree(kit, props, x, ground(x, z), z, random.Range(0.8f, 1.2f), random, random.Uniform() < 0.4f);
+        AddTree(kit, props, x, ground(x, z), z, random.Range(0.8f, 1.2f), random, random.Uniform() < 0.4f,
+                d > 12.0f);
     }
 
     kit.Touch(WalkFloor(area, 2.0f, floor, 0.0f));

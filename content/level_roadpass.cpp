@@ -18,10 +18,11 @@ void BuildRoadPass(DataWriter& w) {
     area.Path({{katu.x, katu.z - 40.0f}, {hero.x, hero.z + 50.0f}}, 6.0f);
 
     LevelKit kit;
+    // The lava field lies behind everything: named first, it is drawn last.
+    const int32_t lava = kit.Material("", 240, 90, 20);
     const int32_t paving = kit.Material("Stone.tga", 230, 220, 200);
     const int32_t rock = kit.Material("Stone.tga", 150, 130, 110);
     const int32_t verge = kit.Material("Ground.tga", 190, 170, 120);
-    const int32_t lava = kit.Material("", 240, 90, 20);
 
     WalkArea paved;
     paved.Path({{katu.x, katu.z - 40.0f}, {hero.x, hero.z + 50.0f}}, 3.0f);

@@ -68,6 +68,8 @@ void Decorate(LevelKit& kit, const PropPalette* palettes, const WalkArea& area, 
         const float x = random.Range(x0 - 30.0f, x1 + 30.0f), z = random.Range(z0 - 30.0f, z1 + 30.0f);
         const float d = area.Distance(x, z);
         if (d < 3.0f || d > 45.0f) continue;
+        // Far out only the first rows show; the rest would cost frames for nothing.
+        if (d > 15.0f && random.Uniform() < 0.5f) continue;
         bool clear = true;
         for (const Plot& p : plots)
             if (std::hypot(x - p.x, z - p.z) < p.r + 1.5f) clear = false;
@@ -76,7 +78,8 @@ void Decorate(LevelKit& kit, const PropPalette* palettes, const WalkArea& area, 
         if (random.Uniform() < 0.12f)
             AddRock(kit, rockMaterial, x, y, z, random.Range(0.6f, 1.4f), random);
         else
-            AddTree(kit, props, x, y, z, random.Range(0.9f, 1.4f), random, random.Uniform() < 0.3f);
+            AddTree(kit, props, x, y, z, random.Range(0.9f, 1.4f), random, random.Uniform() < 0.3f,
+                    d > 12.0f);
     }
 }
 

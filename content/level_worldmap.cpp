@@ -26,6 +26,8 @@ void BuildWorldMap(DataWriter& w) {
 
     LevelKit kit;
     kit.reach = &area;
+    // The sea lies under everything: named first, it is drawn last.
+    const int32_t water = kit.Material("Water.tga", 255, 255, 255);
     const int32_t grass = kit.Material("Ground.tga", 255, 255, 255);
     const int32_t path = kit.Material("Path.tga", 255, 255, 255);
     const int32_t stone = kit.Material("Stone.tga", 255, 255, 255);
@@ -33,7 +35,6 @@ void BuildWorldMap(DataWriter& w) {
     const int32_t foliage = kit.Material("Foliage.tga", 255, 255, 255);
     const int32_t roof = kit.Material("Roof.tga", 255, 255, 255);
     const int32_t plaster = kit.Material("Plaster.tga", 255, 255, 255);
-    const int32_t water = kit.Material("Water.tga", 255, 255, 255);
     const int32_t snow = kit.Material("", 235, 240, 250);
 
     // The island: the ridge the hero walks, hills around it, the shore falling
@@ -95,7 +96,7 @@ void BuildWorldMap(DataWriter& w) {
         const CVector2 s = stops[1];
         for (int k = 0; k < 9; ++k) {
             const float x = s.u + west + random.Range(-2.5f, 2.5f), z = s.v + random.Range(-4.0f, 4.0f);
-            AddTree(kit, tiny, x, plain, z, 0.45f, random, true);
+            AddTree(kit, tiny, x, plain, z, 0.45f, random, true, true);
         }
     }
     // 2: Mistilia, houses stacked up a stepped hill.
@@ -133,7 +134,7 @@ void BuildWorldMap(DataWriter& w) {
         const float x = random.Range(cx - 60.0f, cx + 60.0f), z = random.Range(cz - 60.0f, cz + 60.0f);
         const float y = ground(x, z);
         if (area.Distance(x, z) < 6.0f || y < plain - 0.5f || y > plain + 5.0f) continue;
-        AddTree(kit, tiny, x, y, z, random.Range(0.35f, 0.6f), random, random.Uniform() < 0.5f);
+        AddTree(kit, tiny, x, y, z, random.Range(0.35f, 0.6f), random, random.Uniform() < 0.5f, true);
     }
 
     kit.Touch(WalkFloor(area, 2.0f, floor, 0.0f));

@@ -327,7 +327,9 @@ void LevelKit::Touch(const Geometry& hull) {
 Mesh LevelKit::FinishVisual(float tile) const {
     Mesh out;
     out.materials = visual.materials;
-    for (size_t m = 0; m < drawn.size(); ++m)
+    // Last material first: levels name their ground first and their props after, and
+    // ground drawn behind what stands on it fails the depth test instead of being shaded.
+    for (size_t m = drawn.size(); m-- > 0;)
         AddTiled(out, "Part" + std::to_string(m), static_cast<int32_t>(m), drawn[m], tile);
     return out;
 }
@@ -370,11 +372,13 @@ void AddTiled(Mesh& mesh, const std::string& name, int32_t material, const Geome
 // ---------------------------------------------------------------------------
 
 void AddTree(LevelKit& kit, const PropPalette& p, float x, float y, float z, float scale, Random& random,
-             bool pine) {
+             bool pine, bool distant) {
+    // A distant tree covers a few pixels: fewer sides look the same and cost far less.
+    const int sides = distant ? 5 : 7;
     const float trunkHeight = (pine ? 2.2f : 2.6f) * scale;
     const float trunkRadius = 0.28f * scale;
     Geometry trunk =
-        Transformed(MakeCylinder(trunkRadius, trunkRadius * 0.7f, trunkHeight + 0.5f, 7, false, 1.0f),
+        Transformed(MakeCylinder(trunkRadius, trunkRadius * 0.7f, trunkHeight + 0.5f, sides, false, 1.0f),
                     Translation({x, y - 0.5f, z}));
     Geometry hull = Transformed(MakeCylinder(trunkRadius + 0.1f, trunkRadius + 0.1f, 3.0f, 6, false),
                                 Translation({x, y - 0.5f, z}));
@@ -383,7 +387,7 @@ void AddTree(LevelKit& kit, const PropPalette& p, float x, float y, float z, flo
     if (pine) {
         for (int k = 0; k < 3; ++k) {
             const float r = (1.9f - 0.45f * static_cast<float>(k)) * scale;
-            Geometry tier = MakeCone(r, 2.3f * scale, 8, true);
+            Geometry tier = MakeCone(r, 2.3f * scale, sides, !distant);
             Transform(tier,
                       Translation({x, y + trunkHeight * 0.6f + 1.3f * scale * static_cast<float>(k), z}) *
                           RotationY(turn + 20.0f * static_cast<float>(k)));
@@ -396,7 +400,8 @@ void AddTree(LevelKit& kit, const PropPalette& p, float x, float y, float z, flo
             const CVector3 at = {x + std::cos(a) * 0.6f * scale,
                                  y + trunkHeight + random.Range(0.2f, 1.1f) * scale,
                                  z + std::sin(a) * 0.6f * scale};
-            Geometry blob = Transformed(MakeSphere(r, 5, 8), Translation(at) * Scaling({1.0f, 0.8f, 1.0f}));
+            Geometry blob = Transformed(distant ? MakeSphere(r, 3, 5) : MakeSphere(r, 4, 7),
+                                        Translation(at) * Scaling({1.0f, 0.8f, 1.0f}));
             ScaleTexels(blob, 3.0f, 3.0f);
             kit.Draw(p.foliage, blob);
         }

@@ -125,9 +125,10 @@ void AddTiled(Mesh& mesh, const std::string& name, int32_t material, const Geome
 struct PropPalette {
     int32_t wood, foliage, stone, roof, plaster;
 };
-// A tree with a trunk the hero bumps into and a crown drawn only.
+// A tree with a trunk the hero bumps into and a crown drawn only; a distant
+// one, never seen up close, is built coarser.
 void AddTree(LevelKit& kit, const PropPalette& p, float x, float y, float z, float scale, Random& random,
-             bool pine = false);
+             bool pine = false, bool distant = false);
 // A cottage centred at (x, z) on ground y, turned by yaw; its walls are solid.
 void AddHouse(LevelKit& kit, const PropPalette& p, float x, float y, float z, float width, float depth,
               float yaw, bool stoneWalls);

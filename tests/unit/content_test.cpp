@@ -7,8 +7,10 @@
 #include "content/audio.h"
 #include "content/characters.h"
 #include "content/image.h"
+#include "content/levels_common.h"
 #include "content/mesh.h"
 #include "content/output.h"
+#include "content/random.h"
 #include "tests/unit/test_support.h"
 
 #include <gtest/gtest.h>
@@ -239,6 +241,49 @@ TEST(ContentMesh, WriterRefusesWhatTheGameCannotRead) {
 
 // --- Rigs and animations -----------------------------------------------------
 
+TEST(ContentLevels, GroundNamedFirstIsDrawnAfterWhatStandsOnIt) {
+    LevelKit kit;
+    const int32_t ground = kit.Material("Ground.tga", 255, 255, 255);
+    const int32_t prop = kit.Material("Wood.tga", 255, 255, 255);
+    // Both spread over several tiles, so the tiles of the two must not interleave.
+    kit.Draw(ground, MakeHeightfield(-30, -30, 30, 30, 6, 6, [](float, float) { return 0.0f; }));
+    for (float x : {-25.0f, 0.0f, 25.0f})
+        kit.Draw(prop, Transformed(MakeBox({1, 1, 1}), Translation({x, 0.5f, x})));
+    const Mesh mesh = kit.FinishVisual(20.0f);
+    ASSERT_GT(mesh.objects.size(), 2u);
+    size_t lastProp = 0, firstGround = mesh.objects.size();
+    for (size_t i = 0; i < mesh.objects.size(); ++i) {
+        if (mesh.objects[i].material == prop) lastProp = i;
+        if (mesh.objects[i].material == ground) firstGround = std::min(firstGround, i);
+    }
+    EXPECT_LT(lastProp, firstGround);
+}
+
+TEST(ContentLevels, DistantTreesAreCoarserButAsTall) {
+    for (bool pine : {false, true}) {
+        LevelKit nearKit, farKit;
+        const PropPalette nearPalette = {nearKit.Material("Wood.tga", 255, 255, 255),
+                                         nearKit.Material("Foliage.tga", 255, 255, 255), 0, 0, 0};
+        const PropPalette farPalette = {farKit.Material("Wood.tga", 255, 255, 255),
+                                        farKit.Material("Foliage.tga", 255, 255, 255), 0, 0, 0};
+        Random a(7), b(7);
+        AddTree(nearKit, nearPalette, 0, 0, 0, 1.0f, a, pine, false);
+        AddTree(farKit, farPalette, 0, 0, 0, 1.0f, b, pine, true);
+        const Mesh nearMesh = nearKit.FinishVisual(40.0f), farMesh = farKit.FinishVisual(40.0f);
+        size_t nearTriangles = 0, farTriangles = 0;
+        for (const MeshObject& o : nearMesh.objects) nearTriangles += o.geometry.triangles.size();
+        for (const MeshObject& o : farMesh.objects) farTriangles += o.geometry.triangles.size();
+        EXPECT_LT(farTriangles * 3, nearTriangles * 2) << (pine ? "pine" : "broadleaf");
+        CVector3 nearLow, nearHigh, farLow, farHigh;
+        GetBounds(nearMesh, nearLow, nearHigh);
+        GetBounds(farMesh, farLow, farHigh);
+        // The same tree from afar: its top stays where it was.
+        EXPECT_NEAR(farHigh.y, nearHigh.y, 0.25f) << (pine ? "pine" : "broadleaf");
+        // Its trunk still stops the hero like a near one.
+        EXPECT_EQ(farKit.collision.triangles.size(), nearKit.collision.triangles.size());
+    }
+}
+
 TEST(ContentAnim, ChildPartsFollowTheirJoints) {
     Rig rig;
     rig.materials.push_back({});
@@ -466,8 +511,9 @@ class ContentData : public ::testing::Test {
     // so only this one may create the folder it builds into.
     static bool BuildAgain() {
         *second_ = MakeTempDir("content_again");
-        return std::system(("\"" + std::string(AURELANT_CONTENT_BUILDER) + "\" \"" + *second_ + "\" > /dev/null")
-                               .c_str()) == 0;
+        return std::system(
+                   ("\"" + std::string(AURELANT_CONTENT_BUILDER) + "\" \"" + *second_ + "\" > /dev/null")
+                       .c_str()) == 0;
     }
     static void TearDownTestSuite() {
         delete first_;

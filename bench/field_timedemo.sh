@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Time whole field frames on every level: the game's timedemo after New Game,
+# landed in each level in turn, walking and looking around for 600 frames at
+# 1024 x 768. Without a display it runs under Xvfb on Mesa's software renderer.
+# Each level runs RUNS times (3 unless set) and the run with the median mean is
+# printed: a shared machine's noise moves single runs by a fifth.
+#   bench/field_timedemo.sh [BUILD_DIR]    (default: build)
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="$(cd "${1:-$ROOT/build}" && pwd)"
+GAME="$BUILD/aurelant"
+[ -x "$GAME" ] && [ -d "$BUILD/data" ] || { echo "build the game and its data first (./play or ./run-tests)" >&2; exit 1; }
+
+WORK="$(mktemp -d)"
+trap 'rm -rf "$WORK"' EXIT
+for entry in "$BUILD/data"/*; do ln -s "$entry" "$WORK/"; done
+printf 'Resolution=1024 768 32\nControls=X Z C\nVSync=0\n' >"$WORK/Game.cfg"
+
+# New Game, then three legs of 30 steps with a turn between them (90 steps stays
+# under the 100 before a dungeon's first battle), then turning on the spot.
+{
+  printf '2 press Up\n3 press X\n'
+  frame=6
+  for leg in 1 2 3; do
+    printf '%d hold Up 30\n' "$frame"
+    frame=$((frame + 30))
+    printf '%d move 600 0\n' "$frame"
+    frame=$((frame + 1))
+  done
+  while [ "$frame" -lt 600 ]; do
+    printf '%d move 120 0\n' "$frame"
+    frame=$((frame + 8))
+  done
+} >"$WORK/walk.txt"
+
+run() {
+  if [ -n "${DISPLAY:-}" ]; then
+    "$@"
+  else
+    LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1024x768x24" "$@"
+  fi
+}
+
+# RoadPass is the ending's stage: its arrival puts the hero far below the road, so
+# its figure is of an almost empty view.
+names=("Vorudu" "Vorudu Dungeon" "World Map" "Forgotten Forest" "Mistilia" "Dungeon of the Damned" "RoadPass")
+cd "$WORK"
+RUNS="${RUNS:-3}"
+for level in 0 1 2 3 4 5 6; do
+  lines=()
+  for ((i = 0; i < RUNS; i++)); do
+    lines+=("$(run "$GAME" --timedemo --level "$level" --input walk.txt --quit-after 600 | grep '^timedemo:')")
+  done
+  line="$(printf '%s\n' "${lines[@]}" | sort -t' ' -k8,8g | sed -n "$(((RUNS + 1) / 2))p")"
+  printf '%d %-22s %s\n' "$level" "${names[$level]}" "$line"
+done
