@@ -4,14 +4,34 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// CTest runs every case as a process of its own, in parallel: each process gets
+// its own folders, and takes them away when it ends.
+struct ProcessTempDirs {
+    std::vector<fs::path> made;
+    ~ProcessTempDirs() {
+        std::error_code ignored;
+        for (const fs::path& dir : made) fs::remove_all(dir, ignored);
+    }
+};
+ProcessTempDirs TempDirs;
+
+} // namespace
+
 std::string MakeTempDir(const std::string& name) {
-    fs::path dir = fs::temp_directory_path() / ("aurelant_test_" + name);
+    fs::path dir = fs::temp_directory_path() /
+                   ("aurelant_test_" + name + "_" + std::to_string(static_cast<long>(getpid())));
     std::error_code ignored;
     fs::remove_all(dir, ignored);
     fs::create_directories(dir);
+    if (std::find(TempDirs.made.begin(), TempDirs.made.end(), dir) == TempDirs.made.end())
+        TempDirs.made.push_back(dir);
     return dir.string();
 }
 
@@ -43,4 +63,6 @@ ScopedWorkingDir::ScopedWorkingDir(const std::string& dir) : previous_(fs::curre
     fs::current_path(dir);
 }
 
-ScopedWorkingDir::~ScopedWorkingDir() { fs::current_path(previous_); }
+ScopedWorkingDir::~ScopedWorkingDir() {
+    fs::current_path(previous_);
+}
