@@ -9,6 +9,8 @@
 namespace {
 
 constexpr int32_t kLevel = 3;
+// Beyond this distance from the walkable ground the woods thin out and are built coarser.
+constexpr float kDenseBand = 8.0f;
 
 } // namespace
 
@@ -67,9 +69,9 @@ void BuildForgottenForest(DataWriter& w) {
         const float x = random.Range(x0 - 25.0f, x1 + 25.0f), z = random.Range(z0 - 25.0f, z1 + 25.0f);
         const float d = area.Distance(x, z);
         if (d < 1.2f || d > 28.0f) continue;
-        if (d > 8.0f && random.Uniform() < 0.65f) continue;
+        if (d > kDenseBand && random.Uniform() < 0.65f) continue;
         AddTree(kit, props, x, ground(x, z), z, random.Range(1.0f, 1.8f), random, random.Uniform() < 0.55f,
-                d > 8.0f);
+                d > kDenseBand);
     }
     // Fallen logs and mossy rocks at the clearing's edge.
     for (int k = 0; k < 10; ++k) {

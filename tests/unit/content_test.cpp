@@ -239,7 +239,7 @@ TEST(ContentMesh, WriterRefusesWhatTheGameCannotRead) {
     EXPECT_FALSE(WriteModel3D(noMaterial, text, &why));
 }
 
-// --- Rigs and animations -----------------------------------------------------
+// --- Level building -----------------------------------------------------------
 
 TEST(ContentLevels, GroundNamedFirstIsDrawnAfterWhatStandsOnIt) {
     LevelKit kit;
@@ -261,14 +261,15 @@ TEST(ContentLevels, GroundNamedFirstIsDrawnAfterWhatStandsOnIt) {
 
 TEST(ContentLevels, DistantTreesAreCoarserButAsTall) {
     for (bool pine : {false, true}) {
-        LevelKit nearKit, farKit;
-        const PropPalette nearPalette = {nearKit.Material("Wood.tga", 255, 255, 255),
-                                         nearKit.Material("Foliage.tga", 255, 255, 255), 0, 0, 0};
-        const PropPalette farPalette = {farKit.Material("Wood.tga", 255, 255, 255),
-                                        farKit.Material("Foliage.tga", 255, 255, 255), 0, 0, 0};
-        Random a(7), b(7);
-        AddTree(nearKit, nearPalette, 0, 0, 0, 1.0f, a, pine, false);
-        AddTree(farKit, farPalette, 0, 0, 0, 1.0f, b, pine, true);
+        const auto build = [pine](bool distant) {
+            LevelKit kit;
+            const PropPalette palette = {kit.Material("Wood.tga", 255, 255, 255),
+                                         kit.Material("Foliage.tga", 255, 255, 255), 0, 0, 0};
+            Random random(7);
+            AddTree(kit, palette, 0, 0, 0, 1.0f, random, pine, distant);
+            return kit;
+        };
+        const LevelKit nearKit = build(false), farKit = build(true);
         const Mesh nearMesh = nearKit.FinishVisual(40.0f), farMesh = farKit.FinishVisual(40.0f);
         size_t nearTriangles = 0, farTriangles = 0;
         for (const MeshObject& o : nearMesh.objects) nearTriangles += o.geometry.triangles.size();
@@ -283,6 +284,8 @@ TEST(ContentLevels, DistantTreesAreCoarserButAsTall) {
         EXPECT_EQ(farKit.collision.triangles.size(), nearKit.collision.triangles.size());
     }
 }
+
+// --- Rigs and animations -----------------------------------------------------
 
 TEST(ContentAnim, ChildPartsFollowTheirJoints) {
     Rig rig;
