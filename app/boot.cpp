@@ -6,7 +6,9 @@
 #include "app/log.h"
 #include "app/menu_layout.h"
 #include "assets/text2d.h"
+#include "battle/command_menu.h"
 #include "battle/records.h"
+#include "battle/victory.h"
 #include "platform/platform.h"
 #include "world/camera.h"
 #include "world/level_table.h"
@@ -214,6 +216,8 @@ void LoadEverything() {
     ShareLevelModels();
     LoadTextures();
     ComputeMenuLayout();
+    ResetCommandMenu();
+    ResetVictory();
     PlaceStartCamera();
 
     InitItemTable();

@@ -1,11 +1,26 @@
 #include "app/mode_frames.h"
 
 #include "app/game_state.h"
+#include "app/quit.h"
+#include "battle/battle_flow.h"
+#include "battle/battle_state.h"
+#include "battle/victory.h"
 #include "menus/title.h"
 #include "world/camera.h"
 #include "world/field_camera.h"
 #include "world/field_frame.h"
 #include "world/field_movement.h"
+
+namespace {
+
+// The fallen hero has sunk away: the selected save brings him back, or the game ends.
+void FinishDefeat() {
+    DefeatFinished = 0;
+    LeaveLostBattle();
+    QuitSequence();
+}
+
+} // namespace
 
 void RunModeFrame(int mode) {
     switch (mode) {
@@ -18,6 +33,13 @@ void RunModeFrame(int mode) {
             FieldMovement();
         }
         FieldFrame();
+        break;
+    case ModeBattle:
+        BattleFrame();
+        if (DefeatFinished) FinishDefeat();
+        break;
+    case ModeVictory:
+        VictoryModeFrame();
         break;
     default:
         break; // no frame work for a mode without a screen

@@ -3,6 +3,8 @@
 #include "app/game_state.h"
 #include "app/quit.h"
 #include "app/window_proc.h"
+#include "battle/command_menu.h"
+#include "battle/victory.h"
 #include "menus/title.h"
 #include "platform/platform.h"
 #include "world/services.h"
@@ -36,6 +38,12 @@ void OkAction() {
         else
             FieldOkAction();
         break;
+    case ModeBattle:
+        BattleMenuOk();
+        break;
+    case ModeVictory:
+        VictoryOk();
+        break;
     default:
         break;
     }
@@ -45,6 +53,9 @@ void CancelAction() {
     switch (GameMode) {
     case ModeTitle:
         TitlePage = 0;
+        break;
+    case ModeBattle:
+        BattleMenuCancel();
         break;
     default:
         break;
@@ -57,6 +68,12 @@ void ArrowAction(int key) {
     case ModeTitle:
         if (TitlePage == 0) TitleCursor = ClampedStep(TitleCursor, vertical, 0, 3);
         if (TitlePage == 1) SaveSlotCursor = ClampedStep(SaveSlotCursor, vertical, 0, 4);
+        break;
+    case ModeBattle:
+        if (key == KeyUp) BattleMenuUp();
+        if (key == KeyDown) BattleMenuDown();
+        if (key == KeyLeft) BattleMenuLeft();
+        if (key == KeyRight) BattleMenuRight();
         break;
     default:
         break;

@@ -4,6 +4,9 @@
 #include "app/graphics.h"
 #include "app/harness.h"
 #include "battle/battle_slots.h"
+#include "battle/battle_state.h"
+#include "battle/command_menu.h"
+#include "battle/victory.h"
 #include "battle/records.h"
 #include "menus/title.h"
 #include "world/camera.h"
@@ -76,8 +79,23 @@ void WriteStateSnapshot(FILE* file) {
     std::fprintf(file, "StepCounter %d\n", StepCounter);
     std::fprintf(file, "StepsToEncounter %d\n", StepsToEncounter);
     std::fprintf(file, "EncounterPending %d\n", EncounterPending);
-    for (int i = 0; i < kBattleSlotCount; ++i)
-        std::fprintf(file, "BattleSlot%d %.*s\n", i, Width(BattleSlots[i].Name), BattleSlots[i].Name);
+    for (int i = 0; i < kBattleSlotCount; ++i) {
+        const MonsterRecord& slot = BattleSlots[i];
+        std::fprintf(file, "BattleSlot%d %.*s\n", i, Width(slot.Name), slot.Name);
+        std::fprintf(file, "BattleSlot%dHP %d\nBattleSlot%dDead %d\nBattleSlot%dAttackTimer %d\n", i, slot.HP, i,
+                     slot.Dead, i, slot.AttackTimer);
+    }
+    std::fprintf(file, "BattleRunning %d\nIntroStarted %d\nMenuOpen %d\n", BattleRunning, IntroStarted, MenuOpen);
+    std::fprintf(file, "MenuSlide %d\nCommandCursor %d\nTargetSelect %d\nItemListOpen %d\n", MenuSlide,
+                 CommandCursor, TargetSelect, ItemListOpen);
+    std::fprintf(file, "HeroActing %d\nAttackCommand %d\nItemCommand %d\nShowDamage %d\nDamageShown %d\n",
+                 HeroActing, AttackCommand, ItemCommand, ShowDamage, DamageShown[0]);
+    std::fprintf(file, "HeroAttackTimer %d\nFuryBar %d\nFuryReady %d\nHeroDead %d\n", Hero.AttackTimer,
+                 Hero.FuryBar, FuryReady, Hero.Dead);
+    std::fprintf(file, "BattleExpReward %d\nBattleGoldReward %d\nBattleWarpExpReward %d\n", BattleExpReward,
+                 BattleGoldReward, BattleWarpExpReward);
+    std::fprintf(file, "VictoryPanelY %d\nRewardsReady %d\nLeaveReady %d\n", VictoryPanelY, RewardsReady,
+                 LeaveReady);
     for (size_t level = 0; level < LevelTable.size(); ++level) {
         const LevelRecord& record = LevelTable[level];
         for (size_t i = 0; i < record.Chests.size(); ++i)

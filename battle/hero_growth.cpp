@@ -35,12 +35,11 @@ int32_t Clamp(int32_t value, int32_t low, int32_t high) {
     return value < low ? low : (value > high ? high : value);
 }
 
-// The bar's fill carried over exactly, for figures where the game's rounding
-// rule has nothing to divide by. With no old maximum to measure against, any
-// points at all count as a full bar.
+// The bar's fill carried from one maximum to another, to the nearest point.
+// With no old maximum to measure against, any points at all count as a full bar.
 int32_t KeepFill(int32_t value, int32_t oldMax, int32_t newMax) {
     if (oldMax <= 0) return value > 0 ? newMax : 0;
-    return TruncToInt32(static_cast<double>(newMax) * (static_cast<double>(value) / oldMax));
+    return TruncToInt32(std::round(static_cast<double>(newMax) * value / oldMax));
 }
 
 } // namespace
@@ -110,31 +109,13 @@ void ApplySwarpStats(bool apply) {
 void ApplySwarpMaxStats(bool apply) {
     HeroRecord& hero = Hero;
     const int64_t d = apply ? 1 : -1;
-
-    // HP keeps its fill in whole hundreds of the maximum. Below 100 there are
-    // no whole hundreds to divide by (and a maximum dropping below 100 would
-    // leave the hero with nothing), so the exact fill is carried instead.
+    // The bars keep their fill. Rounding to the nearest point rather than
+    // truncating makes entering and leaving a battle give back exactly what
+    // the hero had: truncating both ways cost him a point or more each battle.
     const int32_t oldMaxHP = hero.MaxHP;
-    const int32_t hpHundreds = oldMaxHP / 100;
     hero.MaxHP = Saturate(oldMaxHP + d * SwarpBonus.AddMaxHP);
-    const int32_t newHundreds = hero.MaxHP / 100;
-    if (hpHundreds > 0 && newHundreds > 0) {
-        const double ratio = static_cast<double>(hero.HP) / hpHundreds;
-        hero.HP = TruncToInt32(newHundreds * ratio);
-    } else {
-        hero.HP = KeepFill(hero.HP, oldMaxHP, hero.MaxHP);
-    }
-    // The hundreds rule rounds up as often as down; a bar never shows more than full.
-    hero.HP = Clamp(hero.HP, 0, hero.MaxHP);
-
+    hero.HP = Clamp(KeepFill(hero.HP, oldMaxHP, hero.MaxHP), 0, hero.MaxHP);
     const int32_t oldMaxMP = hero.MaxMP;
     hero.MaxMP = Saturate(oldMaxMP + d * SwarpBonus.AddMaxMP);
-    if (oldMaxMP > 0) {
-        const double mpPercent = oldMaxMP / 100.0;
-        const double ratioMP = hero.MP / mpPercent;
-        hero.MP = TruncToInt32((hero.MaxMP / 100.0) * ratioMP);
-    } else {
-        hero.MP = KeepFill(hero.MP, oldMaxMP, hero.MaxMP);
-    }
-    hero.MP = Clamp(hero.MP, 0, hero.MaxMP);
+    hero.MP = Clamp(KeepFill(hero.MP, oldMaxMP, hero.MaxMP), 0, hero.MaxMP);
 }

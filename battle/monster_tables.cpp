@@ -2,6 +2,7 @@
 // from. "Limbus" only ever appears in the last story battle, so the roster
 // stops before it.
 #include "assets/animation.h"
+#include "battle/battle_slots.h"
 #include "battle/records.h"
 
 Model3D MonsterModels[kMonsterTemplateCount];
@@ -69,4 +70,5 @@ MonsterRecord MonsterRoster[kMonsterRosterSize] = {
 void InitMonsterTables() {
     for (int i = 0; i < kMonsterTemplateCount; ++i) MonsterTemplates[i] = MonsterTemplate(i);
     for (int i = 0; i < kMonsterRosterSize; ++i) MonsterRoster[i] = MonsterTemplates[i];
+    for (int i = 0; i < kBattleSlotCount; ++i) BattleSlots[i] = MonsterRoster[i];
 }

@@ -3,6 +3,7 @@
 #include "app/game_state.h"
 #include "app/loaded_assets.h"
 #include "assets/camera_script.h"
+#include "battle/battle_flow.h"
 #include "platform/platform.h"
 #include "world/camera.h"
 #include "world/chests.h"
@@ -17,9 +18,6 @@
 #include <GL/glu.h>
 
 namespace {
-
-// The battle's opening effect shatters a picture of this size.
-constexpr int32_t kCaptureSize = 512;
 
 void DrawVillagers(const LevelRecord& level) {
     const size_t end = UsedCount(level.VillagerCount, level.Villagers.size());
@@ -55,7 +53,7 @@ void FieldFrame() {
     LevelRecord& level = found ? *found : noLevel;
 
     // The story scenes' first step joins here, before the screen is cleared.
-    if (EncounterPending) glViewport(0, 0, kCaptureSize, kCaptureSize);
+    if (EncounterPending) glViewport(0, 0, kBattleCaptureSize, kBattleCaptureSize);
     glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
@@ -75,10 +73,7 @@ void FieldFrame() {
     CollideWithProps(BoxModel, level.Villagers, level.VillagerCount, level.Chests, level.ChestCount);
     DrawHero();
 
-    if (EncounterPending) {
-        // The hand-over to battle lands with the battle; until then the request stays set.
-        glViewport(0, 0, ScreenWidth, ScreenHeight);
-    }
+    if (EncounterPending) StartBattle();
     CheckExits(CurrentLevel);
     if (DialogueOpen) DrawDialogueBox(DialogueBuffer);
     SwapScreenBuffer();

@@ -298,22 +298,28 @@ TEST_F(Growth, MaxStatsApplyThenRemoveKeepTheBars) {
     EXPECT_EQ(Hero.MP, 25);
 }
 
-TEST_F(Growth, MaxStatsUseWholeHundredsForHp) {
+// Entering and leaving a battle must not cost the hero points: a full bar
+// stays full and a part-filled one comes back as it was.
+TEST_F(Growth, MaxStatsRoundTripLosesNothing) {
     SwarpBonus.AddMaxHP = 100;
-    Hero.MaxHP = 550;
-    Hero.HP = 275; // 275 / 5 = 55 per hundred
-    ApplySwarpMaxStats(true);
-    EXPECT_EQ(Hero.MaxHP, 650);
-    EXPECT_EQ(Hero.HP, 330);
-}
-
-TEST_F(Growth, MaxStatsNeverLeaveHpAboveItsMaximum) {
-    SwarpBonus.AddMaxHP = 100;
-    Hero.MaxHP = 523;
-    Hero.HP = 523; // the hundreds rule alone would give 627 of 623
-    ApplySwarpMaxStats(true);
-    EXPECT_EQ(Hero.MaxHP, 623);
-    EXPECT_EQ(Hero.HP, 623);
+    SwarpBonus.AddMaxMP = 50;
+    const int32_t cases[][4] = {{550, 550, 51, 51}, {523, 519, 51, 17}, {550, 275, 50, 33}, {523, 523, 60, 1}};
+    for (const auto& c : cases) {
+        Hero.MaxHP = c[0];
+        Hero.HP = c[1];
+        Hero.MaxMP = c[2];
+        Hero.MP = c[3];
+        ApplySwarpMaxStats(true);
+        EXPECT_EQ(Hero.MaxHP, c[0] + 100);
+        EXPECT_LE(Hero.HP, Hero.MaxHP);
+        if (c[1] == c[0]) {
+            EXPECT_EQ(Hero.HP, Hero.MaxHP);
+        }
+        ApplySwarpMaxStats(false);
+        EXPECT_EQ(Hero.MaxHP, c[0]);
+        EXPECT_EQ(Hero.HP, c[1]) << "from " << c[1] << "/" << c[0];
+        EXPECT_EQ(Hero.MP, c[3]) << "from " << c[3] << "/" << c[2];
+    }
 }
 
 TEST_F(Growth, MaxStatsWithoutWholeHundredsOrMpKeepTheFill) {

@@ -1,0 +1,114 @@
+#include "battle/battle_flow.h"
+
+#include "app/game_state.h"
+#include "app/loaded_assets.h"
+#include "app/log.h"
+#include "assets/camera_script.h"
+#include "battle/battle_slots.h"
+#include "battle/battle_state.h"
+#include "battle/command_menu.h"
+#include "battle/shatter.h"
+#include "battle/victory.h"
+#include "world/camera.h"
+#include "world/encounters.h"
+#include "world/field_camera.h"
+#include "world/field_common.h"
+#include "world/field_frame.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+// Every action flag down and the shared move record at its first values: a
+// battle may end with a blow still on its way back.
+void ResetActions() {
+    AttackMove = AttackMoveRecord{};
+    HeroActing = AttackCommand = ItemCommand = FuryCommand = FuryReady = 0;
+    ClearSpellFlags();
+    ItemInUse = nullptr;
+    ShowDamage = ShowAllDamage = ShowHeal = 0;
+    for (MonsterRecord& slot : BattleSlots) slot.Acting = slot.Ready = 0;
+}
+
+// What both ways out share.
+void ResetBattle() {
+    ScriptedBattle = 0;
+    CameraScriptPlaying = false;
+    CameraKeyIndex = 0;
+    glEnable(GL_CULL_FACE);
+    for (MonsterRecord& slot : BattleSlots) {
+        slot.Dead = 0;
+        slot.HP = slot.MaxHP;
+        slot.MP = slot.MaxMP;
+        slot.DeathSink = 0.05f;
+        slot.Position = slot.Home;
+    }
+    BattleRunning = 0;
+    ResetCommandMenu();
+    ResetVictory();
+    ResetActions();
+    ApplyAnimationFrame(HeroModel, HeroWalkAnim, 0);
+    IntroStarted = 0;
+    ResetShatter(ShatterState);
+    HeroBattlePos = HeroBattleHome;
+}
+
+} // namespace
+
+void StartBattle() {
+    AppendLog("Entering Battle Mode");
+    CaptureScreen(BattleCaptureTexture, kBattleCaptureSize, kBattleCaptureSize);
+    ShatterState.Texture = &BattleCaptureTexture;
+    EncounterPending = 0;
+    GameMode = ModeBattle;
+    glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
+    SavedFieldCamera = Camera;
+    PositionCamera(Camera, -3, 3, 0, -3, 3, -6, 0, 1, 0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    PlayMusic("Music/Battle.wav");
+    glDisable(GL_CULL_FACE);
+    if (!ScriptedBattle) SetupEncounter();
+    SumBattleRewards();
+    BuildSwarpBonus();
+    ApplySwarpStats(true);
+    ApplySwarpMaxStats(true);
+    RebuildSpellLists();
+}
+
+void ExitBattle() {
+    AppendLog("Exiting Battle Mode");
+    const LevelRecord* level = LevelAt(CurrentLevel);
+    PlayMusic(level ? level->Music : nullptr);
+    ResetBattle();
+    GameMode = ModeField;
+    Camera = SavedFieldCamera;
+    ApplySwarpStats(false);
+}
+
+void LeaveLostBattle() {
+    ResetBattle();
+}
+
+void DrawCombatant(Model3D& model, const CVector3& position, const Animation& idle, uint8_t busy, int32_t hp,
+                   uint8_t& dead, float& deathSink, int32_t& idleFrame) {
+    glPushMatrix();
+    glTranslatef(position.x, position.y, position.z);
+    if (hp < 1) {
+        ApplyAnimationFrame(model, idle, 0);
+        glTranslatef(0, -deathSink, 0);
+        deathSink += 0.05f;
+        if (deathSink > 5.0f) dead = 1;
+    }
+    idleFrame += 1;
+    if (idleFrame >= static_cast<int32_t>(idle.frames.size()) || idleFrame < 0) idleFrame = 0;
+    if (hp >= 1 && !busy) ApplyAnimationFrame(model, idle, idleFrame);
+    DrawModel3D(model);
+    glPopMatrix();
+}
+
+void RestoreFromItem(HeroRecord& hero, const ItemRecord& item) {
+    hero.HP = SaturatingAdd(hero.HP, item.HpRestore);
+    if (hero.HP > hero.MaxHP) hero.HP = hero.MaxHP;
+    hero.MP = SaturatingAdd(hero.MP, item.MpRestore);
+    if (hero.MP > hero.MaxMP) hero.MP = hero.MaxMP;
+}

@@ -1,0 +1,31 @@
+// A battle from start to end: the hand-over from the field, the per-frame
+// loop that fills the gauges and plays out one action at a time, and the way
+// back to the field after a victory or a defeat.
+#pragma once
+
+#include "assets/animation.h"
+#include "assets/model3d.h"
+#include "assets/vector.h"
+#include "battle/records.h"
+
+#include <cstdint>
+
+// The field picture the shatter breaks: the lower-left square of this size.
+constexpr int32_t kBattleCaptureSize = 512;
+
+// Take over from the field frame that found a battle asked for.
+void StartBattle();
+// Game mode 4's frame.
+void BattleFrame();
+// Back to the field after the victory screen.
+void ExitBattle();
+// Clear what a lost battle left behind before its save is loaded.
+void LeaveLostBattle();
+
+// Draw one combatant, idling, acting or sinking once fallen.
+void DrawCombatant(Model3D& model, const CVector3& position, const Animation& idle, uint8_t busy, int32_t hp,
+                   uint8_t& dead, float& deathSink, int32_t& idleFrame);
+// One frame of the hero using `ItemInUse`.
+void UseItemAction();
+// What an item gives back: each figure raised, never past its maximum.
+void RestoreFromItem(HeroRecord& hero, const ItemRecord& item);

@@ -1,0 +1,101 @@
+#include "battle/battle_numbers.h"
+
+#include "app/game_state.h"
+#include "app/graphics.h"
+#include "app/loaded_assets.h"
+#include "battle/battle_slots.h"
+#include "battle/battle_state.h"
+#include "battle/command_menu.h"
+#include "battle/records.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cmath>
+
+namespace {
+
+int32_t At(int32_t size, double c) {
+    return static_cast<int32_t>(size / c);
+}
+
+int32_t TruncWindow(double value) {
+    if (!std::isfinite(value) || std::fabs(value) > 1e9) return -100000; // far off the screen
+    return static_cast<int32_t>(value);
+}
+
+// A number in black with a lighter copy behind it, to the right and below.
+void PrintNumber(int32_t value, const TextPoint& at, float r, float g, float b) {
+    glEnable(GL_COLOR_MATERIAL);
+    glDisable(GL_TEXTURE_2D);
+    const TextPoint offset = NumberShadowOffset(ScreenWidth, ScreenHeight);
+    glColor3f(r, g, b);
+    PrintText(ArialFontBase, at.x + offset.x, at.y + offset.y, "%d", value);
+    glColor3f(0, 0, 0);
+    PrintText(ArialFontBase, at.x, at.y, "%d", value);
+    glColor3f(1, 1, 1);
+}
+
+void Panel(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    DrawPanel(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x1), static_cast<float>(y2),
+              static_cast<float>(x2), static_cast<float>(y2), static_cast<float>(x2), static_cast<float>(y1),
+              PanelTexture.texName);
+}
+
+} // namespace
+
+TextPoint ProjectToScreen(const CVector3& point) {
+    GLdouble model[16], projection[16];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    const GLint viewport[4] = {0, 0, ScreenWidth, ScreenHeight};
+    GLdouble wx = 0, wy = 0, wz = 0;
+    if (gluProject(point.x, point.y, point.z, model, projection, viewport, &wx, &wy, &wz) != GL_TRUE)
+        return {-100000, -100000};
+    return {TruncWindow(wx), ScreenHeight - TruncWindow(wy)};
+}
+
+TextPoint NumberShadowOffset(int32_t screenWidth, int32_t screenHeight) {
+    return {At(screenWidth, 204.8), screenHeight / 256};
+}
+
+void ShowDamageAt(const CVector3& point) {
+    PrintNumber(DamageShown[0], ProjectToScreen(point), 1, 1, 1);
+}
+
+void ShowDamageAll() {
+    for (int i = 0; i < kBattleSlotCount; ++i)
+        if (!BattleSlots[i].Dead) PrintNumber(DamageShown[i], ProjectToScreen(BattleSlots[i].Position), 1, 1, 1);
+}
+
+void ShowHealAt(const CVector3& point) {
+    if (!ItemInUse) return;
+    const TextPoint at = ProjectToScreen(point);
+    if (ItemInUse->HpRestore > 0) PrintNumber(ItemInUse->HpRestore, at, 0, 1, 0);
+    if (ItemInUse->MpRestore > 0)
+        PrintNumber(ItemInUse->MpRestore, {at.x, at.y + At(ScreenHeight, 25.6)}, 0, 0, 1);
+}
+
+void DrawBattleGauges() {
+    const int32_t w = ScreenWidth;
+    const int32_t h = ScreenHeight;
+    const float top = static_cast<float>(At(h, 1.25));
+    const float bottom = static_cast<float>(At(h, 1.2));
+    Panel(At(w, 1.13), At(h, 1.25), At(w, 1.02), At(h, 1.2));
+    Panel(At(w, 1.31), At(h, 1.25), At(w, 1.16), At(h, 1.2));
+
+    const float timeLeft = static_cast<float>(At(w, 1.13));
+    const float timeRight = timeLeft + HeroGaugeWidth;
+    DrawGradientQuad(timeLeft, top, timeLeft, bottom, timeRight, bottom, timeRight, top, true);
+    const float furyLeft = static_cast<float>(At(w, 1.31));
+    const int32_t fury = Hero.FuryBar < 0 ? 0 : (Hero.FuryBar > 100 ? 100 : Hero.FuryBar);
+    const float furyRight = furyLeft + static_cast<float>(w * fury / 1024);
+    DrawGradientQuad(furyLeft, top, furyLeft, bottom, furyRight, bottom, furyRight, top, false);
+
+    PrintShadowText(TimesFontBase, At(w, 1.11), At(h, 1.34), "Time");
+    PrintShadowText(TimesFontBase, At(w, 1.28), At(h, 1.34), "Fury");
+    PrintShadowText(TimesFontBase, At(w, 1.93), At(h, 1.28), "%d/%d  %d/%d", Hero.HP, Hero.MaxHP, Hero.MP,
+                    Hero.MaxMP);
+    PrintShadowText(TimesFontBase, At(w, 2.49), At(h, 1.28), "%.*s", static_cast<int>(sizeof Hero.Name),
+                    Hero.Name);
+}

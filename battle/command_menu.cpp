@@ -1,0 +1,359 @@
+#include "battle/command_menu.h"
+
+#include "app/game_state.h"
+#include "app/graphics.h"
+#include "app/loaded_assets.h"
+#include "app/menu_layout.h"
+#include "assets/text2d.h"
+#include "battle/battle_numbers.h"
+#include "battle/battle_slots.h"
+#include "battle/battle_state.h"
+#include "battle/records.h"
+
+#include <GL/gl.h>
+
+#include <cstring>
+
+int32_t CommandCursor = 0;
+int32_t TargetCursor = 0;
+int32_t ItemCursor = 0;
+int32_t SpellRow = 0;
+int32_t SpellScroll = 0;
+int32_t SpellColumn = 0;
+int32_t SummonRow = 0;
+int32_t SummonScroll = 0;
+uint8_t TargetSelect = 0;
+uint8_t ItemListOpen = 0;
+uint8_t SpellListOpen = 0;
+uint8_t SummonListOpen = 0;
+int32_t MenuSlide = 0;
+float HeroGaugeWidth = 0.0f;
+
+namespace {
+
+enum Command : int32_t { CommandAttack = 0, CommandMagic, CommandSummon, CommandItem };
+
+// trunc(size / c) in double precision, as every screen position is.
+int32_t At(int32_t size, double c) {
+    return static_cast<int32_t>(size / c);
+}
+int32_t X(double c) {
+    return At(ScreenWidth, c) + MenuSlide;
+}
+int32_t Y(double c) {
+    return At(ScreenHeight, c);
+}
+
+void Panel(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    DrawPanel(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x1), static_cast<float>(y2),
+              static_cast<float>(x2), static_cast<float>(y2), static_cast<float>(x2), static_cast<float>(y1),
+              PanelTexture.texName);
+    glEnable(GL_TEXTURE_2D);
+}
+
+void Cursor(int32_t x, int32_t y) {
+    PrintText(ArialFontBase, x, y, "*");
+}
+
+int32_t Step(int32_t value, int32_t delta, int32_t lo, int32_t hi) {
+    const int32_t next = value + delta;
+    return next < lo || next > hi ? value : next;
+}
+
+bool CanSpend(int32_t cost) {
+    return Hero.MP >= cost;
+}
+
+// A live slot under the target cursor becomes the target.
+bool TakeTarget() {
+    if (TargetCursor < 0 || TargetCursor >= kBattleSlotCount) return false;
+    MonsterRecord& slot = BattleSlots[TargetCursor];
+    if (slot.Dead) return false;
+    TargetMonster = &slot;
+    return true;
+}
+
+// Only these three spells have a scene; any other name ends the turn idle.
+void CastByName(const char* name) {
+    if (std::strcmp(name, "Ice") == 0) IceCast = 1;
+    if (std::strcmp(name, "Fire") == 0) FireCast = 1;
+    if (std::strcmp(name, "Kintos") == 0) KintosCast = 1;
+}
+
+void CommonEnd() {
+    MenuSlide = MenuSlideStart();
+    Hero.AttackTimer = 0;
+    TargetSelect = ItemListOpen = SpellListOpen = SummonListOpen = 0;
+    HeroGaugeWidth = 0.0f;
+    MenuOpen = 0;
+}
+
+void OkAttack() {
+    if (!TargetSelect) {
+        TargetSelect = 1;
+        return;
+    }
+    if (!TakeTarget()) return;
+    // The fury scene comes with the spells; until then a full bar strikes as a plain blow.
+    AttackCommand = 1;
+    CommonEnd();
+}
+
+void OkMagic() {
+    if (LastSpellIndex < 0) return;
+    if (!SpellListOpen) {
+        SpellListOpen = 1;
+        return;
+    }
+    const int32_t i = SpellScroll + SpellRow;
+    if (i < 0 || i > LastSpellIndex || i >= kSpellListSize) return;
+    const SpellEntry& entry = SpellList[i];
+    if (SpellColumn < 0 || SpellColumn > 2 || SpellColumn > entry.WarpLevel - 1) return;
+    if (!CanSpend(entry.MpCost[SpellColumn])) return;
+    if (!TargetSelect) {
+        TargetSelect = 1;
+        return;
+    }
+    if (!TakeTarget()) return;
+    CastByName(entry.SpellName[SpellColumn]);
+    CommonEnd();
+}
+
+void OkSummon() {
+    if (LastSummonIndex < 0) return;
+    if (!SummonListOpen) {
+        SummonListOpen = 1;
+        return;
+    }
+    const int32_t i = SummonScroll + SummonRow;
+    if (i < 0 || i >= kSummonListSize) return;
+    const SpellEntry& entry = SummonList[i];
+    if (!CanSpend(entry.MpCost[0])) return;
+    if (!TargetSelect) {
+        TargetSelect = 1;
+        return;
+    }
+    if (!TakeTarget()) return;
+    CastByName(entry.SpellName[0]);
+    CommonEnd();
+}
+
+void OkItem() {
+    if (!ItemListOpen) {
+        ItemListOpen = 1;
+        return;
+    }
+    if (ItemCursor < 0 || ItemCursor >= kItemCount) return;
+    ItemRecord& item = HeldItems[ItemCursor];
+    if (item.Count < 1) return;
+    ItemInUse = &item;
+    ItemCommand = 1;
+    CommonEnd();
+}
+
+// Down and Up in a scrolling list of three visible rows.
+void ListDown(int32_t& row, int32_t& scroll, int32_t lastIndex, int32_t lastRow) {
+    if (row == 2 && scroll < lastIndex - 2)
+        scroll += 1;
+    else if (row < lastRow)
+        row += 1;
+}
+
+void ListUp(int32_t& row, int32_t& scroll) {
+    if (row == 1 && scroll > 0)
+        scroll -= 1;
+    else if (row > 0)
+        row -= 1;
+}
+
+void Vertical(int32_t delta) {
+    if (TargetSelect) {
+        TargetCursor = Step(TargetCursor, delta, 0, kBattleSlotCount - 1);
+    } else if (ItemListOpen) {
+        ItemCursor = Step(ItemCursor, delta, 0, kItemCount - 1);
+    } else if (SpellListOpen) {
+        if (delta > 0)
+            ListDown(SpellRow, SpellScroll, LastSpellIndex, 2);
+        else
+            ListUp(SpellRow, SpellScroll);
+    } else if (SummonListOpen) {
+        if (delta > 0)
+            ListDown(SummonRow, SummonScroll, LastSummonIndex, 4);
+        else
+            ListUp(SummonRow, SummonScroll);
+    } else {
+        CommandCursor = Step(CommandCursor, delta, CommandAttack, CommandItem);
+    }
+}
+
+const double kRowY[3] = {1.82, 1.63, 1.47};
+
+void DrawCommandPanel() {
+    Panel(X(5.12), Y(1.28), X(2.56), Y(1.01));
+    const SkillRecord& skill = Hero.Skills[SelectedSkillIndex(Hero)];
+    if (FuryReady)
+        PrintShadowText(TimesFontBase, X(4.09), Y(1.24), "%.*s", static_cast<int>(sizeof skill.Name), skill.Name);
+    else
+        PrintShadowText(TimesFontBase, X(4.09), Y(1.24), "Attack");
+    if (LastSpellIndex >= 0) PrintShadowText(TimesFontBase, X(4.09), Y(1.19), "Magic");
+    if (LastSummonIndex >= 0) PrintShadowText(TimesFontBase, X(4.09), Y(1.14), "Summon");
+    PrintShadowText(TimesFontBase, X(4.09), Y(1.1), "Item");
+    Cursor(X(4.65), MenuLayout.CommandCursorY[Step(CommandCursor, 0, 0, 3)]);
+}
+
+void DrawTargetPanel() {
+    Panel(X(2.27), Y(1.2), X(1.57), Y(1.01));
+    const double rows[kBattleSlotCount] = {1.19, 1.14, 1.1};
+    for (int i = 0; i < kBattleSlotCount; ++i)
+        if (!BattleSlots[i].Dead)
+            PrintShadowText(TimesFontBase, X(2.04), Y(rows[i]), "%.*s",
+                            static_cast<int>(sizeof BattleSlots[i].Name), BattleSlots[i].Name);
+    Cursor(X(2.17), MenuLayout.TargetCursorY[Step(TargetCursor, 0, 0, 2)]);
+}
+
+void DrawItemPanel() {
+    Panel(X(5.12), Y(1.92), X(2.56), Y(1.32));
+    const double rows[2] = {1.82, 1.72};
+    for (int i = 0; i < 2; ++i) {
+        const ItemRecord& item = HeldItems[i];
+        if (item.Count <= 0) continue;
+        PrintShadowText(TimesFontBase, X(4.09), Y(rows[i]), "%.*s", static_cast<int>(sizeof item.Name), item.Name);
+        PrintShadowText(TimesFontBase, X(2.84), Y(rows[i]), "%d", item.Count);
+    }
+    Cursor(X(4.65), MenuLayout.ItemCursorY[Step(ItemCursor, 0, 0, 4)]);
+}
+
+void DrawSpellPanel() {
+    Panel(X(5.12), Y(1.92), X(1.86), Y(1.32));
+    Panel(X(1.76), Y(1.92), X(1.4), Y(1.32));
+    for (int k = 0; k < 3; ++k) {
+        const int32_t i = SpellScroll + k;
+        if (i < 0 || i > LastSpellIndex || i >= kSpellListSize) continue;
+        const SpellEntry& entry = SpellList[i];
+        PrintShadowText(TimesFontBase, X(4.09), Y(kRowY[k]), "%s", entry.SpellName[0]);
+        if (AllTargets) PrintShadowText(TimesFontBase, X(3.1), Y(kRowY[k]), ">");
+        if (entry.WarpLevel > 1) PrintShadowText(TimesFontBase, X(2.92), Y(kRowY[k]), "%s", entry.SpellName[1]);
+        if (entry.WarpLevel > 2) PrintShadowText(TimesFontBase, X(2.27), Y(kRowY[k]), "%s", entry.SpellName[2]);
+    }
+    const int32_t chosen = SpellScroll + SpellRow;
+    if (chosen >= 0 && chosen <= LastSpellIndex && chosen < kSpellListSize && SpellColumn >= 0 &&
+        SpellColumn <= 2 && SpellColumn <= SpellList[chosen].WarpLevel - 1) {
+        PrintShadowText(TimesFontBase, X(1.7), Y(1.82), "MP Cost");
+        PrintShadowText(TimesFontBase, X(1.65), Y(1.7), "%d/%d", SpellList[chosen].MpCost[SpellColumn], Hero.MP);
+    }
+    if (LastSpellIndex > 2)
+        PrintShadowText(TimesFontBase, X(2.089), Y(1.42), "%d/%d", chosen + 1, LastSpellIndex + 1);
+    Cursor(MenuLayout.SpellCursorX[Step(SpellColumn, 0, 0, 2)] + MenuSlide,
+           MenuLayout.SpellCursorY[Step(SpellRow, 0, 0, 2)]);
+}
+
+void DrawSummonPanel() {
+    Panel(X(5.12), Y(1.92), X(2.56), Y(1.32));
+    Panel(X(2.43), Y(1.92), X(1.79), Y(1.32));
+    for (int k = 0; k < 3; ++k) {
+        const int32_t i = SummonScroll + k;
+        if (i < 0 || i > LastSummonIndex || i >= kSummonListSize) continue;
+        PrintShadowText(TimesFontBase, X(4.09), Y(kRowY[k]), "%s", SummonList[i].Name);
+    }
+    const int32_t chosen = SummonScroll + SummonRow;
+    if (chosen >= 0 && chosen <= LastSummonIndex && chosen < kSummonListSize) {
+        PrintShadowText(TimesFontBase, X(2.32), Y(1.82), "MP Cost");
+        PrintShadowText(TimesFontBase, X(2.22), Y(1.7), "%d/%d", SummonList[chosen].MpCost[0], Hero.MP);
+    }
+    if (LastSummonIndex > 2)
+        PrintShadowText(TimesFontBase, X(2.089), Y(1.42), "%d/%d", chosen + 1, LastSummonIndex + 1);
+    Cursor(X(4.65), MenuLayout.ItemCursorY[Step(SummonRow, 0, 0, 4)]);
+}
+
+} // namespace
+
+int32_t MenuSlideStart() {
+    return At(ScreenWidth, 4.09) * -2;
+}
+
+void ResetCommandMenu() {
+    CommandCursor = 0;
+    SpellRow = 0;
+    SpellScroll = 0;
+    TargetSelect = ItemListOpen = SpellListOpen = SummonListOpen = 0;
+    MenuOpen = 0;
+    MenuSlide = MenuSlideStart();
+    HeroGaugeWidth = 0.0f;
+}
+
+void StepHeroGauge() {
+    if (HeroActing || AttackCommand || ItemCommand || FuryCommand || AnySpellCast() || Hero.HP <= 0) return;
+    if (At(ScreenWidth, 1.02) <= HeroGaugeWidth + At(ScreenWidth, 1.13)) {
+        MenuOpen = 1;
+    } else {
+        HeroGaugeWidth += ScreenWidth / 1050.0f;
+        Hero.AttackTimer += 1;
+    }
+}
+
+void BattleMenuFrame() {
+    OrthoMode(0, 0, ScreenWidth, ScreenHeight);
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_COLOR_MATERIAL);
+    glEnable(GL_TEXTURE_2D);
+    if (MenuOpen) {
+        DrawCommandPanel();
+        if (MenuSlide < 0) MenuSlide += ScreenWidth / 40;
+        if (MenuSlide > 0) MenuSlide = 0;
+        if (TargetSelect) DrawTargetPanel();
+        if (ItemListOpen) DrawItemPanel();
+    }
+    if (SpellListOpen) DrawSpellPanel();
+    if (SummonListOpen) DrawSummonPanel();
+    DrawBattleGauges();
+    StepHeroGauge();
+    glEnable(GL_DEPTH_TEST);
+    glDisable(GL_COLOR_MATERIAL);
+    glEnable(GL_TEXTURE_2D);
+    glColor3f(1, 1, 1);
+    PerspectiveMode();
+}
+
+void BattleMenuOk() {
+    if (!BattleRunning || !MenuOpen) return;
+    switch (CommandCursor) {
+    case CommandAttack:
+        OkAttack();
+        break;
+    case CommandMagic:
+        OkMagic();
+        break;
+    case CommandSummon:
+        OkSummon();
+        break;
+    case CommandItem:
+        OkItem();
+        break;
+    default:
+        break;
+    }
+}
+
+void BattleMenuCancel() {
+    if (TargetSelect) {
+        TargetSelect = 0;
+        return;
+    }
+    ItemListOpen = SpellListOpen = SummonListOpen = 0;
+}
+
+void BattleMenuUp() {
+    Vertical(-1);
+}
+
+void BattleMenuDown() {
+    Vertical(1);
+}
+
+void BattleMenuLeft() {
+    if (SpellListOpen) SpellColumn = Step(SpellColumn, -1, 0, 2);
+}
+
+void BattleMenuRight() {
+    if (SpellListOpen) SpellColumn = Step(SpellColumn, 1, 0, 2);
+}
