@@ -3,7 +3,9 @@
 #include "app/game_state.h"
 #include "app/quit.h"
 #include "app/state_snapshot.h"
+#include "battle/records.h"
 #include "platform/platform.h"
+#include "world/encounters.h"
 #include "world/level_change.h"
 #include "world/level_table.h"
 
@@ -40,6 +42,32 @@ void PlaceStartLevel() {
     if (!ArriveInLevel(Harness.startLevel))
         std::fprintf(stderr, "--level %d: no exit leads there; staying in level %d\n", Harness.startLevel,
                      CurrentLevel);
+}
+
+// The first field frame of a run that asked for a battle asks for it, as a story scene would.
+void PlaceStartBattle() {
+    static bool placed = false;
+    if (placed || Harness.battle.empty() || GameMode != ModeField) return;
+    placed = true;
+    const MonsterRecord* chosen[3] = {};
+    for (size_t i = 0; i < Harness.battle.size() && i < 3; ++i)
+        chosen[i] = &MonsterTemplates[Harness.battle[i]];
+    StartScriptedBattle(chosen[0], chosen[1], chosen[2], static_cast<int32_t>(Harness.battle.size()));
+}
+
+// "Ogre,Bat" into template indices; false for an unknown name or more than three.
+bool ParseBattle(const std::string& text, std::vector<int32_t>* kinds) {
+    std::stringstream list(text);
+    std::string name;
+    kinds->clear();
+    while (std::getline(list, name, ',')) {
+        int32_t found = -1;
+        for (int32_t k = 0; k < kMonsterTemplateCount; ++k)
+            if (NameEquals(MonsterTemplates[k].Name, name.c_str())) found = k;
+        if (found < 0 || kinds->size() == 3) return false;
+        kinds->push_back(found);
+    }
+    return !kinds->empty();
 }
 
 bool ParseUnsigned(const std::string& text, uint32_t* value) {
@@ -201,6 +229,17 @@ bool ParseHarnessArgs(int argc, char** argv, std::string* error) {
                 return false;
             }
             Harness.startLevel = static_cast<int32_t>(level);
+        } else if (arg == "--battle" && hasValue) {
+            if (!ParseBattle(argv[++i], &Harness.battle)) {
+                *error = std::string("--battle wants one to three monster names such as Ogre,Bat, not \"") +
+                         argv[i] + "\"";
+                return false;
+            }
+        } else if (arg == "--encounter-steps" && hasValue) {
+            if (!ParseUnsigned(argv[++i], &Harness.encounterSteps) || Harness.encounterSteps == 0) {
+                *error = std::string("--encounter-steps wants a step count, not \"") + argv[i] + "\"";
+                return false;
+            }
         } else {
             *error = "unknown or incomplete argument \"" + arg + "\"";
             return false;
@@ -237,6 +276,7 @@ bool HarnessSteppedClock() {
 void HarnessBeforeFrame() {
     ++FramesRun;
     PlaceStartLevel();
+    PlaceStartBattle();
     for (const FrameFile& shot : Harness.shots)
         if (shot.frame == FramesRun) RequestScreenshot(shot.path.c_str());
     FrameStart = Clock::now();

@@ -7,6 +7,7 @@
 #include "app/log.h"
 #include "app/main_loop.h"
 #include "platform/platform.h"
+#include "world/encounters.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -55,6 +56,7 @@ int RunGame(int argc, char** argv) {
         return 2;
     }
     if (HarnessSteppedClock()) UseSteppedClock(23);
+    if (Harness.encounterSteps) StepsToEncounter = static_cast<int32_t>(Harness.encounterSteps);
     StaticInitialise();
     InitPlatform(HarnessScripted());
 

@@ -6,8 +6,8 @@
 #include "battle/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/command_menu.h"
-#include "battle/victory.h"
 #include "battle/records.h"
+#include "battle/victory.h"
 #include "menus/title.h"
 #include "world/camera.h"
 #include "world/dialogue.h"
@@ -82,10 +82,11 @@ void WriteStateSnapshot(FILE* file) {
     for (int i = 0; i < kBattleSlotCount; ++i) {
         const MonsterRecord& slot = BattleSlots[i];
         std::fprintf(file, "BattleSlot%d %.*s\n", i, Width(slot.Name), slot.Name);
-        std::fprintf(file, "BattleSlot%dHP %d\nBattleSlot%dDead %d\nBattleSlot%dAttackTimer %d\n", i, slot.HP, i,
-                     slot.Dead, i, slot.AttackTimer);
+        std::fprintf(file, "BattleSlot%dHP %d\nBattleSlot%dDead %d\nBattleSlot%dAttackTimer %d\n", i, slot.HP,
+                     i, slot.Dead, i, slot.AttackTimer);
     }
-    std::fprintf(file, "BattleRunning %d\nIntroStarted %d\nMenuOpen %d\n", BattleRunning, IntroStarted, MenuOpen);
+    std::fprintf(file, "BattleRunning %d\nIntroStarted %d\nMenuOpen %d\n", BattleRunning, IntroStarted,
+                 MenuOpen);
     std::fprintf(file, "MenuSlide %d\nCommandCursor %d\nTargetSelect %d\nItemListOpen %d\n", MenuSlide,
                  CommandCursor, TargetSelect, ItemListOpen);
     std::fprintf(file, "HeroActing %d\nAttackCommand %d\nItemCommand %d\nShowDamage %d\nDamageShown %d\n",

@@ -69,10 +69,26 @@ void StartBattle() {
     glDisable(GL_CULL_FACE);
     if (!ScriptedBattle) SetupEncounter();
     SumBattleRewards();
+    LendSwarpStats();
+}
+
+void LendSwarpStats() {
     BuildSwarpBonus();
     ApplySwarpStats(true);
     ApplySwarpMaxStats(true);
     RebuildSpellLists();
+}
+
+void ReturnSwarpStats() {
+    ApplySwarpStats(false);
+}
+
+bool SlotMayAttack(int i) {
+    if (i < 0 || i >= kBattleSlotCount) return false;
+    const MonsterRecord& slot = BattleSlots[i];
+    const bool othersIdle =
+        !BattleSlots[(i + 1) % kBattleSlotCount].Acting && !BattleSlots[(i + 2) % kBattleSlotCount].Acting;
+    return slot.Ready && !HeroActing && slot.HP > 0 && othersIdle && !Hero.Dead;
 }
 
 void ExitBattle() {
@@ -82,7 +98,7 @@ void ExitBattle() {
     ResetBattle();
     GameMode = ModeField;
     Camera = SavedFieldCamera;
-    ApplySwarpStats(false);
+    ReturnSwarpStats();
 }
 
 void LeaveLostBattle() {

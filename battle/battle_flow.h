@@ -22,6 +22,13 @@ void ExitBattle();
 // Clear what a lost battle left behind before its save is loaded.
 void LeaveLostBattle();
 
+// Lend the hero his sword's Swarps for the battle: stats, maximum HP and MP, spells.
+void LendSwarpStats();
+// Take the five lent stats back; the maximum HP and MP went back when the victory began.
+void ReturnSwarpStats();
+// Whether slot i may start its attack now: ready, alive, and nobody else acting.
+bool SlotMayAttack(int i);
+
 // Draw one combatant, idling, acting or sinking once fallen.
 void DrawCombatant(Model3D& model, const CVector3& position, const Animation& idle, uint8_t busy, int32_t hp,
                    uint8_t& dead, float& deathSink, int32_t& idleFrame);

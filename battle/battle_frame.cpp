@@ -86,12 +86,10 @@ void FillMonsterGauges() {
 void RunMonsters() {
     for (int i = 0; i < kBattleSlotCount; ++i) {
         MonsterRecord& slot = BattleSlots[i];
-        const bool othersIdle = !BattleSlots[(i + 1) % kBattleSlotCount].Acting &&
-                                !BattleSlots[(i + 2) % kBattleSlotCount].Acting;
-        if (slot.Ready && !HeroActing && slot.HP > 0 && othersIdle && !Hero.Dead && slot.Model && slot.AttackAnim) {
-            const AttackRoles roles = {&slot.Position, &slot.Home,  &HeroBattlePos,    slot.Model,
-                                       slot.AttackAnim, false,      true,              &slot.Acting,
-                                       &slot.Ready,     &Hero.HP,   slot.Attack,       slot.Dexterity,
+        if (SlotMayAttack(i) && slot.Model && slot.AttackAnim) {
+            const AttackRoles roles = {&slot.Position,  &slot.Home,  &HeroBattlePos, slot.Model,
+                                       slot.AttackAnim, false,       true,           &slot.Acting,
+                                       &slot.Ready,     &Hero.HP,    slot.Attack,    slot.Dexterity,
                                        slot.Luck,       Hero.Defense};
             PhysicalAttack(AttackMove, roles);
         }
@@ -104,10 +102,10 @@ void RunMonsters() {
 void RunHeroAttack() {
     if (!AttackCommand || AnySlotActing() || Hero.HP <= 0 || !TargetMonster) return;
     MonsterRecord& target = *TargetMonster;
-    const AttackRoles roles = {&HeroBattlePos, &HeroBattleHome, &target.Position, &HeroModel,
-                               &HeroAttackAnim, true,           false,            &HeroActing,
-                               &AttackCommand,  &target.HP,     Hero.Attack,      Hero.Dexterity,
-                               Hero.Luck,       target.Defense};
+    const AttackRoles roles = {
+        &HeroBattlePos, &HeroBattleHome, &target.Position, &HeroModel,     &HeroAttackAnim,
+        true,           false,           &HeroActing,      &AttackCommand, &target.HP,
+        Hero.Attack,    Hero.Dexterity,  Hero.Luck,        target.Defense};
     PhysicalAttack(AttackMove, roles);
 }
 
@@ -180,8 +178,8 @@ void BattleFrame() {
     if (AllSlotsDead()) GameMode = ModeVictory;
     RunMonsters();
     RunHeroAttack();
-    DrawCombatant(HeroModel, HeroBattlePos, HeroBattleStayAnim, HeroActing, Hero.HP, Hero.Dead, Hero.DeathSink,
-                  HeroIdleFrame);
+    DrawCombatant(HeroModel, HeroBattlePos, HeroBattleStayAnim, HeroActing, Hero.HP, Hero.Dead,
+                  Hero.DeathSink, HeroIdleFrame);
     RunHeroSpecials();
     if (BattleRunning) BattleMenuFrame();
     if (Hero.FuryBar > 99) FuryReady = 1;

@@ -65,7 +65,8 @@ void ShowDamageAt(const CVector3& point) {
 
 void ShowDamageAll() {
     for (int i = 0; i < kBattleSlotCount; ++i)
-        if (!BattleSlots[i].Dead) PrintNumber(DamageShown[i], ProjectToScreen(BattleSlots[i].Position), 1, 1, 1);
+        if (!BattleSlots[i].Dead)
+            PrintNumber(DamageShown[i], ProjectToScreen(BattleSlots[i].Position), 1, 1, 1);
 }
 
 void ShowHealAt(const CVector3& point) {
@@ -91,6 +92,7 @@ void DrawBattleGauges() {
     const int32_t fury = Hero.FuryBar < 0 ? 0 : (Hero.FuryBar > 100 ? 100 : Hero.FuryBar);
     const float furyRight = furyLeft + static_cast<float>(w * fury / 1024);
     DrawGradientQuad(furyLeft, top, furyLeft, bottom, furyRight, bottom, furyRight, top, false);
+    glDisable(GL_TEXTURE_2D);
 
     PrintShadowText(TimesFontBase, At(w, 1.11), At(h, 1.34), "Time");
     PrintShadowText(TimesFontBase, At(w, 1.28), At(h, 1.34), "Fury");

@@ -16,7 +16,7 @@ struct AttackMoveRecord {
     int32_t MoveFrame = 0; // animation frame, also the step counter
     uint8_t MoveStarted = 0;
     uint8_t MoveReturning = 0;
-    uint8_t MoveHit = 0; // the damage was dealt
+    uint8_t MoveHit = 0;   // the damage was dealt
     float MoveStep = 0.0f; // x distance per frame
     float SpinAngle = 10.0f;
     float BurstAlpha = 0.0f;

@@ -48,7 +48,6 @@ void Panel(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     DrawPanel(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x1), static_cast<float>(y2),
               static_cast<float>(x2), static_cast<float>(y2), static_cast<float>(x2), static_cast<float>(y1),
               PanelTexture.texName);
-    glEnable(GL_TEXTURE_2D);
 }
 
 void Cursor(int32_t x, int32_t y) {
@@ -192,7 +191,8 @@ void DrawCommandPanel() {
     Panel(X(5.12), Y(1.28), X(2.56), Y(1.01));
     const SkillRecord& skill = Hero.Skills[SelectedSkillIndex(Hero)];
     if (FuryReady)
-        PrintShadowText(TimesFontBase, X(4.09), Y(1.24), "%.*s", static_cast<int>(sizeof skill.Name), skill.Name);
+        PrintShadowText(TimesFontBase, X(4.09), Y(1.24), "%.*s", static_cast<int>(sizeof skill.Name),
+                        skill.Name);
     else
         PrintShadowText(TimesFontBase, X(4.09), Y(1.24), "Attack");
     if (LastSpellIndex >= 0) PrintShadowText(TimesFontBase, X(4.09), Y(1.19), "Magic");
@@ -217,7 +217,8 @@ void DrawItemPanel() {
     for (int i = 0; i < 2; ++i) {
         const ItemRecord& item = HeldItems[i];
         if (item.Count <= 0) continue;
-        PrintShadowText(TimesFontBase, X(4.09), Y(rows[i]), "%.*s", static_cast<int>(sizeof item.Name), item.Name);
+        PrintShadowText(TimesFontBase, X(4.09), Y(rows[i]), "%.*s", static_cast<int>(sizeof item.Name),
+                        item.Name);
         PrintShadowText(TimesFontBase, X(2.84), Y(rows[i]), "%d", item.Count);
     }
     Cursor(X(4.65), MenuLayout.ItemCursorY[Step(ItemCursor, 0, 0, 4)]);
@@ -232,14 +233,17 @@ void DrawSpellPanel() {
         const SpellEntry& entry = SpellList[i];
         PrintShadowText(TimesFontBase, X(4.09), Y(kRowY[k]), "%s", entry.SpellName[0]);
         if (AllTargets) PrintShadowText(TimesFontBase, X(3.1), Y(kRowY[k]), ">");
-        if (entry.WarpLevel > 1) PrintShadowText(TimesFontBase, X(2.92), Y(kRowY[k]), "%s", entry.SpellName[1]);
-        if (entry.WarpLevel > 2) PrintShadowText(TimesFontBase, X(2.27), Y(kRowY[k]), "%s", entry.SpellName[2]);
+        if (entry.WarpLevel > 1)
+            PrintShadowText(TimesFontBase, X(2.92), Y(kRowY[k]), "%s", entry.SpellName[1]);
+        if (entry.WarpLevel > 2)
+            PrintShadowText(TimesFontBase, X(2.27), Y(kRowY[k]), "%s", entry.SpellName[2]);
     }
     const int32_t chosen = SpellScroll + SpellRow;
     if (chosen >= 0 && chosen <= LastSpellIndex && chosen < kSpellListSize && SpellColumn >= 0 &&
         SpellColumn <= 2 && SpellColumn <= SpellList[chosen].WarpLevel - 1) {
         PrintShadowText(TimesFontBase, X(1.7), Y(1.82), "MP Cost");
-        PrintShadowText(TimesFontBase, X(1.65), Y(1.7), "%d/%d", SpellList[chosen].MpCost[SpellColumn], Hero.MP);
+        PrintShadowText(TimesFontBase, X(1.65), Y(1.7), "%d/%d", SpellList[chosen].MpCost[SpellColumn],
+                        Hero.MP);
     }
     if (LastSpellIndex > 2)
         PrintShadowText(TimesFontBase, X(2.089), Y(1.42), "%d/%d", chosen + 1, LastSpellIndex + 1);
@@ -294,8 +298,9 @@ void StepHeroGauge() {
 void BattleMenuFrame() {
     OrthoMode(0, 0, ScreenWidth, ScreenHeight);
     glDisable(GL_DEPTH_TEST);
+    // Panels leave texturing off and colour material on, which the printer needs.
     glEnable(GL_COLOR_MATERIAL);
-    glEnable(GL_TEXTURE_2D);
+    glDisable(GL_TEXTURE_2D);
     if (MenuOpen) {
         DrawCommandPanel();
         if (MenuSlide < 0) MenuSlide += ScreenWidth / 40;

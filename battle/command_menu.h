@@ -18,8 +18,8 @@ extern uint8_t TargetSelect;
 extern uint8_t ItemListOpen;
 extern uint8_t SpellListOpen;
 extern uint8_t SummonListOpen;
-extern int32_t MenuSlide;       // pixels added to every x of the menu
-extern float HeroGaugeWidth;    // filled width of the time bar
+extern int32_t MenuSlide;    // pixels added to every x of the menu
+extern float HeroGaugeWidth; // filled width of the time bar
 
 // Where the menu starts: hidden left of the screen, to slide in.
 int32_t MenuSlideStart();

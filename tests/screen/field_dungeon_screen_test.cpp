@@ -131,6 +131,7 @@ class FieldDungeonExit : public testing::Test {
                                          "--shot",           "190:shown.png", "--shot",
                                          "196:fogstart.png", "--shot",        "245:fogdeep.png"};
         AddStates(args, kFirstState, kLastState);
+        WalkPastBattles(args);
         args.insert(args.end(), {"--quit-after", std::to_string(kLastState + 1)});
         run_ = RunGameIn(dir_, args, script);
         for (int frame = kFirstState; frame <= kLastState; ++frame)

@@ -78,6 +78,11 @@ inline std::string Printed(float x, float y, float z) {
     return Printed(x) + " " + Printed(y) + " " + Printed(z);
 }
 
+// Routes about the field walk on past the dungeon's 100th step without its battle.
+inline void WalkPastBattles(std::vector<std::string>& args) {
+    args.insert(args.end(), {"--encounter-steps", "100000"});
+}
+
 // "--state" arguments for every frame from first to last, into s<frame>.txt.
 inline void AddStates(std::vector<std::string>& args, int first, int last, int every = 1) {
     for (int frame = first; frame <= last; frame += every) {

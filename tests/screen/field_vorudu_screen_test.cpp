@@ -25,6 +25,7 @@ bool PanelBlue(int r, int g, int b) {
 std::vector<std::string> StateArgs(std::initializer_list<int> frames) {
     std::vector<std::string> args = {"--fixed-step"};
     for (int frame : frames) AddStates(args, frame, frame);
+    WalkPastBattles(args);
     return args;
 }
 
@@ -37,6 +38,7 @@ TEST(FieldVorudu, ItsExitRefusesUntilTheStoryMovesOn) {
     // OK while the box is still sliding in does nothing; once it is in, the hero refuses.
     script += "270 press X\n300 press X\n";
     std::vector<std::string> args = {"--fixed-step", "--shot", "305:refusal.png"};
+    WalkPastBattles(args);
     AddStates(args, kVoruduStart, 310);
     AddStates(args, 340, 340);
     args.insert(args.end(), {"--quit-after", "341"});

@@ -1,6 +1,8 @@
 // The keyboard step and the field frame's collision wiring, run without a window.
 #include "app/game_state.h"
 #include "app/loaded_assets.h"
+#include "battle/battle_flow.h"
+#include "battle/battle_state.h"
 #include "platform/platform.h"
 #include "world/camera.h"
 #include "world/encounters.h"
@@ -194,12 +196,20 @@ TEST_F(FieldMovementTest, TheFieldFrameKeepsTheHeroOutOfVillagersAndChests) {
     BoxModel = Model3D{};
 }
 
-TEST_F(FieldMovementTest, APendingBattleIsLeftForTheBattleToStart) {
+TEST_F(FieldMovementTest, APendingBattleStartsAtTheFramesEnd) {
+    const CameraRecord field = Camera;
     EncounterPending = 1;
+    ScriptedBattle = 1; // the slots as they are
     FieldFrame();
-    EXPECT_EQ(EncounterPending, 1);
+    EXPECT_EQ(EncounterPending, 0);
+    EXPECT_EQ(GameMode, ModeBattle);
+    EXPECT_EQ(SavedFieldCamera.Position.x, field.Position.x);
+    EXPECT_EQ(SavedFieldCamera.ViewPoint.z, field.ViewPoint.z);
+    EXPECT_EQ(Camera.ViewPoint.z, -6.0f);
+    ExitBattle();
     EXPECT_EQ(GameMode, ModeField);
-    EncounterPending = 0;
+    EXPECT_EQ(Camera.Position.x, field.Position.x);
+    EXPECT_EQ(ScriptedBattle, 0);
 }
 
 } // namespace

@@ -1,0 +1,361 @@
+// Battles on the real content: the dungeon's 100th step, a fight against one
+// Ogre from the shatter to the victory panel and back to the field, a Potion,
+// a lost battle, and a battle whose monster has no model on disk.
+//
+// A battle's course depends on the content (intro flights, animation lengths)
+// and on the random generator, which the stepped clock makes repeat exactly.
+// So each fight is run once to find when things happen, then replayed with
+// shots at those frames.
+#include "tests/screen/field_routes.h"
+#include "tests/screen/screen_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using State = std::map<std::string, std::string>;
+
+bool PanelBlue(int r, int g, int b) {
+    return b > 30 && b > 2 * r + 10 && b > g + 15;
+}
+
+bool WhiteText(int r, int g, int b) {
+    return r > 200 && g > 200 && b > 200;
+}
+
+// OK every `every` frames from `from` to `to`: enough to attack whenever the menu is up.
+std::string OkEvery(int from, int to, int every) {
+    std::string script;
+    for (int f = from; f <= to; f += every) script += std::to_string(f) + " press X\n";
+    return script;
+}
+
+struct Fight {
+    std::string dir;
+    GameRun run;
+    std::vector<State> states; // states[i] is frame first + i * step
+    int first = 0;
+    int step = 1;
+
+    const State& At(int frame) const {
+        static const State none;
+        const int i = (frame - first) / step;
+        return frame < first || i >= static_cast<int>(states.size()) ? none : states[static_cast<size_t>(i)];
+    }
+    int Last() const { return first + step * (static_cast<int>(states.size()) - 1); }
+    // The first recorded frame at or after `from` whose state passes the test; -1 when none.
+    int Find(const std::function<bool(const State&)>& test, int from = 0) const {
+        for (size_t i = 0; i < states.size(); ++i) {
+            const int frame = first + static_cast<int>(i) * step;
+            if (frame >= from && test(states[i])) return frame;
+        }
+        return -1;
+    }
+    std::string Shot(int frame) const { return dir + "/f" + std::to_string(frame) + ".png"; }
+};
+
+Fight RunFight(const std::string& name, std::vector<std::string> args, const std::string& script, int frames,
+               int step, const std::vector<int>& shots = {}) {
+    Fight fight;
+    fight.dir = PrepareGameDir(name, true);
+    fight.first = 4;
+    fight.step = step;
+    args.insert(args.begin(), "--fixed-step");
+    AddStates(args, fight.first, frames, step);
+    for (int frame : shots)
+        args.insert(args.end(), {"--shot", std::to_string(frame) + ":f" + std::to_string(frame) + ".png"});
+    args.insert(args.end(), {"--quit-after", std::to_string(frames + 1)});
+    fight.run = RunGameIn(fight.dir, args, script);
+    for (int frame = fight.first; frame <= frames; frame += step) {
+        State state = ReadState(StatePath(fight.dir, frame));
+        if (state.empty()) break; // the game ended earlier
+        fight.states.push_back(std::move(state));
+    }
+    return fight;
+}
+
+bool HasLine(const std::vector<std::string>& lines, const std::string& text) {
+    for (const std::string& line : lines)
+        if (line == text) return true;
+    return false;
+}
+
+// One Ogre, attacked whenever the menu opens, until the victory screen has
+// been left: run once to find the moments, then replayed with shots of them.
+// One test, not a suite of them: each test runs in a process of its own.
+constexpr int kOgreFrames = 1500;
+Fight* probe_ = nullptr;
+Fight* replay_ = nullptr;
+State* field_ = nullptr;
+int running_ = -1, menu_ = -1, hit_ = -1, panel_ = -1, back_ = -1;
+
+void RunOgreFight() {
+    const std::string script = std::string(kNewGameScript) + OkEvery(30, kOgreFrames - 20, 40);
+    const std::vector<std::string> args = {"--battle", "Ogre"};
+    probe_ = new Fight(RunFight("battle_ogre_probe", args, script, kOgreFrames, 1));
+    const Fight& p = *probe_;
+    running_ = p.Find([](const State& s) { return IntOf(s, "BattleRunning") == 1; });
+    menu_ = p.Find([](const State& s) { return IntOf(s, "MenuOpen") == 1 && IntOf(s, "MenuSlide") == 0; });
+    hit_ = p.Find([](const State& s) { return IntOf(s, "HeroActing") == 1 && IntOf(s, "ShowDamage") == 1; });
+    panel_ = p.Find([](const State& s) { return IntOf(s, "RewardsReady") == 1; });
+    back_ = p.Find([](const State& s) { return IntOf(s, "GameMode") == 2; });
+    std::vector<int> shots = {5, 104};
+    for (int frame : {running_, menu_, hit_, panel_, back_ + 5})
+        if (frame > 0) shots.push_back(frame);
+    replay_ = new Fight(RunFight("battle_ogre", args, script, kOgreFrames, 1, shots));
+    // Where the new game stands before any battle.
+    const std::string dir = PrepareGameDir("battle_ogre_field", true);
+    RunGameIn(dir, {"--fixed-step", "--state", "4:s4.txt", "--quit-after", "5"}, kNewGameScript);
+    field_ = new State(ReadState(StatePath(dir, 4)));
+}
+
+void RepeatsExactlyUnderTheSteppedClock() {
+    ASSERT_EQ(replay_->states.size(), probe_->states.size());
+    for (int frame : {running_, menu_, hit_, panel_, back_})
+        EXPECT_EQ(replay_->At(frame), probe_->At(frame)) << "frame " << frame;
+}
+
+void StartsWithTheShatterAndTheRewardsFixed() {
+    const Fight& f = *replay_;
+    const State& start = f.At(4);
+    EXPECT_EQ(start.at("GameMode"), "4");
+    EXPECT_EQ(start.at("BattleSlot0"), "Ogre");
+    EXPECT_EQ(start.at("BattleSlot1Dead"), "1");
+    EXPECT_EQ(start.at("BattleSlot2Dead"), "1");
+    EXPECT_EQ(start.at("MusicRequested"), "Music/Battle.wav");
+    EXPECT_EQ(start.at("BattleGoldReward"), "50");
+    EXPECT_EQ(start.at("BattleExpReward"), "20");
+    EXPECT_EQ(start.at("BattleWarpExpReward"), "2");
+    EXPECT_EQ(start.at("IntroStarted"), "0");
+    // The intro flight starts only once the last piece has begun to fly.
+    EXPECT_EQ(f.At(4 + 193).at("IntroStarted"), "0");
+    EXPECT_EQ(f.At(4 + 195).at("IntroStarted"), "1");
+    EXPECT_TRUE(HasLine(LogLines(f.dir), "Entering Battle Mode"));
+
+    // The first shatter frame shows the captured field whole, hero and all;
+    // midway a good part of the picture has moved.
+    const Image whole = ReadPNG(f.Shot(5));
+    const Image mid = ReadPNG(f.Shot(104));
+    ASSERT_EQ(whole.width, 1024);
+    ASSERT_EQ(mid.width, 1024);
+    const auto tunic = [](int r, int g, int b) { return b > 90 && b > r + 40 && b > g + 20; };
+    EXPECT_GT(FindPixels(whole, 0, 0, 1024, 768, tunic).count, 500);
+    int changed = 0;
+    for (int y = 0; y < 768; y += 2)
+        for (int x = 0; x < 1024; x += 2) {
+            const uint8_t* a = whole.At(x, y);
+            const uint8_t* b = mid.At(x, y);
+            if (std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]) > 60) ++changed;
+        }
+    EXPECT_GT(changed, 512 * 384 / 10);
+}
+
+void TheHeroStrikesAsTheRollAllows() {
+    const Fight& f = *replay_;
+    ASSERT_GT(running_, 0);
+    ASSERT_GT(hit_, running_);
+    // Attack 8, Dexterity 6 against Defense 5: 72 spread by 0..6 either way, less 5.
+    int hits = 0;
+    for (int frame = running_; frame < f.Last(); ++frame) {
+        const int before = IntOf(f.At(frame), "BattleSlot0HP");
+        const int after = IntOf(f.At(frame + 1), "BattleSlot0HP");
+        if (after == before || IntOf(f.At(frame), "GameMode") != 4) continue;
+        EXPECT_GE(before - after, 61) << "frame " << frame;
+        EXPECT_LE(before - after, 73) << "frame " << frame;
+        EXPECT_EQ(IntOf(f.At(frame + 1), "DamageShown"), before - after);
+        ++hits;
+    }
+    EXPECT_GE(hits, 3); // 150 HP
+    EXPECT_EQ(f.At(hit_).at("ShowDamage"), "1");
+
+    // The number shows in black with its white copy, somewhere over the arena.
+    const Image shot = ReadPNG(f.Shot(hit_));
+    EXPECT_GT(FindPixels(shot, 0, 0, 1024, 560, WhiteText).count, 10);
+}
+
+void TheMenuSlidesInWhenTheGaugeIsFull() {
+    const Fight& f = *replay_;
+    ASSERT_GT(menu_, 0);
+    const int opened = f.Find([](const State& s) { return IntOf(s, "MenuOpen") == 1; });
+    // 20 frames of sliding at 1024 pixels, from -500 to 0.
+    EXPECT_EQ(menu_ - opened, 20);
+    EXPECT_EQ(IntOf(f.At(opened), "MenuSlide"), -500);
+    EXPECT_EQ(IntOf(f.At(opened + 1), "MenuSlide"), -475);
+    const Image shot = ReadPNG(f.Shot(menu_));
+    // The command panel in the lower left, with its rows in white.
+    EXPECT_GT(FindPixels(shot, 200, 600, 400, 760, PanelBlue).count, 15000);
+    EXPECT_GT(FindPixels(shot, 240, 610, 400, 720, WhiteText).count, 30);
+    // The time bar's panel at the lower right, left of it the fury bar's.
+    EXPECT_GT(FindPixels(shot, 906, 614, 1003, 640, PanelBlue).count, 1000);
+    EXPECT_GT(FindPixels(shot, 782, 614, 882, 640, PanelBlue).count, 1000);
+}
+
+void VictoryPaysOnceAndLevelsNobodyAtTwentyExp() {
+    const Fight& f = *replay_;
+    ASSERT_GT(panel_, 0);
+    const State& ready = f.At(panel_);
+    EXPECT_EQ(ready.at("GameMode"), "5");
+    EXPECT_EQ(ready.at("VictoryPanelY"), "0");
+    EXPECT_EQ(ready.at("Gold"), "100");
+    EXPECT_EQ(ready.at("Exp"), "0");
+    const int paid = f.Find([](const State& s) { return IntOf(s, "LeaveReady") == 1; }, panel_);
+    ASSERT_GT(paid, 0);
+    EXPECT_EQ(f.At(paid).at("Gold"), "150");
+    EXPECT_EQ(f.At(paid).at("Exp"), "20");
+    EXPECT_EQ(f.At(paid).at("Level"), "1");
+    // The slide: 20 pixels a frame, 50 frames.
+    const int moving =
+        f.Find([](const State& s) { return IntOf(s, "GameMode") == 5 && IntOf(s, "VictoryPanelY") > -1000; });
+    EXPECT_EQ(panel_ - moving, 49);
+
+    const Image shot = ReadPNG(f.Shot(panel_));
+    EXPECT_GT(FindPixels(shot, 100, 100, 906, 704, PanelBlue).count, 300000);
+    EXPECT_GT(FindPixels(shot, 300, 180, 906, 420, WhiteText).count, 300);
+}
+
+void TheFieldComesBackAsItWas() {
+    const Fight& f = *replay_;
+    const State& back = f.At(back_);
+    EXPECT_TRUE(HasLine(LogLines(f.dir), "Exiting Battle Mode"));
+    for (const char* name :
+         {"HeroPosition", "CameraPosition", "CameraViewPoint", "CameraUpVector", "CurrentLevel"})
+        EXPECT_EQ(back.at(name), field_->at(name)) << name;
+    EXPECT_EQ(back.at("MusicRequested"), "Music\\Fuzzy.wav");
+    EXPECT_EQ(back.at("BattleRunning"), "0");
+    EXPECT_EQ(back.at("BattleSlot0Dead"), "0");
+    EXPECT_EQ(back.at("PlayerHasControl"), "1");
+    // HP is not restored by a victory.
+    EXPECT_LT(IntOf(back, "HP"), 501);
+
+    // The whole window again, not the lower-left corner the capture used.
+    const Image shot = ReadPNG(f.Shot(back_ + 5));
+    const auto lit = [](int r, int g, int b) { return r + g + b > 90; };
+    EXPECT_GT(FindPixels(shot, 600, 0, 1024, 300, lit).count, 10000);
+    EXPECT_GT(FindPixels(shot, 0, 0, 512, 256, lit).count, 10000);
+}
+
+TEST(Battle, AgainstOneOgreFromTheShatterBackToTheField) {
+    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
+    RunOgreFight();
+    ASSERT_EQ(replay_->run.exitCode, 0) << replay_->run.stderrText;
+    ASSERT_GT(back_, 0) << "the battle never ended";
+    {
+        SCOPED_TRACE("RepeatsExactlyUnderTheSteppedClock");
+        RepeatsExactlyUnderTheSteppedClock();
+    }
+    {
+        SCOPED_TRACE("StartsWithTheShatterAndTheRewardsFixed");
+        StartsWithTheShatterAndTheRewardsFixed();
+    }
+    {
+        SCOPED_TRACE("TheHeroStrikesAsTheRollAllows");
+        TheHeroStrikesAsTheRollAllows();
+    }
+    {
+        SCOPED_TRACE("TheMenuSlidesInWhenTheGaugeIsFull");
+        TheMenuSlidesInWhenTheGaugeIsFull();
+    }
+    {
+        SCOPED_TRACE("VictoryPaysOnceAndLevelsNobodyAtTwentyExp");
+        VictoryPaysOnceAndLevelsNobodyAtTwentyExp();
+    }
+    {
+        SCOPED_TRACE("TheFieldComesBackAsItWas");
+        TheFieldComesBackAsItWas();
+    }
+}
+
+TEST(Battle, TheDungeonsHundredthStepStartsOne) {
+    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
+    std::string script = kNewGameScript;
+    AddDungeonToExit(script);
+    const Fight f = RunFight("battle_dungeon_step", {}, script, 130, 1);
+    ASSERT_EQ(f.run.exitCode, 0) << f.run.stderrText;
+    const int started = f.Find([](const State& s) { return IntOf(s, "GameMode") == 4; });
+    ASSERT_GT(started, 0);
+    const State& before = f.At(started - 1);
+    EXPECT_EQ(IntOf(before, "StepCounter"), 99);
+    EXPECT_EQ(before.at("GameMode"), "2");
+    const State& after = f.At(started);
+    EXPECT_EQ(after.at("EncounterPending"), "0");
+    EXPECT_EQ(after.at("StepCounter"), "0");
+    EXPECT_EQ(after.at("CameraPosition"), "-3 3 0");
+    EXPECT_EQ(after.at("CameraViewPoint"), "-3 3 -6");
+    // Only the dungeon's kinds, Ogre and Bat.
+    for (int i = 0; i < 3; ++i) {
+        const std::string name = after.at("BattleSlot" + std::to_string(i));
+        if (after.at("BattleSlot" + std::to_string(i) + "Dead") == "0") {
+            EXPECT_TRUE(name == "Ogre" || name == "Bat") << name;
+        }
+    }
+    EXPECT_EQ(f.At(f.Last()).at("GameMode"), "4");
+}
+
+TEST(Battle, APotionRestoresHpAndIsUsedUp) {
+    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
+    // The cursor down to Item well before the menu opens; then OK to open the list and OK on the Potion.
+    std::string script = std::string(kNewGameScript) + "10 press Down\n11 press Down\n12 press Down\n";
+    script += OkEvery(30, 1500, 20);
+    const Fight f = RunFight("battle_potion", {"--battle", "Ogre"}, script, 1500, 1);
+    ASSERT_EQ(f.run.exitCode, 0) << f.run.stderrText;
+    const int using_ = f.Find([](const State& s) { return IntOf(s, "ItemCommand") == 1; });
+    ASSERT_GT(using_, 0);
+    const int done = f.Find([](const State& s) { return IntOf(s, "ItemCommand") == 0; }, using_);
+    ASSERT_GT(done, 0);
+    const State& before = f.At(done - 1);
+    const State& after = f.At(done);
+    EXPECT_EQ(before.at("Item0"), "Potion 3");
+    EXPECT_EQ(after.at("Item0"), "Potion 2");
+    EXPECT_EQ(IntOf(after, "HP"), std::min(IntOf(after, "MaxHP"), IntOf(before, "HP") + 200));
+    EXPECT_EQ(IntOf(f.At(using_), "CommandCursor"), 3);
+}
+
+TEST(Battle, LostWithNoSaveEndsTheGame) {
+    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
+    // No OK at all: the hero never strikes back.
+    const Fight f = RunFight("battle_lost", {"--battle", "Limbus"}, kNewGameScript, 3000, 10);
+    ASSERT_EQ(f.run.exitCode, 0) << f.run.stderrText;
+    ASSERT_LT(f.Last(), 2990) << "the game should have ended by itself";
+    const std::vector<std::string> log = LogLines(f.dir);
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back(), "Quiting...");
+    const State& last = f.At(f.Last());
+    EXPECT_EQ(last.at("HP"), "0");
+    EXPECT_EQ(last.at("HeroDead"), "1");
+}
+
+TEST(Battle, AMonsterMissingFromTheDataStillFightsToTheEnd) {
+    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
+    // A data folder whose Ogre has neither model nor animations.
+    const std::string dir = PrepareGameDir("battle_no_ogre", false);
+    for (const auto& entry : fs::directory_iterator(AURELANT_DATA_DIR)) {
+        if (entry.path().filename() == "Objects") continue;
+        fs::create_directory_symlink(entry.path(), fs::path(dir) / entry.path().filename());
+    }
+    fs::create_directory(fs::path(dir) / "Objects");
+    for (const auto& entry : fs::directory_iterator(fs::path(AURELANT_DATA_DIR) / "Objects"))
+        if (entry.path().filename() != "Ogre")
+            fs::create_directory_symlink(entry.path(), fs::path(dir) / "Objects" / entry.path().filename());
+    const std::string script = std::string(kNewGameScript) + OkEvery(30, 1880, 40);
+    GameRun run = RunGameIn(
+        dir, {"--fixed-step", "--battle", "Ogre", "--state", "1900:end.txt", "--quit-after", "1901"}, script);
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    const std::vector<std::string> log = LogLines(dir);
+    EXPECT_TRUE(HasLine(log, "Could not Load Model :Objects\\Ogre\\Ogre.m3d"));
+    EXPECT_TRUE(HasLine(log, "Could not Load Animation :Objects\\Ogre\\OgreAttack.ani"));
+    EXPECT_TRUE(HasLine(log, "Exiting Battle Mode"));
+    const State end = ReadState(dir + "/end.txt");
+    EXPECT_EQ(end.at("GameMode"), "2");
+    EXPECT_EQ(end.at("Gold"), "150");
+}
+
+} // namespace
