@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Time whole battle frames beside the title's, in one run: the game's timedemo
+# on the title screen, then a battle against an Ogre, a Bat and a Toad in the
+# first dungeon's arena from the shatter to the victory panel, at 1024 x 768.
+# Without a display it runs under Xvfb on Mesa's software renderer. Each runs
+# RUNS times (3 unless set) and the run with the median mean is printed, with
+# the battle's mean and p95 as multiples of the title's.
+#   bench/battle_timedemo.sh [BUILD_DIR]    (default: build)
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="$(cd "${1:-$ROOT/build}" && pwd)"
+GAME="$BUILD/aurelant"
+[ -x "$GAME" ] && [ -d "$BUILD/data" ] || { echo "build the game and its data first (./play or ./run-tests)" >&2; exit 1; }
+
+WORK="$(mktemp -d)"
+trap 'rm -rf "$WORK"' EXIT
+for entry in "$BUILD/data"/*; do ln -s "$entry" "$WORK/"; done
+printf 'Resolution=1024 768 32\nControls=X Z C\nVSync=0\n' >"$WORK/Game.cfg"
+
+FRAMES="${FRAMES:-1200}"
+# New Game lands in the dungeon, where the battle starts at once; OK now and
+# then attacks whatever the target cursor is on, Down moves it on.
+{
+  printf '2 press Up\n3 press X\n'
+  for ((f = 30; f < FRAMES; f += 20)); do printf '%d press X\n' "$f"; done
+  for ((f = 45; f < FRAMES; f += 160)); do printf '%d press Down\n' "$f"; done
+} >"$WORK/battle.txt"
+
+run() {
+  if [ -n "${DISPLAY:-}" ]; then
+    "$@"
+  else
+    LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1024x768x24" "$@"
+  fi
+}
+
+median() {
+  local lines=()
+  for ((i = 0; i < RUNS; i++)); do lines+=("$(run "$GAME" "$@" | grep '^timedemo:')"); done
+  printf '%s\n' "${lines[@]}" | sort -t' ' -k8,8g | sed -n "$(((RUNS + 1) / 2))p"
+}
+
+cd "$WORK"
+RUNS="${RUNS:-3}"
+title="$(median --timedemo --quit-after "$FRAMES")"
+battle="$(median --timedemo --battle Ogre,Bat,Toad --input battle.txt --quit-after "$FRAMES")"
+printf 'title   %s\nbattle  %s\n' "$title" "$battle"
+# Fields of the timedemo line: mean is the 8th word, p95 the 11th.
+awk -v t="$title" -v b="$battle" 'BEGIN {
+  split(t, tw, " "); split(b, bw, " ");
+  printf "battle / title: mean %.2fx, p95 %.2fx\n", bw[8] / tw[8], bw[11] / tw[11] }'
