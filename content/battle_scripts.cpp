@@ -1,0 +1,125 @@
+// The battle's camera flights and the writing of all the battle's files.
+//
+// Every opening starts where the battle puts the camera, at (-3, 3, 0) looking
+// down -z, and turns to a view of the hero's stand (4, 0, 10) and the monsters'
+// row (x 0 to 8 at z 20) with the figures in the upper two thirds, over the
+// command panel and the gauges. The victory turns around the hero and ends
+// facing him, high in the frame above the results panel.
+#include "content/battle.h"
+
+#include "content/characters.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr CVector3 kUp = {0, 1, 0};
+constexpr CVector3 kBattleEye = {-3, 3, 0}, kBattleView = {-3, 3, -6};
+
+CameraFlightKey Key(CVector3 eye, CVector3 view, int steps) {
+    return {eye, view, kUp, steps};
+}
+
+// Three ways in, each ending on its own view; the dungeon's walls keep its
+// cameras within 18 units of the arena's middle (4, 0, 15).
+std::vector<std::vector<CameraFlightKey>> Openings() {
+    const CameraFlightKey start = Key(kBattleEye, kBattleView, 1);
+    return {
+        // Turning round on the left, climbing behind the hero's shoulder.
+        {start, Key({-6, 3.5f, -1}, {-10, 2.5f, 3}, 25), Key({-11, 5.5f, 5}, {-1, 0.5f, 14}, 30),
+         Key({-6, 7, 0}, {4, -1.5f, 17}, 35)},
+        // Across behind the hero to the right.
+        {start, Key({-2, 4, -2}, {2, 2.5f, 2}, 25), Key({8, 5, -4}, {5, 0, 12}, 35),
+         Key({14, 7, 0}, {4, -1.5f, 17}, 40)},
+        // Up and over, then down onto the stand from behind.
+        {start, Key({-3, 7, -1}, {-2, 2, 4}, 25), Key({2, 13, 0}, {4, 0, 14}, 35),
+         Key({4, 6, -3}, {4, -1.2f, 17}, 40)},
+    };
+}
+
+std::vector<CameraFlightKey> VictoryTurn() {
+    // Round the hero's right side from behind to before him, closing in.
+    std::vector<CameraFlightKey> keys;
+    const CVector3 hero = {4, 0, 10};
+    const int steps[5] = {1, 30, 30, 30, 32};
+    for (int k = 0; k < 5; ++k) {
+        const float a = Radians(45.0f * static_cast<float>(k));
+        const float radius = 7.0f - 0.4f * static_cast<float>(k),
+                    height = 3.4f - 0.3f * static_cast<float>(k);
+        const float look = 1.0f - 0.33f * static_cast<float>(k);
+        keys.push_back(Key({hero.x + radius * std::sin(a), height, hero.z - radius * std::cos(a)},
+                           {hero.x, look, hero.z}, steps[k]));
+    }
+    return keys;
+}
+
+void WriteText(DataWriter& w, const std::string& path, bool ok, const std::string& text,
+               const std::string& why) {
+    if (!ok) {
+        w.failures.push_back(path + ": " + why);
+        return;
+    }
+    w.Write(path, text);
+}
+
+void WriteRigFiles(DataWriter& w, const std::string& folder, const std::string& name, const Rig& rig,
+                   const Pose& modelPose,
+                   const std::vector<std::pair<std::string, std::vector<Pose>>>& anims) {
+    std::string text, why;
+    if (!name.empty()) {
+        bool ok = WriteModel3D(PosedMesh(rig, modelPose), text, &why);
+        WriteText(w, folder + name + ".m3d", ok, text, why);
+    }
+    for (const auto& [suffix, poses] : anims) {
+        bool ok = WriteRigAnimation(rig, poses, text, &why);
+        WriteText(w, folder + suffix + ".ani", ok, text, why);
+    }
+}
+
+} // namespace
+
+std::vector<CameraFlight> BuildBattleFlights() {
+    std::vector<CameraFlight> out;
+    for (const char* prefix : {"Scripts\\TBGIntro", "Scripts\\TDBGIntro", "Scripts\\WMBGIntro"}) {
+        const auto openings = Openings();
+        for (size_t v = 0; v < openings.size(); ++v)
+            out.push_back({std::string(prefix) + std::to_string(v) + ".scp", openings[v]});
+    }
+    out.push_back({"Scripts/BGWon.scp", VictoryTurn()});
+    return out;
+}
+
+std::string WriteCameraScript(const std::vector<CameraFlightKey>& keys) {
+    std::string out;
+    for (size_t k = 0; k < keys.size(); ++k) {
+        const CameraFlightKey& key = keys[k];
+        const CVector3 v[3] = {key.position, key.viewPoint, key.up};
+        out += std::to_string(k) + " ";
+        for (int i = 0; i < 3; ++i)
+            out += FormatFloat(v[i].x) + "," + FormatFloat(v[i].y) + "," + FormatFloat(v[i].z) + ",";
+        out += std::to_string(key.steps) + "\n";
+    }
+    return out;
+}
+
+void BuildBattleContent(DataWriter& w) {
+    for (const MonsterContent& m : BuildMonsters()) {
+        const std::string folder = "Objects\\" + m.name + "\\";
+        WriteRigFiles(w, folder, m.name, m.rig, m.idle.front(),
+                      {{m.name + "Stay", m.idle}, {m.name + "Attack", m.attack}});
+    }
+    const Rig hero = BuildHeroRig();
+    const HeroBattleContent poses = BuildHeroBattlePoses(hero);
+    WriteRigFiles(w, "Objects\\Deduvavi\\", "", hero, Pose{},
+                  {{"TBStay", poses.stance},
+                   {"TBAttack", poses.attack},
+                   {"TUseItem", poses.useItem},
+                   {"TBWon", poses.won}});
+    for (const CameraFlight& f : BuildBattleFlights()) {
+        if (f.keys.empty() || f.keys.size() > 10) {
+            w.failures.push_back(f.gamePath + ": a camera script holds 1 to 10 keys");
+            continue;
+        }
+        w.Write(f.gamePath, WriteCameraScript(f.keys));
+    }
+}
