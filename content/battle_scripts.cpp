@@ -9,7 +9,7 @@
 
 #include "content/characters.h"
 
-#include <cstdio>
+#include <cmath>
 
 namespace {
 
@@ -20,33 +20,33 @@ CameraFlightKey Key(CVector3 eye, CVector3 view, int steps) {
     return {eye, view, kUp, steps};
 }
 
-// Three ways in, each ending on its own view; the dungeon's walls keep its
-// cameras within 18 units of the arena's middle (4, 0, 15).
+// Three ways in. Each ends behind the hero and to his right, so that he
+// stands clear of the command panel in the lower left; the dungeon's walls
+// keep every camera within 18 units of the arena's middle (4, 0, 15).
 std::vector<std::vector<CameraFlightKey>> Openings() {
     const CameraFlightKey start = Key(kBattleEye, kBattleView, 1);
     return {
-        // Turning round on the left, climbing behind the hero's shoulder.
-        {start, Key({-6, 3.5f, -1}, {-10, 2.5f, 3}, 25), Key({-11, 5.5f, 5}, {-1, 0.5f, 14}, 30),
-         Key({-6, 7, 0}, {4, -1.5f, 17}, 35)},
-        // Across behind the hero to the right.
-        {start, Key({-2, 4, -2}, {2, 2.5f, 2}, 25), Key({8, 5, -4}, {5, 0, 12}, 35),
-         Key({14, 7, 0}, {4, -1.5f, 17}, 40)},
-        // Up and over, then down onto the stand from behind.
-        {start, Key({-3, 7, -1}, {-2, 2, 4}, 25), Key({2, 13, 0}, {4, 0, 14}, 35),
-         Key({4, 6, -3}, {4, -1.2f, 17}, 40)},
+        // Turning round on the left, then swinging in behind him from high up.
+        {start, Key({-3.5f, 4, 0.5f}, {-7, 3, 5}, 25), Key({-6, 7, 6}, {2, 0, 16}, 30),
+         Key({4, 7, -2.8f}, {6, -2, 19}, 40)},
+        // Across behind him to the right and low, down the monsters' row.
+        {start, Key({-2, 4, -2}, {2, 2.5f, 2}, 25), Key({6, 5, -3}, {6, 0, 12}, 30),
+         Key({14, 5, 2}, {4, 0, 17}, 25), Key({15, 4.5f, 4}, {2.5f, -0.5f, 19}, 20)},
+        // Up and over, then down onto the stand from the right.
+        {start, Key({-3, 7, -1}, {-2, 2, 4}, 25), Key({3, 14, 2}, {4, 0, 14}, 35),
+         Key({13, 9, 1}, {2.5f, -2, 19}, 40)},
     };
 }
 
 std::vector<CameraFlightKey> VictoryTurn() {
-    // Round the hero's right side from behind to before him, closing in.
+    // Round his right side from behind him to before him, drawing back so
+    // that he ends high in the middle of the frame, raised sword and all.
     std::vector<CameraFlightKey> keys;
     const CVector3 hero = {4, 0, 10};
     const int steps[5] = {1, 30, 30, 30, 32};
     for (int k = 0; k < 5; ++k) {
-        const float a = Radians(45.0f * static_cast<float>(k));
-        const float radius = 7.0f - 0.4f * static_cast<float>(k),
-                    height = 3.4f - 0.3f * static_cast<float>(k);
-        const float look = 1.0f - 0.33f * static_cast<float>(k);
+        const float t = static_cast<float>(k) / 4.0f, a = Radians(180.0f * t);
+        const float radius = 7.0f + 3.0f * t, height = 3.4f - 1.4f * t, look = 1.0f - 2.0f * t;
         keys.push_back(Key({hero.x + radius * std::sin(a), height, hero.z - radius * std::cos(a)},
                            {hero.x, look, hero.z}, steps[k]));
     }

@@ -80,6 +80,9 @@ MonsterContent Finish(const char* name, const Rig& rig, const char* strikePart,
     return m;
 }
 
+// Facing -z, a positive turn about x swings a hanging limb forward and tips
+// an upright body back; bowing forward is negative.
+
 // --- Ogre: a green brute with a belly, tusks and a club ----------------------
 
 MonsterContent Ogre() {
@@ -147,13 +150,14 @@ MonsterContent Ogre() {
     };
     moves.windup = moves.gait(0);
     Joint(rig, moves.windup, "RightUpperArm").rotation = {-150, 0, -10};
-    Joint(rig, moves.windup, "RightForearm").rotation = {-40, 0, 0};
-    Joint(rig, moves.windup, "Chest").rotation = {-12, 12, 0};
+    Joint(rig, moves.windup, "RightForearm").rotation = {30, 0, 0};
+    Joint(rig, moves.windup, "Chest").rotation = {12, 12, 0};
     Joint(rig, moves.windup, "Head").rotation = {-10, 0, 0};
     moves.strike = moves.gait(0);
-    Joint(rig, moves.strike, "RightUpperArm").rotation = {70, 0, 8};
-    Joint(rig, moves.strike, "RightForearm").rotation = {10, 0, 0};
-    Joint(rig, moves.strike, "Chest").rotation = {18, -10, 0};
+    // The elbow bent to bring the club down on him, not level.
+    Joint(rig, moves.strike, "RightUpperArm").rotation = {55, 0, 8};
+    Joint(rig, moves.strike, "RightForearm").rotation = {75, 0, 0};
+    Joint(rig, moves.strike, "Chest").rotation = {-18, -10, 0};
     Joint(rig, moves.strike, "LeftLeg").rotation = {25, 0, 0};
     Joint(rig, moves.strike, "RightLeg").rotation = {-15, 0, 0};
     return Finish("Ogre", rig, "Club", idle, moves);
@@ -444,7 +448,10 @@ MonsterContent Scorpion() {
     Joint(rig, moves.strike, "Tail3").rotation = {-25, 0, 0};
     Joint(rig, moves.strike, "Sting").rotation = {-10, 0, 0};
     Joint(rig, moves.strike, "Body").rotation = {-6, 0, 0};
-    return Finish("Scorpion", rig, "Sting", idle, moves);
+    // The claws close on the hero while the sting comes over.
+    Joint(rig, moves.strike, "LeftClaw").rotation = {8, -12, 0};
+    Joint(rig, moves.strike, "RightClaw").rotation = {8, 12, 0};
+    return Finish("Scorpion", rig, "RightClaw", idle, moves);
 }
 
 // --- Spike: a bristling ball on stubby feet with one staring eye -------------
@@ -595,13 +602,14 @@ MonsterContent Limbus() {
     moves.windup = moves.gait(0);
     Joint(rig, moves.windup, "RightUpperArm").rotation = {-140, 0, -20};
     Joint(rig, moves.windup, "RightForearm").rotation = {-40, 0, 0};
-    Joint(rig, moves.windup, "Torso").rotation = {-10, 15, 0};
+    Joint(rig, moves.windup, "Torso").rotation = {10, 15, 0};
     Joint(rig, moves.windup, "LeftWing").rotation = {0, 30, 30};
     Joint(rig, moves.windup, "RightWing").rotation = {0, -30, -30};
     moves.strike = moves.gait(0);
-    Joint(rig, moves.strike, "RightUpperArm").rotation = {75, 0, 10};
-    Joint(rig, moves.strike, "RightForearm").rotation = {15, 0, 0};
-    Joint(rig, moves.strike, "Torso").rotation = {18, -15, 0};
+    // Bent low over the hero, the claw sweeping down on him.
+    Joint(rig, moves.strike, "RightUpperArm").rotation = {45, 0, 12};
+    Joint(rig, moves.strike, "RightForearm").rotation = {25, 0, 0};
+    Joint(rig, moves.strike, "Torso").rotation = {-32, -15, 0};
     Joint(rig, moves.strike, "Head").rotation = {10, 0, 0};
     Joint(rig, moves.strike, "LeftLeg").rotation = {25, 0, 0};
     Joint(rig, moves.strike, "RightLeg").rotation = {-15, 0, 0};
