@@ -34,7 +34,7 @@ std::vector<std::vector<CameraFlightKey>> Openings() {
          Key({14, 5, 2}, {4, 0, 17}, 25), Key({15, 4.5f, 4}, {2.5f, -0.5f, 19}, 20)},
         // Up and over, then down onto the stand from the right.
         {start, Key({-3, 7, -1}, {-2, 2, 4}, 25), Key({3, 14, 2}, {4, 0, 14}, 35),
-         Key({13, 9, 1}, {2.5f, -2, 19}, 40)},
+         Key({13.8f, 9, 0.3f}, {3, -2, 19}, 40)},
     };
 }
 

@@ -23,9 +23,9 @@ struct Posing {
 
 Pose Stance(const Rig& rig, float breath) {
     Posing p{rig, RestPose(rig)};
-    p["Pelvis"].offset = {0, -0.05f + 0.012f * breath, 0};
+    p["Pelvis"].offset = {0, -0.05f + 0.02f * breath, 0};
     p["Pelvis"].rotation = {0, -12, 0};
-    p["Torso"].rotation = {6 + 2 * breath, 8, 0};
+    p["Torso"].rotation = {6 + 3 * breath, 8, 0};
     p["Head"].rotation = {-4 - breath, 6, 0};
     // Left foot ahead, knees soft.
     p["LeftThigh"].rotation = {-22, 0, 6};
@@ -33,9 +33,9 @@ Pose Stance(const Rig& rig, float breath) {
     p["RightThigh"].rotation = {14, 0, -8};
     p["RightShin"].rotation = {18, 0, 0};
     // Sword held before him, point up; the free hand guards.
-    p["RightUpperArm"].rotation = {-40 - 2 * breath, 0, -14};
+    p["RightUpperArm"].rotation = {-40 - 3 * breath, 0, -14};
     p["RightForearm"].rotation = {-55, 0, 0};
-    p["LeftUpperArm"].rotation = {-25 + 2 * breath, 0, 16};
+    p["LeftUpperArm"].rotation = {-25 + 3 * breath, 0, 16};
     p["LeftForearm"].rotation = {-70, 0, 0};
     return p.pose;
 }
