@@ -184,7 +184,7 @@ void DrawPosed(Posed& p, const Animation& anim, int frame, CVector3 at) {
     DrawAt(p.model, at, 0.0f);
 }
 
-void ShootBattles(Scene& scene, std::vector<Shot>& shots, const std::string& out) {
+void ShootBattles(std::vector<Shot>& shots, const std::string& out) {
     Posed hero, monsters[7];
     Animation won;
     LoadPosed("Objects\\Deduvavi\\", "Deduvavi.m3d", "TBStay.ani", "TBAttack.ani", hero);
@@ -261,7 +261,6 @@ void ShootBattles(Scene& scene, std::vector<Shot>& shots, const std::string& out
         DrawPosed(monsters[m], monsters[m].attack, 26, {0, 0, 20});
         Save(shots, out, std::string("frames_") + kMonsters[m]);
     }
-    (void)scene;
 }
 
 } // namespace
@@ -356,7 +355,7 @@ int main(int argc, char** argv) {
             Save(shots, out, name + "_" + std::to_string(k));
         }
     }
-    ShootBattles(scene, shots, out);
+    ShootBattles(shots, out);
     WriteSheet(shots, out);
     std::printf("aurelant_gallery: %zu pictures in %s\n", shots.size(), out.c_str());
     ShutdownPlatform();
