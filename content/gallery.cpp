@@ -253,6 +253,14 @@ void ShootBattles(std::vector<Shot>& shots, const std::string& out) {
         }
         Save(shots, out, std::string("strike_") + (m < 7 ? kMonsters[m] : "hero"));
     }
+    // The hero's stance, raised item and victory pose, side by side.
+    Animation item;
+    LoadAnimation("Objects\\Deduvavi\\TUseItem.ani", item);
+    begin(arenas[0], {{4, 2, 16}, {4, 1, 10}, {0, 1, 0}, 1});
+    DrawPosed(hero, hero.stay, 0, {6, 0, 10});
+    DrawPosed(hero, item, item.frameCount - 1, {4, 0, 10});
+    DrawPosed(hero, won, won.frameCount - 1, {2, 0, 10});
+    Save(shots, out, "frames_hero");
     // Mid-run and idle frames of each, side by side.
     for (int m = 0; m < 7; ++m) {
         begin(arenas[0], {{-6, 3, 12}, {4, 1.2f, 18}, {0, 1, 0}, 1});
