@@ -1,5 +1,6 @@
 #include "content/builder.h"
 
+#include "content/battle.h"
 #include "content/characters.h"
 #include "content/levels_common.h"
 #include "content/music.h"
@@ -53,6 +54,7 @@ bool BuildGameData(DataWriter& w) {
         return false;
     }
     BuildCharacters(w);
+    BuildBattleContent(w);
     BuildLevels(w);
     for (const TextureFile& t : BuildTextures()) {
         if (t.image.width == 0) {

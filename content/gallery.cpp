@@ -1,12 +1,17 @@
 // aurelant_gallery <data folder> <picture folder>: draws every level from each
 // camera the game arrives with and from above, the battle arenas, and every
 // character at three angles, with the game's own render state and model
-// drawing, into PNG files and one contact sheet (sheet.png).
+// drawing, into PNG files and one contact sheet (sheet.png); then the battle:
+// each opening flight's last view and the victory turn's, with the hero and
+// monsters posed, and every attack's strike frame seen from the side.
 //
 //   xvfb-run -a -s "-screen 0 1024x768x24" build/content/aurelant_gallery build/data /tmp/gallery
 #include "app/game_state.h"
 #include "app/graphics.h"
+#include "assets/animation.h"
+#include "assets/camera_script.h"
 #include "assets/model3d.h"
+#include "assets/text_scan.h"
 #include "content/levels_common.h"
 #include "platform/platform.h"
 
@@ -120,6 +125,152 @@ void WriteSheet(const std::vector<Shot>& shots, const std::string& dir) {
     WritePNG((dir + "/sheet.png").c_str(), sheetW, kThumbH * rows, sheet.data());
 }
 
+const char* const kMonsters[] = {"Ogre", "Bat", "Toad", "Behemoth", "Scorpion", "Spike", "Limbus"};
+
+struct Posed {
+    Model3D model;
+    Animation stay, attack;
+};
+
+bool LoadPosed(const std::string& folder, const std::string& model, const std::string& stay,
+               const std::string& attack, Posed& out) {
+    return LoadModel3D((folder + model).c_str(), out.model) &&
+           LoadAnimation((folder + stay).c_str(), out.stay) &&
+           LoadAnimation((folder + attack).c_str(), out.attack);
+}
+
+void LookThrough(const CameraKey& key) {
+    glLoadIdentity();
+    gluLookAt(key.Position.x, key.Position.y, key.Position.z, key.ViewPoint.x, key.ViewPoint.y,
+              key.ViewPoint.z, key.UpVector.x, key.UpVector.y, key.UpVector.z);
+}
+
+// The lower-left command panel and the lower-right gauges, outlined, so a
+// shot shows what the menus will cover.
+void OutlineMenus() {
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, kWidth, kHeight, 0, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glColor3f(1, 1, 0);
+    const float top = kHeight / 1.34f;
+    glBegin(GL_LINE_LOOP);
+    glVertex2f(1, kHeight * 0.5f);
+    glVertex2f(kWidth * 0.5f, kHeight * 0.5f);
+    glVertex2f(kWidth * 0.5f, kHeight - 1);
+    glVertex2f(1, kHeight - 1);
+    glEnd();
+    glBegin(GL_LINE_LOOP);
+    glVertex2f(kWidth * 0.5f, top);
+    glVertex2f(kWidth - 1, top);
+    glVertex2f(kWidth - 1, kHeight - 1);
+    glVertex2f(kWidth * 0.5f, kHeight - 1);
+    glEnd();
+    glColor3f(1, 1, 1);
+    glEnable(GL_DEPTH_TEST);
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void DrawPosed(Posed& p, const Animation& anim, int frame, CVector3 at) {
+    ApplyAnimationFrame(p.model, anim, frame);
+    DrawAt(p.model, at, 0.0f);
+}
+
+void ShootBattles(std::vector<Shot>& shots, const std::string& out) {
+    Posed hero, monsters[7];
+    Animation won;
+    LoadPosed("Objects\\Deduvavi\\", "Deduvavi.m3d", "TBStay.ani", "TBAttack.ani", hero);
+    LoadAnimation("Objects\\Deduvavi\\TBWon.ani", won);
+    for (int m = 0; m < 7; ++m) {
+        const std::string name = kMonsters[m];
+        LoadPosed("Objects\\" + name + "\\", name + ".m3d", name + "Stay.ani", name + "Attack.ani",
+                  monsters[m]);
+    }
+    Model3D arenas[2];
+    LoadModel3D(kArenaFiles[0], arenas[0]);
+    LoadModel3D(kArenaFiles[1], arenas[1]);
+    auto script = [](const std::string& path, bool last) {
+        CameraKey keys[kCameraKeyCount];
+        int32_t lastKey = 0;
+        std::vector<char> text;
+        if (!ReadGameFile(path.c_str(), text)) text.clear();
+        ParseCameraScript(text.data(), text.size(), keys, lastKey);
+        return keys[last ? lastKey : 0];
+    };
+    auto begin = [](const Model3D& arena, const CameraKey& key) {
+        glClearColor(0.2f, 0.5f, 1.0f, 0.5f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        LookThrough(key);
+        glEnable(GL_LIGHT1);
+        DrawModel3D(arena);
+        glDisable(GL_LIGHT1);
+    };
+    // Each opening's end, with a row of three (and the two big ones alone).
+    const struct {
+        const char* prefix;
+        int arena;
+        int row[3];
+    } openings[] = {{"TBGIntro", 0, {0, 1, 2}},
+                    {"WMBGIntro", 0, {3, -1, -1}},
+                    {"TDBGIntro", 1, {4, 5, 0}},
+                    {"TDBGIntro", 1, {6, -1, -1}}};
+    for (const auto& o : openings)
+        for (int v = 0; v < 3; ++v) {
+            begin(arenas[o.arena],
+                  script(std::string("Scripts\\") + o.prefix + std::to_string(v) + ".scp", true));
+            DrawPosed(hero, hero.stay, 0, {4, 0, 10});
+            const bool alone = o.row[1] < 0;
+            for (int k = 0; k < 3; ++k)
+                if (o.row[k] >= 0)
+                    DrawPosed(monsters[o.row[k]], monsters[o.row[k]].stay, 8,
+                              {alone ? 4.0f : 8.0f - 4.0f * static_cast<float>(k), 0, 20});
+            OutlineMenus();
+            Save(shots, out, std::string("battle_") + o.prefix + std::to_string(v) + (alone ? "_alone" : ""));
+        }
+    for (int a = 0; a < 2; ++a) {
+        begin(arenas[a], script("Scripts/BGWon.scp", true));
+        DrawPosed(hero, won, won.frameCount - 1, {4, 0, 10});
+        Save(shots, out, std::string("battle_won_") + std::to_string(a));
+    }
+    // Strike frames from the side: the blow must land on the one struck.
+    const CameraKey side = {{-9, 3, 15}, {4, 1.2f, 15}, {0, 1, 0}, 1};
+    for (int m = 0; m < 8; ++m) {
+        begin(arenas[0], side);
+        if (m < 7) {
+            DrawPosed(monsters[m], monsters[m].attack, monsters[m].attack.frameCount - 1, {4, 0, 20});
+            DrawPosed(hero, hero.stay, 0, {4, 0, 10});
+        } else {
+            DrawPosed(monsters[0], monsters[0].stay, 0, {4, 0, 20});
+            DrawPosed(hero, hero.attack, hero.attack.frameCount - 1, {4, 0, 10});
+        }
+        Save(shots, out, std::string("strike_") + (m < 7 ? kMonsters[m] : "hero"));
+    }
+    // The hero's stance, raised item and victory pose, side by side.
+    Animation item;
+    LoadAnimation("Objects\\Deduvavi\\TUseItem.ani", item);
+    begin(arenas[0], {{4, 2, 16}, {4, 1, 10}, {0, 1, 0}, 1});
+    DrawPosed(hero, hero.stay, 0, {6, 0, 10});
+    DrawPosed(hero, item, item.frameCount - 1, {4, 0, 10});
+    DrawPosed(hero, won, won.frameCount - 1, {2, 0, 10});
+    Save(shots, out, "frames_hero");
+    // Mid-run and idle frames of each, side by side.
+    for (int m = 0; m < 7; ++m) {
+        begin(arenas[0], {{-6, 3, 12}, {4, 1.2f, 18}, {0, 1, 0}, 1});
+        DrawPosed(monsters[m], monsters[m].stay, 0, {8, 0, 20});
+        DrawPosed(monsters[m], monsters[m].stay, monsters[m].stay.frameCount / 4, {4, 0, 20});
+        DrawPosed(monsters[m], monsters[m].attack, 26, {0, 0, 20});
+        Save(shots, out, std::string("frames_") + kMonsters[m]);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -197,17 +348,22 @@ int main(int argc, char** argv) {
         std::string name = file;
         name = name.substr(name.find_last_of('\\') + 1);
         name = name.substr(0, name.size() - 4);
+        CVector3 lo, hi;
+        Bounds(model, lo, hi);
+        // Big monsters are seen from further off, so all of each fits.
+        const float tall = std::max(1.8f, std::max(hi.y, std::max(hi.x - lo.x, hi.z - lo.z) * 0.8f));
         for (int k = 0; k < 3; ++k) {
-            const float a = Radians(30.0f + 120.0f * static_cast<float>(k));
+            const float a = Radians(30.0f + 120.0f * static_cast<float>(k)), d = tall * 2.2f;
             glClearColor(0.35f, 0.35f, 0.4f, 0.5f);
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-            LookAt({std::sin(a) * 4.0f, 1.8f, std::cos(a) * 4.0f}, {0, 0.9f, 0});
+            LookAt({std::sin(a) * d, tall, std::cos(a) * d}, {0, tall * 0.5f, 0});
             glEnable(GL_LIGHT1);
             DrawModel3D(model);
             glDisable(GL_LIGHT1);
             Save(shots, out, name + "_" + std::to_string(k));
         }
     }
+    ShootBattles(shots, out);
     WriteSheet(shots, out);
     std::printf("aurelant_gallery: %zu pictures in %s\n", shots.size(), out.c_str());
     ShutdownPlatform();

@@ -1,10 +1,12 @@
 // The content builder: its mesh, rig, image and sound tools, and the data
 // folder it writes, read back the way the game reads it.
 #include "assets/animation.h"
+#include "assets/camera_script.h"
 #include "assets/model3d.h"
 #include "assets/text_scan.h"
 #include "content/anim.h"
 #include "content/audio.h"
+#include "content/battle.h"
 #include "content/characters.h"
 #include "content/image.h"
 #include "content/levels_common.h"
@@ -543,11 +545,36 @@ TEST_F(ContentData, EveryRunWritesTheSameBytes) {
     }
 }
 
+const char* const kMonsterNames[] = {"Ogre", "Bat", "Toad", "Behemoth", "Scorpion", "Spike", "Limbus"};
+
+std::string MonsterFile(const std::string& name, const char* suffix) {
+    return "Objects\\" + name + "\\" + name + suffix;
+}
+
+// Every animation the game loads beside the model it poses.
+std::vector<std::pair<std::string, std::string>> AnimatedModels() {
+    const std::string hero = "Objects\\Deduvavi\\Deduvavi.m3d";
+    std::vector<std::pair<std::string, std::string>> out = {
+        {"Objects\\Deduvavi\\TWalk.ani", hero},
+        {"Objects\\Deduvavi\\TBStay.ani", hero},
+        {"Objects\\Deduvavi\\TBAttack.ani", hero},
+        {"Objects\\Deduvavi\\TUseItem.ani", hero},
+        {"Objects\\Deduvavi\\TBWon.ani", hero},
+        {"Objects\\Chest\\ChestAni.ani", "Objects\\Chest\\ChestModel.m3d"}};
+    for (const char* m : kMonsterNames) {
+        out.push_back({MonsterFile(m, "Stay.ani"), MonsterFile(m, ".m3d")});
+        out.push_back({MonsterFile(m, "Attack.ani"), MonsterFile(m, ".m3d")});
+    }
+    return out;
+}
+
 TEST_F(ContentData, ModelsReadBackWithinTheirArrays) {
     ASSERT_TRUE(ok_);
-    for (const char* path :
-         {"Objects\\Deduvavi\\Deduvavi.m3d", "Objects\\Deduvavi\\TSword.m3d", "Objects\\Vorudu\\Villager.m3d",
-          "Objects\\Vorudu\\Box.m3d", "Objects\\Chest\\ChestModel.m3d"}) {
+    std::vector<std::string> paths = {"Objects\\Deduvavi\\Deduvavi.m3d", "Objects\\Deduvavi\\TSword.m3d",
+                                      "Objects\\Vorudu\\Villager.m3d", "Objects\\Vorudu\\Box.m3d",
+                                      "Objects\\Chest\\ChestModel.m3d"};
+    for (const char* m : kMonsterNames) paths.push_back(MonsterFile(m, ".m3d"));
+    for (const std::string& path : paths) {
         ReadModel m = ParseModel(Read(path));
         ASSERT_TRUE(m.complete) << path;
         ASSERT_FALSE(m.objects.empty()) << path;
@@ -573,12 +600,8 @@ TEST_F(ContentData, ModelsReadBackWithinTheirArrays) {
 
 TEST_F(ContentData, AnimationsRepeatTheirModelsExactly) {
     ASSERT_TRUE(ok_);
-    const std::pair<const char*, const char*> pairs[] = {
-        {"Objects\\Deduvavi\\TWalk.ani", "Objects\\Deduvavi\\Deduvavi.m3d"},
-        {"Objects\\Chest\\ChestAni.ani", "Objects\\Chest\\ChestModel.m3d"},
-    };
     std::map<std::string, size_t> frames;
-    for (const auto& [aniPath, modelPath] : pairs) {
+    for (const auto& [aniPath, modelPath] : AnimatedModels()) {
         ReadModel model = ParseModel(Read(modelPath));
         ReadAnimation anim;
         ASSERT_TRUE(ParseAnimation(Read(aniPath), anim)) << aniPath;
@@ -606,11 +629,7 @@ TEST_F(ContentData, AnimationsRepeatTheirModelsExactly) {
 
 TEST_F(ContentData, TheGamesOwnReadersTakeEveryFile) {
     ASSERT_TRUE(ok_);
-    const std::pair<const char*, const char*> pairs[] = {
-        {"Objects\\Deduvavi\\TWalk.ani", "Objects\\Deduvavi\\Deduvavi.m3d"},
-        {"Objects\\Chest\\ChestAni.ani", "Objects\\Chest\\ChestModel.m3d"},
-    };
-    for (const auto& [aniPath, modelPath] : pairs) {
+    for (const auto& [aniPath, modelPath] : AnimatedModels()) {
         std::string modelText = Read(modelPath), aniText = Read(aniPath);
         Model3D model;
         std::vector<std::string> textures;
@@ -632,10 +651,17 @@ TEST_F(ContentData, TheGamesOwnReadersTakeEveryFile) {
                 ASSERT_EQ(f.animObjects[static_cast<size_t>(o)].vertexCount,
                           model.objects[static_cast<size_t>(o)].vertexCount);
         }
-        // Playing the last frame moves the model; the first of the chest is the shut model itself.
-        std::vector<CVector3> before = *model.objects.back().vertexArray;
-        ApplyAnimationFrame(model, anim, anim.frameCount - 1);
-        EXPECT_GT(Length((*model.objects.back().vertexArray)[0] - before[0]), 0.01f) << aniPath;
+        // Playing it visibly moves the model.
+        std::vector<std::vector<CVector3>> before;
+        for (const Object3D& o : model.objects) before.push_back(*o.vertexArray);
+        float moved = 0;
+        for (int32_t f = 0; f < anim.frameCount; ++f) {
+            ApplyAnimationFrame(model, anim, f);
+            for (size_t o = 0; o < before.size(); ++o)
+                for (size_t i = 0; i < before[o].size(); ++i)
+                    moved = std::max(moved, Length((*model.objects[o].vertexArray)[i] - before[o][i]));
+        }
+        EXPECT_GT(moved, 0.03f) << aniPath;
     }
     for (const char* path :
          {"Objects\\Deduvavi\\TSword.m3d", "Objects\\Vorudu\\Villager.m3d", "Objects\\Vorudu\\Box.m3d"}) {
@@ -644,6 +670,173 @@ TEST_F(ContentData, TheGamesOwnReadersTakeEveryFile) {
         EXPECT_FALSE(ParseModel3D(text.data(), text.size(), model, nullptr)) << path;
         EXPECT_GT(model.objectCount, 0) << path;
     }
+}
+
+// --- The battle's content -----------------------------------------------------
+
+// Monsters stand at z 20 and the hero at z 10: a blow lands 9.5 ahead of the
+// one who strikes. The battle walks attackers along x only.
+TEST_F(ContentData, AttacksRunFromTheStanceToABlowThatLands) {
+    ASSERT_TRUE(ok_);
+    auto check = [&](const std::string& attackPath, const std::string& stayPath, int part, float dir) {
+        ReadAnimation attack, stay;
+        ASSERT_TRUE(ParseAnimation(Read(attackPath), attack)) << attackPath;
+        ASSERT_TRUE(ParseAnimation(Read(stayPath), stay)) << stayPath;
+        // 35 frames walk the whole way to the target's x.
+        ASSERT_EQ(attack.size(), 35u) << attackPath;
+        ASSERT_GE(part, 0);
+        ASSERT_LT(static_cast<size_t>(part), attack.back().size());
+        float strike = -1e9f, farthest = -1e9f;
+        for (size_t o = 0; o < attack.back().size(); ++o)
+            for (const CVector3& v : attack.back()[o]) {
+                farthest = std::max(farthest, v.z * dir);
+                if (o == static_cast<size_t>(part)) strike = std::max(strike, v.z * dir);
+            }
+        EXPECT_NEAR(strike, 9.5f, 0.3f) << attackPath;
+        EXPECT_LT(farthest, 9.9f) << attackPath << " runs on through the one it strikes";
+        // The run begins (and, played back, ends) at the stance: no jump.
+        float jump = 0;
+        ASSERT_EQ(attack[0].size(), stay[0].size());
+        for (size_t o = 0; o < stay[0].size(); ++o)
+            for (size_t i = 0; i < stay[0][o].size() && i < attack[0][o].size(); ++i)
+                jump = std::max(jump, Length(attack[0][o][i] - stay[0][o][i]));
+        EXPECT_LT(jump, 0.35f) << attackPath;
+    };
+    for (const MonsterContent& m : BuildMonsters())
+        check(MonsterFile(m.name, "Attack.ani"), MonsterFile(m.name, "Stay.ani"),
+              FindPart(m.rig, m.strikePart), -1);
+    check("Objects\\Deduvavi\\TBAttack.ani", "Objects\\Deduvavi\\TBStay.ani",
+          FindPart(BuildHeroRig(), "SwordBlade"), 1);
+}
+
+TEST_F(ContentData, BattleLoopsBreatheWithoutAJump) {
+    ASSERT_TRUE(ok_);
+    std::vector<std::string> loops = {"Objects\\Deduvavi\\TBStay.ani"};
+    for (const char* m : kMonsterNames) loops.push_back(MonsterFile(m, "Stay.ani"));
+    for (const std::string& path : loops) {
+        ReadAnimation a;
+        ASSERT_TRUE(ParseAnimation(Read(path), a)) << path;
+        ASSERT_GE(a.size(), 8u) << path;
+        auto step = [&](size_t f, size_t g) {
+            float d = 0;
+            for (size_t o = 0; o < a[f].size(); ++o)
+                for (size_t i = 0; i < a[f][o].size(); ++i) d = std::max(d, Length(a[f][o][i] - a[g][o][i]));
+            return d;
+        };
+        float largest = 0, swing = 0;
+        for (size_t f = 1; f < a.size(); ++f) {
+            largest = std::max(largest, step(f, f - 1));
+            swing = std::max(swing, step(f, 0));
+        }
+        EXPECT_GT(swing, 0.03f) << path << " stands stock still";
+        EXPECT_LE(step(a.size() - 1, 0), largest * 1.5f) << path << " jumps as it loops";
+    }
+}
+
+TEST_F(ContentData, MonstersStandOnTheGroundSizedByStrength) {
+    ASSERT_TRUE(ok_);
+    std::map<std::string, float> height;
+    for (const char* name : kMonsterNames) {
+        ReadModel m = ParseModel(Read(MonsterFile(name, ".m3d")));
+        ASSERT_FALSE(m.objects.empty()) << name;
+        float low = 1e9f, high = -1e9f, wide = 0;
+        for (const ReadObject& o : m.objects)
+            for (const CVector3& v : o.vertices) {
+                low = std::min(low, v.y);
+                high = std::max(high, v.y);
+                wide = std::max(wide, std::fabs(v.x));
+            }
+        height[name] = high;
+        // The Bat flies; the rest stand on their origin.
+        if (std::string(name) == "Bat") {
+            EXPECT_GT(low, 0.8f);
+        } else {
+            EXPECT_NEAR(low, 0.0f, 0.1f) << name;
+        }
+        // Neighbours stand 4 apart; only the two who fight alone may be wider.
+        if (std::string(name) != "Limbus" && std::string(name) != "Behemoth") {
+            EXPECT_LT(wide, 2.0f) << name;
+        }
+    }
+    for (const char* small : {"Ogre", "Bat", "Toad", "Scorpion", "Spike"})
+        EXPECT_LT(height[small], height["Behemoth"]);
+    EXPECT_LT(height["Behemoth"], height["Limbus"]);
+    EXPECT_GT(height["Limbus"], 2.5f * 1.8f);
+}
+
+// Where a point lands on the 4:3 screen through a key's camera, as fractions
+// of the width and height from the top-left corner.
+bool OnScreen(const CameraKey& k, CVector3 p, float& x, float& y) {
+    const CVector3 f = Normalize(k.ViewPoint - k.Position), s = Normalize(Cross(f, k.UpVector)),
+                   u = Cross(s, f);
+    const CVector3 d = p - k.Position;
+    const float depth = Dot(d, f), t = std::tan(Radians(22.5f));
+    x = 0.5f + 0.5f * Dot(d, s) / (depth * t * 4.0f / 3.0f);
+    y = 0.5f - 0.5f * Dot(d, u) / (depth * t);
+    return depth > 0.5f;
+}
+
+TEST_F(ContentData, BattleFlightsFrameTheFightAboveTheMenus) {
+    ASSERT_TRUE(ok_);
+    auto load = [&](const std::string& path, CameraKey(&keys)[kCameraKeyCount], int& frames) {
+        const std::string text = Read(path);
+        int32_t last = 0;
+        const int32_t stored = ParseCameraScript(text.data(), text.size(), keys, last);
+        EXPECT_GE(stored, 2) << path;
+        EXPECT_EQ(last, stored - 1) << path;
+        frames = 0;
+        for (int32_t k = 1; k <= last; ++k) {
+            EXPECT_GT(keys[k].Steps, 0) << path;
+            // The camera never passes through the point it looks at.
+            for (int s = 0; s <= keys[k].Steps; ++s) {
+                const float t = static_cast<float>(s) / static_cast<float>(std::max(1, keys[k].Steps));
+                EXPECT_GT(Length(Lerp(keys[k - 1].Position, keys[k].Position, t) -
+                                 Lerp(keys[k - 1].ViewPoint, keys[k].ViewPoint, t)),
+                          1.0f)
+                    << path;
+            }
+            frames += keys[k].Steps;
+        }
+        return keys[last];
+    };
+    for (const char* prefix : {"Scripts\\TBGIntro", "Scripts\\TDBGIntro", "Scripts\\WMBGIntro"})
+        for (int v = 0; v < 3; ++v) {
+            const std::string path = prefix + std::to_string(v) + ".scp";
+            CameraKey keys[kCameraKeyCount];
+            int frames = 0;
+            const CameraKey end = load(path, keys, frames);
+            // It starts where the battle put the camera, so the flight does not jump.
+            EXPECT_LT(Length(keys[0].Position - CVector3{-3, 3, 0}), 1e-3f) << path;
+            EXPECT_LT(Length(keys[0].ViewPoint - CVector3{-3, 3, -6}), 1e-3f) << path;
+            EXPECT_GE(frames, 60) << path;
+            EXPECT_LE(frames, 120) << path;
+            // Both ends of the monsters' row and the hero, head to foot, above the menus.
+            for (const CVector3 p : {CVector3{0, 0, 20}, CVector3{8, 0, 20}, CVector3{0, 2.5f, 20},
+                                     CVector3{8, 2.5f, 20}, CVector3{4, 0, 10}, CVector3{4, 1.8f, 10}}) {
+                float x, y;
+                ASSERT_TRUE(OnScreen(end, p, x, y)) << path;
+                EXPECT_TRUE(x > 0.03f && x < 0.97f && y > 0.02f && y < 0.667f)
+                    << path << " " << x << "," << y;
+            }
+            // The hero stands clear of the command panel in the lower-left quarter.
+            float x, y;
+            OnScreen(end, {4, 0, 10}, x, y);
+            EXPECT_TRUE(x > 0.5f || y < 0.5f) << path;
+        }
+    CameraKey keys[kCameraKeyCount];
+    int frames = 0;
+    const CameraKey end = load("Scripts/BGWon.scp", keys, frames);
+    EXPECT_GE(frames, 90);
+    EXPECT_LE(frames, 150);
+    // It ends facing him, in the middle of the upper half above the results panel.
+    float x, y, headY, feetY;
+    ASSERT_TRUE(OnScreen(end, {4, 0.9f, 10}, x, y));
+    OnScreen(end, {4, 1.8f, 10}, x, headY);
+    OnScreen(end, {4, 0, 10}, x, feetY);
+    EXPECT_NEAR(x, 0.5f, 0.05f);
+    EXPECT_GT(headY, 0.05f);
+    EXPECT_LT(feetY, 0.5f);
+    EXPECT_GT(Dot(end.ViewPoint - end.Position, CVector3{0, 0, -1}), 0.0f) << "seen from behind";
 }
 
 TEST_F(ContentData, PropBoxIsTallerThanTheHeroCanClimb) {
