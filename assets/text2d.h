@@ -7,6 +7,12 @@
 #include <cstddef>
 #include <cstdint>
 
+// A screen position or size: trunc(size / divisor) in double precision, so
+// every layout scales with the configured resolution.
+inline int32_t ScreenDiv(int32_t size, double divisor) {
+    return static_cast<int32_t>(size / divisor);
+}
+
 // One printed text holds at most 255 characters.
 constexpr size_t kTextBufferSize = 256;
 

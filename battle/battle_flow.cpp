@@ -16,6 +16,7 @@
 #include "world/field_frame.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 
 namespace {
 
@@ -103,6 +104,21 @@ void ExitBattle() {
 
 void LeaveLostBattle() {
     ResetBattle();
+}
+
+const LevelRecord* BeginArenaFrame() {
+    glClearColor(0.2f, 0.5f, 1.0f, 0.5f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    gluLookAt(Camera.Position.x, Camera.Position.y, Camera.Position.z, Camera.ViewPoint.x, Camera.ViewPoint.y,
+              Camera.ViewPoint.z, Camera.UpVector.x, Camera.UpVector.y, Camera.UpVector.z);
+    ExtractFrustum(ViewFrustum);
+    UpdateCameraScript();
+    const LevelRecord* level = LevelAt(CurrentLevel);
+    glEnable(GL_LIGHT1);
+    if (level) DrawModel3D(level->BattleGround);
+    glDisable(GL_LIGHT1);
+    return level;
 }
 
 void DrawCombatant(Model3D& model, const CVector3& position, const Animation& idle, uint8_t busy, int32_t hp,

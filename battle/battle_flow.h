@@ -29,6 +29,10 @@ void ReturnSwarpStats();
 // Whether slot i may start its attack now: ready, alive, and nobody else acting.
 bool SlotMayAttack(int i);
 
+// Clear to the arena's sky, look through the camera, step a playing camera
+// script and draw the level's arena; the level, or null when there is none.
+const struct LevelRecord* BeginArenaFrame();
+
 // Draw one combatant, idling, acting or sinking once fallen.
 void DrawCombatant(Model3D& model, const CVector3& position, const Animation& idle, uint8_t busy, int32_t hp,
                    uint8_t& dead, float& deathSink, int32_t& idleFrame);

@@ -25,12 +25,6 @@
 
 namespace {
 
-void LookThroughCamera() {
-    glLoadIdentity();
-    gluLookAt(Camera.Position.x, Camera.Position.y, Camera.Position.z, Camera.ViewPoint.x, Camera.ViewPoint.y,
-              Camera.ViewPoint.z, Camera.UpVector.x, Camera.UpVector.y, Camera.UpVector.z);
-}
-
 // The intro is over: its camera flight starts and every gauge gets a random head start.
 void BeginIntro(const LevelRecord* level) {
     char script[64];
@@ -159,17 +153,7 @@ void UseItemAction() {
 }
 
 void BattleFrame() {
-    glClearColor(0.2f, 0.5f, 1.0f, 0.5f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    LookThroughCamera();
-    ExtractFrustum(ViewFrustum);
-    UpdateCameraScript();
-
-    const LevelRecord* level = LevelAt(CurrentLevel);
-    glEnable(GL_LIGHT1);
-    if (level) DrawModel3D(level->BattleGround);
-    glDisable(GL_LIGHT1);
-
+    const LevelRecord* level = BeginArenaFrame();
     if (!IntroStarted && DrawShatter(ShatterState)) BeginIntro(level);
     if (IntroStarted && !CameraScriptPlaying) BattleRunning = 1;
 

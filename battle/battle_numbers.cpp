@@ -15,10 +15,6 @@
 
 namespace {
 
-int32_t At(int32_t size, double c) {
-    return static_cast<int32_t>(size / c);
-}
-
 int32_t TruncWindow(double value) {
     if (!std::isfinite(value) || std::fabs(value) > 1e9) return -100000; // far off the screen
     return static_cast<int32_t>(value);
@@ -56,7 +52,7 @@ TextPoint ProjectToScreen(const CVector3& point) {
 }
 
 TextPoint NumberShadowOffset(int32_t screenWidth, int32_t screenHeight) {
-    return {At(screenWidth, 204.8), screenHeight / 256};
+    return {ScreenDiv(screenWidth, 204.8), screenHeight / 256};
 }
 
 void ShowDamageAt(const CVector3& point) {
@@ -74,30 +70,30 @@ void ShowHealAt(const CVector3& point) {
     const TextPoint at = ProjectToScreen(point);
     if (ItemInUse->HpRestore > 0) PrintNumber(ItemInUse->HpRestore, at, 0, 1, 0);
     if (ItemInUse->MpRestore > 0)
-        PrintNumber(ItemInUse->MpRestore, {at.x, at.y + At(ScreenHeight, 25.6)}, 0, 0, 1);
+        PrintNumber(ItemInUse->MpRestore, {at.x, at.y + ScreenDiv(ScreenHeight, 25.6)}, 0, 0, 1);
 }
 
 void DrawBattleGauges() {
     const int32_t w = ScreenWidth;
     const int32_t h = ScreenHeight;
-    const float top = static_cast<float>(At(h, 1.25));
-    const float bottom = static_cast<float>(At(h, 1.2));
-    Panel(At(w, 1.13), At(h, 1.25), At(w, 1.02), At(h, 1.2));
-    Panel(At(w, 1.31), At(h, 1.25), At(w, 1.16), At(h, 1.2));
+    const float top = static_cast<float>(ScreenDiv(h, 1.25));
+    const float bottom = static_cast<float>(ScreenDiv(h, 1.2));
+    Panel(ScreenDiv(w, 1.13), ScreenDiv(h, 1.25), ScreenDiv(w, 1.02), ScreenDiv(h, 1.2));
+    Panel(ScreenDiv(w, 1.31), ScreenDiv(h, 1.25), ScreenDiv(w, 1.16), ScreenDiv(h, 1.2));
 
-    const float timeLeft = static_cast<float>(At(w, 1.13));
+    const float timeLeft = static_cast<float>(ScreenDiv(w, 1.13));
     const float timeRight = timeLeft + HeroGaugeWidth;
     DrawGradientQuad(timeLeft, top, timeLeft, bottom, timeRight, bottom, timeRight, top, true);
-    const float furyLeft = static_cast<float>(At(w, 1.31));
+    const float furyLeft = static_cast<float>(ScreenDiv(w, 1.31));
     const int32_t fury = Hero.FuryBar < 0 ? 0 : (Hero.FuryBar > 100 ? 100 : Hero.FuryBar);
     const float furyRight = furyLeft + static_cast<float>(w * fury / 1024);
     DrawGradientQuad(furyLeft, top, furyLeft, bottom, furyRight, bottom, furyRight, top, false);
     glDisable(GL_TEXTURE_2D);
 
-    PrintShadowText(TimesFontBase, At(w, 1.11), At(h, 1.34), "Time");
-    PrintShadowText(TimesFontBase, At(w, 1.28), At(h, 1.34), "Fury");
-    PrintShadowText(TimesFontBase, At(w, 1.93), At(h, 1.28), "%d/%d  %d/%d", Hero.HP, Hero.MaxHP, Hero.MP,
-                    Hero.MaxMP);
-    PrintShadowText(TimesFontBase, At(w, 2.49), At(h, 1.28), "%.*s", static_cast<int>(sizeof Hero.Name),
-                    Hero.Name);
+    PrintShadowText(TimesFontBase, ScreenDiv(w, 1.11), ScreenDiv(h, 1.34), "Time");
+    PrintShadowText(TimesFontBase, ScreenDiv(w, 1.28), ScreenDiv(h, 1.34), "Fury");
+    PrintShadowText(TimesFontBase, ScreenDiv(w, 1.93), ScreenDiv(h, 1.28), "%d/%d  %d/%d", Hero.HP,
+                    Hero.MaxHP, Hero.MP, Hero.MaxMP);
+    PrintShadowText(TimesFontBase, ScreenDiv(w, 2.49), ScreenDiv(h, 1.28), "%.*s",
+                    static_cast<int>(sizeof Hero.Name), Hero.Name);
 }

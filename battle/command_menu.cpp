@@ -33,15 +33,11 @@ namespace {
 
 enum Command : int32_t { CommandAttack = 0, CommandMagic, CommandSummon, CommandItem };
 
-// trunc(size / c) in double precision, as every screen position is.
-int32_t At(int32_t size, double c) {
-    return static_cast<int32_t>(size / c);
-}
 int32_t X(double c) {
-    return At(ScreenWidth, c) + MenuSlide;
+    return ScreenDiv(ScreenWidth, c) + MenuSlide;
 }
 int32_t Y(double c) {
-    return At(ScreenHeight, c);
+    return ScreenDiv(ScreenHeight, c);
 }
 
 void Panel(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
@@ -272,7 +268,7 @@ void DrawSummonPanel() {
 } // namespace
 
 int32_t MenuSlideStart() {
-    return At(ScreenWidth, 4.09) * -2;
+    return ScreenDiv(ScreenWidth, 4.09) * -2;
 }
 
 void ResetCommandMenu() {
@@ -287,7 +283,7 @@ void ResetCommandMenu() {
 
 void StepHeroGauge() {
     if (HeroActing || AttackCommand || ItemCommand || FuryCommand || AnySpellCast() || Hero.HP <= 0) return;
-    if (At(ScreenWidth, 1.02) <= HeroGaugeWidth + At(ScreenWidth, 1.13)) {
+    if (ScreenDiv(ScreenWidth, 1.02) <= HeroGaugeWidth + ScreenDiv(ScreenWidth, 1.13)) {
         MenuOpen = 1;
     } else {
         HeroGaugeWidth += ScreenWidth / 1050.0f;

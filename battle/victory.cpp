@@ -22,16 +22,8 @@ int32_t VictoryPanelY = 0;
 uint8_t RewardsReady = 0;
 uint8_t LeaveReady = 0;
 
-namespace {
-
-int32_t At(int32_t size, double c) {
-    return static_cast<int32_t>(size / c);
-}
-
-} // namespace
-
 int32_t VictoryPanelStart() {
-    return -At(ScreenHeight, 0.768);
+    return -ScreenDiv(ScreenHeight, 0.768);
 }
 
 void ResetVictory() {
@@ -54,19 +46,21 @@ void DrawVictoryPanel(int32_t dx, int32_t dy) {
     const int32_t h = ScreenHeight;
     OrthoMode(0, 0, w, h);
     glDisable(GL_DEPTH_TEST);
-    const float x1 = static_cast<float>(At(w, 10.24) + dx), y1 = static_cast<float>(At(h, 7.68) + dy);
-    const float x2 = static_cast<float>(At(w, 1.13) + dx), y2 = static_cast<float>(At(h, 1.09) + dy);
+    const float x1 = static_cast<float>(ScreenDiv(w, 10.24) + dx),
+                y1 = static_cast<float>(ScreenDiv(h, 7.68) + dy);
+    const float x2 = static_cast<float>(ScreenDiv(w, 1.13) + dx),
+                y2 = static_cast<float>(ScreenDiv(h, 1.09) + dy);
     DrawPanel(x1, y1, x1, y2, x2, y2, x2, y1, PanelTexture.texName);
 
-    const int32_t x = At(w, 3.41) + dx;
+    const int32_t x = ScreenDiv(w, 3.41) + dx;
     const int name = static_cast<int>(sizeof Hero.Name);
-    PrintShadowText(TimesFontBase, x, At(h, 3.84) + dy, "%.*s LV %d EXP %d LVUP AT:%d", name, Hero.Name,
-                    Hero.Level, Hero.Exp, Hero.NextLevelExp);
-    PrintShadowText(TimesFontBase, x, At(h, 3.33) + dy, "HP %d/%d", Hero.HP, Hero.MaxHP);
-    PrintShadowText(TimesFontBase, x, At(h, 2.95) + dy, "MP %d/%d", Hero.MP, Hero.MaxMP);
-    PrintShadowText(TimesFontBase, x, At(h, 2.19) + dy, "G Received : %d", BattleGoldReward);
-    PrintShadowText(TimesFontBase, x, At(h, 2.02) + dy, "EXP Received : %d", BattleExpReward);
-    PrintShadowText(TimesFontBase, x, At(h, 1.87) + dy, "Warp EXP Received : %d", BattleWarpExpReward);
+    PrintShadowText(TimesFontBase, x, ScreenDiv(h, 3.84) + dy, "%.*s LV %d EXP %d LVUP AT:%d", name,
+                    Hero.Name, Hero.Level, Hero.Exp, Hero.NextLevelExp);
+    PrintShadowText(TimesFontBase, x, ScreenDiv(h, 3.33) + dy, "HP %d/%d", Hero.HP, Hero.MaxHP);
+    PrintShadowText(TimesFontBase, x, ScreenDiv(h, 2.95) + dy, "MP %d/%d", Hero.MP, Hero.MaxMP);
+    PrintShadowText(TimesFontBase, x, ScreenDiv(h, 2.19) + dy, "G Received : %d", BattleGoldReward);
+    PrintShadowText(TimesFontBase, x, ScreenDiv(h, 2.02) + dy, "EXP Received : %d", BattleExpReward);
+    PrintShadowText(TimesFontBase, x, ScreenDiv(h, 1.87) + dy, "Warp EXP Received : %d", BattleWarpExpReward);
     glEnable(GL_DEPTH_TEST);
     glDisable(GL_COLOR_MATERIAL);
     glEnable(GL_TEXTURE_2D);
@@ -74,19 +68,8 @@ void DrawVictoryPanel(int32_t dx, int32_t dy) {
 }
 
 void VictoryModeFrame() {
-    glClearColor(0.2f, 0.5f, 1.0f, 0.5f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glLoadIdentity();
-    gluLookAt(Camera.Position.x, Camera.Position.y, Camera.Position.z, Camera.ViewPoint.x, Camera.ViewPoint.y,
-              Camera.ViewPoint.z, Camera.UpVector.x, Camera.UpVector.y, Camera.UpVector.z);
     glColor3f(1, 1, 1);
-    ExtractFrustum(ViewFrustum);
-    UpdateCameraScript();
-
-    const LevelRecord* level = LevelAt(CurrentLevel);
-    glEnable(GL_LIGHT1);
-    if (level) DrawModel3D(level->BattleGround);
-    glDisable(GL_LIGHT1);
+    BeginArenaFrame();
 
     glPushMatrix();
     glTranslatef(HeroBattlePos.x, HeroBattlePos.y, HeroBattlePos.z);
@@ -102,7 +85,7 @@ void VictoryModeFrame() {
     }
     if (!CameraScriptPlaying) {
         DrawVictoryPanel(0, VictoryPanelY);
-        if (VictoryPanelY < 0) VictoryPanelY += At(ScreenHeight, 38.4);
+        if (VictoryPanelY < 0) VictoryPanelY += ScreenDiv(ScreenHeight, 38.4);
     }
     if (VictoryPanelY >= 0) RewardsReady = 1;
     SwapScreenBuffer();

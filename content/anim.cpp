@@ -14,6 +14,16 @@ int FindPart(const Rig& rig, const std::string& name) {
     return -1;
 }
 
+JointPose& NamedJoint(const Rig& rig, Pose& pose, const std::string& name) {
+    static JointPose spare;
+    const int i = FindPart(rig, name);
+    if (i < 0 || static_cast<size_t>(i) >= pose.joints.size()) {
+        spare = {};
+        return spare;
+    }
+    return pose.joints[static_cast<size_t>(i)];
+}
+
 Pose RestPose(const Rig& rig) {
     return Pose{std::vector<JointPose>(rig.parts.size())};
 }

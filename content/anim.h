@@ -35,6 +35,9 @@ struct Pose {
 int AddPart(Rig& rig, const std::string& name, int parent, CVector3 pivot, int32_t material,
             Geometry geometry);
 int FindPart(const Rig& rig, const std::string& name); // -1 when missing
+// The joint of a named part in a pose; a missing part gives a spare joint whose
+// changes go nowhere, so a renamed part cannot write into another's.
+JointPose& NamedJoint(const Rig& rig, Pose& pose, const std::string& name);
 Pose RestPose(const Rig& rig);
 // Blends two poses joint by joint; t = 0 gives a, 1 gives b.
 Pose BlendPoses(const Pose& a, const Pose& b, float t);

@@ -10,15 +10,7 @@ namespace {
 struct Posing {
     const Rig& rig;
     Pose pose;
-    JointPose& operator[](const char* name) {
-        static JointPose spare;
-        const int i = FindPart(rig, name);
-        if (i < 0) {
-            spare = {};
-            return spare;
-        }
-        return pose.joints[static_cast<size_t>(i)];
-    }
+    JointPose& operator[](const char* name) { return NamedJoint(rig, pose, name); }
 };
 
 Pose Stance(const Rig& rig, float breath) {

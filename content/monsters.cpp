@@ -50,13 +50,7 @@ int32_t Colour(Rig& rig, uint8_t r, uint8_t g, uint8_t b) {
 }
 
 JointPose& Joint(const Rig& rig, Pose& pose, const char* name) {
-    static JointPose spare;
-    const int i = FindPart(rig, name);
-    if (i < 0) {
-        spare = {};
-        return spare;
-    }
-    return pose.joints[static_cast<size_t>(i)];
+    return NamedJoint(rig, pose, name);
 }
 
 float Wave(float phase, float cycles = 1.0f) {

@@ -92,7 +92,7 @@ bool HasLine(const std::vector<std::string>& lines, const std::string& text) {
 // One Ogre, attacked whenever the menu opens, until the victory screen has
 // been left: run once to find the moments, then replayed with shots of them.
 // One test, not a suite of them: each test runs in a process of its own.
-constexpr int kOgreFrames = 1500;
+constexpr int kOgreFrames = 1300;
 Fight* probe_ = nullptr;
 Fight* replay_ = nullptr;
 State* field_ = nullptr;
@@ -304,8 +304,8 @@ TEST(Battle, APotionRestoresHpAndIsUsedUp) {
     if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     // The cursor down to Item well before the menu opens; then OK to open the list and OK on the Potion.
     std::string script = std::string(kNewGameScript) + "10 press Down\n11 press Down\n12 press Down\n";
-    script += OkEvery(30, 1500, 20);
-    const Fight f = RunFight("battle_potion", {"--battle", "Ogre"}, script, 1500, 1);
+    script += OkEvery(30, 800, 20);
+    const Fight f = RunFight("battle_potion", {"--battle", "Ogre"}, script, 800, 1);
     ASSERT_EQ(f.run.exitCode, 0) << f.run.stderrText;
     const int using_ = f.Find([](const State& s) { return IntOf(s, "ItemCommand") == 1; });
     ASSERT_GT(using_, 0);
@@ -322,9 +322,9 @@ TEST(Battle, APotionRestoresHpAndIsUsedUp) {
 TEST(Battle, LostWithNoSaveEndsTheGame) {
     if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     // No OK at all: the hero never strikes back.
-    const Fight f = RunFight("battle_lost", {"--battle", "Limbus"}, kNewGameScript, 3000, 10);
+    const Fight f = RunFight("battle_lost", {"--battle", "Limbus"}, kNewGameScript, 1600, 10);
     ASSERT_EQ(f.run.exitCode, 0) << f.run.stderrText;
-    ASSERT_LT(f.Last(), 2990) << "the game should have ended by itself";
+    ASSERT_LT(f.Last(), 1590) << "the game should have ended by itself";
     const std::vector<std::string> log = LogLines(f.dir);
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.back(), "Quiting...");
@@ -345,9 +345,9 @@ TEST(Battle, AMonsterMissingFromTheDataStillFightsToTheEnd) {
     for (const auto& entry : fs::directory_iterator(fs::path(AURELANT_DATA_DIR) / "Objects"))
         if (entry.path().filename() != "Ogre")
             fs::create_directory_symlink(entry.path(), fs::path(dir) / "Objects" / entry.path().filename());
-    const std::string script = std::string(kNewGameScript) + OkEvery(30, 1880, 40);
+    const std::string script = std::string(kNewGameScript) + OkEvery(30, 1180, 20);
     GameRun run = RunGameIn(
-        dir, {"--fixed-step", "--battle", "Ogre", "--state", "1900:end.txt", "--quit-after", "1901"}, script);
+        dir, {"--fixed-step", "--battle", "Ogre", "--state", "1200:end.txt", "--quit-after", "1201"}, script);
     ASSERT_EQ(run.exitCode, 0) << run.stderrText;
     const std::vector<std::string> log = LogLines(dir);
     EXPECT_TRUE(HasLine(log, "Could not Load Model :Objects\\Ogre\\Ogre.m3d"));
