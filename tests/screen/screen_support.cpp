@@ -38,7 +38,8 @@ bool GameDataBuilt() {
 }
 
 std::string PrepareGameDir(const std::string& name, bool withData, const std::string& config) {
-    const fs::path dir = fs::temp_directory_path() / ("aurelant_screen_" + name);
+    // Inside the build tree: two checkouts running their tests at once never share a folder.
+    const fs::path dir = fs::path(AURELANT_SCREEN_RUNS) / name;
     std::error_code ignored;
     fs::remove_all(dir, ignored);
     fs::create_directories(dir / "Save");

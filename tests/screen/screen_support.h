@@ -28,7 +28,8 @@ struct Box {
     bool Empty() const { return count == 0; }
 };
 
-// A fresh working directory for one run; withData links the built game data in.
+// A fresh working directory for one run, kept in the build tree for a look
+// afterwards; withData links the built game data in.
 std::string PrepareGameDir(const std::string& name, bool withData, const std::string& config = "");
 // Run the game in dir under an Xvfb screen of this size; script is the --input text ("" for none).
 GameRun RunGameIn(const std::string& dir, const std::vector<std::string>& args,
