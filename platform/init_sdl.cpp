@@ -15,6 +15,7 @@ bool InitPlatform(bool scripted) {
 
 void ShutdownPlatform() {
     ShutdownSound();
+    ClosePads();
     CloseGameWindow();
     ForgetDisplayMode();
     ClearMessageQueue();

@@ -13,6 +13,7 @@ bool EventsRunning() {
 }
 
 void QueueEvent(const SDL_Event& event) {
+    if (HandlePadEvent(event)) return; // a pad queues its own key presses
     PlatformMessage message;
     if (TranslateEvent(event, &message)) MessageQueue.push_back(message);
 }
