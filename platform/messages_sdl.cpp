@@ -22,6 +22,7 @@ void PumpEvents() {
     if (!EventsRunning()) return;
     SDL_Event event;
     while (SDL_PollEvent(&event)) QueueEvent(event);
+    RepeatPadArrows();
 }
 
 } // namespace

@@ -11,6 +11,11 @@ constexpr int kStickDeadZone = 8000;
 // reads once a field frame, so this turns 2.75 degrees a frame, a brisk mouse.
 constexpr float kStickTurnPixels = 48.0f;
 
+// A held direction presses again after this long, then at this interval, as
+// a held arrow key does; the action buttons never repeat.
+constexpr uint32_t kArrowRepeatDelayMs = 500;
+constexpr uint32_t kArrowRepeatIntervalMs = 100;
+
 // A stick's travel with the dead zone taken out: -1..1 each way, y down.
 struct StickTravel {
     float x;

@@ -12,10 +12,11 @@ constexpr int kMaxPads = 8;
 struct PadRecord {
     SDL_GameController* controller;
     SDL_JoystickID id;
-    uint8_t dpad;       // arrow bits the d-pad holds
-    uint8_t arrows;     // arrow bits the d-pad and the left stick hold together
-    int16_t sticks[4];  // left x, y, right x, y, raw
-    float turnCarry[2]; // fractions of a pixel not yet pushed
+    uint8_t dpad;           // arrow bits the d-pad holds
+    uint8_t arrows;         // arrow bits the d-pad and the left stick hold together
+    int16_t sticks[4];      // left x, y, right x, y, raw
+    float turnCarry[2];     // fractions of a pixel not yet pushed
+    uint32_t nextRepeat[4]; // when each held arrow presses again
 };
 
 PadRecord Pads[kMaxPads];
@@ -34,14 +35,17 @@ const char* PadName(SDL_GameController* controller) {
     return name != nullptr ? name : "unnamed pad";
 }
 
-// Press every arrow that has just come down; a held one never presses again.
+// Press every arrow that has just come down; a held one presses again only by repeating.
 void UpdateArrows(PadRecord& pad) {
     const StickTravel stick = ApplyDeadZone(pad.sticks[0], pad.sticks[1]);
     const uint8_t arrows = static_cast<uint8_t>(pad.dpad | StickArrows(stick));
     const uint8_t pressed = static_cast<uint8_t>(arrows & ~pad.arrows);
     pad.arrows = arrows;
-    for (int key = KeyLeft; key <= KeyDown; ++key)
-        if (pressed & (1u << (key - KeyLeft))) PostPlatformMessage({MessageType::KeyDown, key, 0});
+    for (int i = 0; i < 4; ++i) {
+        if (!(pressed & (1u << i))) continue;
+        PostPlatformMessage({MessageType::KeyDown, KeyLeft + i, 0});
+        pad.nextRepeat[i] = GetTickCount() + kArrowRepeatDelayMs;
+    }
 }
 
 void OpenPad(int deviceIndex) {
@@ -61,8 +65,9 @@ void OpenPad(int deviceIndex) {
         return;
     }
     // Whatever is held while it is plugged in counts as held, but presses nothing.
-    *slot = PadRecord{controller, SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller)), 0, 0, {},
-                      {}};
+    *slot = PadRecord{};
+    slot->controller = controller;
+    slot->id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller));
     const SDL_GameControllerAxis axes[4] = {SDL_CONTROLLER_AXIS_LEFTX, SDL_CONTROLLER_AXIS_LEFTY,
                                             SDL_CONTROLLER_AXIS_RIGHTX, SDL_CONTROLLER_AXIS_RIGHTY};
     for (int i = 0; i < 4; ++i) slot->sticks[i] = SDL_GameControllerGetAxis(controller, axes[i]);
@@ -73,6 +78,7 @@ void OpenPad(int deviceIndex) {
     }
     slot->arrows =
         static_cast<uint8_t>(slot->dpad | StickArrows(ApplyDeadZone(slot->sticks[0], slot->sticks[1])));
+    for (uint32_t& next : slot->nextRepeat) next = GetTickCount() + kArrowRepeatDelayMs;
     PlatformWarning("gamepad connected: %s", PadName(controller));
 }
 
@@ -141,6 +147,19 @@ bool HandlePadEvent(const SDL_Event& event) {
         return true;
     default:
         return false;
+    }
+}
+
+void RepeatPadArrows() {
+    const uint32_t now = GetTickCount();
+    for (PadRecord& pad : Pads) {
+        if (pad.controller == nullptr) continue;
+        for (int i = 0; i < 4; ++i) {
+            // Signed against the clock wrapping; a late pump presses once, not in a burst.
+            if (!(pad.arrows & (1u << i)) || static_cast<int32_t>(now - pad.nextRepeat[i]) < 0) continue;
+            PostPlatformMessage({MessageType::KeyDown, KeyLeft + i, 0});
+            pad.nextRepeat[i] = now + kArrowRepeatIntervalMs;
+        }
     }
 }
 

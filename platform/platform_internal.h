@@ -31,6 +31,8 @@ void ForgetDisplayMode();
 bool KeptDisplayMode(SDL_DisplayMode* mode);
 // Take a game-controller event into the pads' state; false for any other event.
 bool HandlePadEvent(const SDL_Event& event);
+// Press again every arrow a pad has held long enough to repeat.
+void RepeatPadArrows();
 // Whether any pad holds this arrow key.
 bool PadHoldsKey(int key);
 // Add the pixels the pads' right sticks push the cursor by on this read.

@@ -1,5 +1,6 @@
 // Game controllers: the stick mapping on its own, then SDL's virtual pad
 // through the real event path on the dummy video driver.
+#include "platform/clock_internal.h"
 #include "platform/pad_internal.h"
 #include "platform/platform.h"
 
@@ -98,10 +99,12 @@ class VirtualPad : public testing::Test {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
         ASSERT_TRUE(InitPlatform(true));
+        StartSteppedClock(1000, 0); // no repeat unless a test moves the clock
         testing::internal::CaptureStderr();
     }
     void TearDown() override {
         ShutdownPlatform();
+        StopSteppedClock();
         log_ += testing::internal::GetCapturedStderr();
         unsetenv("SDL_VIDEODRIVER");
         unsetenv("SDL_AUDIODRIVER");
@@ -166,6 +169,34 @@ TEST_F(VirtualPad, DirectionsHoldTheArrowsAndPressOnlyWhenTheyComeDown) {
     EXPECT_EQ(Pump(), (std::vector<int>{KeyRight, KeyDown}));
     EXPECT_TRUE(IsKeyDown(KeyRight) && IsKeyDown(KeyDown));
     EXPECT_FALSE(IsKeyDown(KeyLeft) || IsKeyDown(KeyUp));
+}
+
+TEST_F(VirtualPad, AHeldDirectionRepeatsLikeAHeldArrowKey) {
+    ASSERT_TRUE(UseGamepads('X', 'Z', 'C'));
+    Plug();
+    StartSteppedClock(1000, kArrowRepeatIntervalMs);
+    auto after = [this](uint32_t ms) {
+        for (uint32_t t = 0; t < ms; t += kArrowRepeatIntervalMs) AdvanceSteppedClock();
+        return Pump();
+    };
+    SetVirtualPadButton(PadButton::Down, true);
+    EXPECT_EQ(Pump(), std::vector<int>{KeyDown});
+    EXPECT_TRUE(after(kArrowRepeatDelayMs - kArrowRepeatIntervalMs).empty());
+    EXPECT_EQ(after(kArrowRepeatIntervalMs), std::vector<int>{KeyDown});
+    EXPECT_EQ(after(kArrowRepeatIntervalMs), std::vector<int>{KeyDown});
+    EXPECT_TRUE(Pump().empty());
+    EXPECT_EQ(after(20 * kArrowRepeatIntervalMs), std::vector<int>{KeyDown}); // a stall is one press
+    // Let go and press again: the delay starts over.
+    SetVirtualPadButton(PadButton::Down, false);
+    EXPECT_TRUE(Pump().empty());
+    SetVirtualPadButton(PadButton::Down, true);
+    EXPECT_EQ(Pump(), std::vector<int>{KeyDown});
+    EXPECT_TRUE(after(kArrowRepeatIntervalMs).empty());
+    SetVirtualPadButton(PadButton::Down, false);
+    // The action buttons never repeat.
+    SetVirtualPadButton(PadButton::South, true);
+    EXPECT_EQ(Pump(), std::vector<int>{'X'});
+    EXPECT_TRUE(after(2 * kArrowRepeatDelayMs).empty());
 }
 
 TEST_F(VirtualPad, RightStickPushesEachCursorReadLikeAMouse) {
