@@ -92,7 +92,8 @@ void PadButtonEvent(SDL_JoystickID id, int button, bool down) {
     PadRecord* pad = FindPad(id);
     if (pad == nullptr) return;
     const int key = PadButtonKey(button, ActionKeys);
-    if (key >= KeyLeft && key <= KeyDown) {
+    // By button, not by key: a configured key may share an arrow's code.
+    if (button >= SDL_CONTROLLER_BUTTON_DPAD_UP && button <= SDL_CONTROLLER_BUTTON_DPAD_RIGHT) {
         const uint8_t bit = static_cast<uint8_t>(1u << (key - KeyLeft));
         pad->dpad = static_cast<uint8_t>(down ? pad->dpad | bit : pad->dpad & ~bit);
         UpdateArrows(*pad);

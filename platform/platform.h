@@ -50,20 +50,7 @@ struct PlatformMessage {
 };
 
 // The buttons of a virtual pad, in the layout of the usual controller (south is A or Cross).
-enum class PadButton {
-    South,
-    East,
-    West,
-    North,
-    Back,
-    Start,
-    LeftShoulder,
-    RightShoulder,
-    Up,
-    Down,
-    Left,
-    Right
-};
+enum class PadButton { South, East, West, North, Back, Start, ShoulderL, ShoulderR, Up, Down, Left, Right };
 enum class PadStick { Left, Right };
 
 struct DisplayMode {
