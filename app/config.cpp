@@ -5,6 +5,8 @@
 
 #include <vector>
 
+uint8_t GamepadFlag = 1;
+
 namespace {
 
 void ApplyDefaults() {
@@ -15,6 +17,7 @@ void ApplyDefaults() {
     KeyCancel = 'Z';
     KeyMenu = 'C';
     VSyncFlag = 0;
+    GamepadFlag = 1;
 }
 
 // The exit box hides above the screen until an exit is near.
@@ -40,6 +43,11 @@ void ScanConfig(const char* text, size_t size) {
     int32_t vsync = 0;
     const char* pattern = scan.Remaining() == size ? "VSync=%d" : " VSync=%d";
     if (scan.Scan(pattern, &vsync) == 1 && vsync == 1) VSyncFlag = 1;
+
+    // Older files end before this line, and they keep the pads playing.
+    int32_t gamepad = 1;
+    pattern = scan.Remaining() == size ? "Gamepad=%d" : " Gamepad=%d";
+    if (scan.Scan(pattern, &gamepad) == 1 && gamepad == 0) GamepadFlag = 0;
 }
 
 } // namespace

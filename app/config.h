@@ -1,8 +1,13 @@
-// Game.cfg: the resolution, the three action keys and the vertical-sync flag.
-// A missing or partly unreadable file is not an error; the defaults stand.
+// Game.cfg: the resolution, the three action keys, the vertical-sync flag and
+// whether game controllers play. A missing or partly unreadable file is not an
+// error; the defaults stand.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+
+// 1 (the default) lets game controllers play; a "Gamepad=0" line after the others turns them off.
+extern uint8_t GamepadFlag;
 
 // Read Game.cfg from the working directory into the configured globals.
 void ReadConfig();

@@ -26,6 +26,7 @@ size_t NextEvent = 0;
 struct Release {
     uint32_t frame;
     int key;
+    bool pad; // key is a PadButton
 };
 std::vector<Release> Releases;
 
@@ -101,7 +102,7 @@ void Deliver(const ScriptEvent& event) {
     case ScriptAction::Hold:
         PostPlatformMessage({MessageType::KeyDown, event.key, 0});
         SetScriptedKey(event.key, true);
-        Releases.push_back({event.frame + static_cast<uint32_t>(event.count), event.key});
+        Releases.push_back({event.frame + static_cast<uint32_t>(event.count), event.key, false});
         break;
     case ScriptAction::Click: {
         static const MessageType buttons[3] = {MessageType::LeftButtonDown, MessageType::RightButtonDown,
@@ -112,7 +113,46 @@ void Deliver(const ScriptEvent& event) {
     case ScriptAction::Move:
         NudgeCursor(event.dx, event.dy);
         break;
+    case ScriptAction::PadPlug:
+        PlugVirtualPad();
+        break;
+    case ScriptAction::PadUnplug:
+        UnplugVirtualPad();
+        break;
+    case ScriptAction::PadHold:
+        SetVirtualPadButton(static_cast<PadButton>(event.key), true);
+        Releases.push_back({event.frame + static_cast<uint32_t>(event.count), event.key, true});
+        break;
+    case ScriptAction::PadStick:
+        SetVirtualPadStick(static_cast<PadStick>(event.key), event.dx, event.dy);
+        break;
     }
+}
+
+// The pad lines: "pad plug", "pad unplug", "pad press B", "pad hold B FRAMES", "pad stick left|right X Y".
+bool ParsePadLine(const std::vector<std::string>& w, ScriptEvent* event) {
+    if (w.size() == 3 && w[2] == "plug") {
+        event->action = ScriptAction::PadPlug;
+        return true;
+    }
+    if (w.size() == 3 && w[2] == "unplug") {
+        event->action = ScriptAction::PadUnplug;
+        return true;
+    }
+    uint32_t count = 1;
+    if ((w.size() == 4 && w[2] == "press") ||
+        (w.size() == 5 && w[2] == "hold" && ParseUnsigned(w[4], &count) && count > 0)) {
+        event->action = ScriptAction::PadHold;
+        event->key = ScriptPadButton(w[3]);
+        event->count = static_cast<int>(count);
+        return event->key >= 0;
+    }
+    if (w.size() == 6 && w[2] == "stick" && (w[3] == "left" || w[3] == "right")) {
+        event->action = ScriptAction::PadStick;
+        event->key = static_cast<int>(w[3] == "left" ? PadStick::Left : PadStick::Right);
+        return ParseSigned(w[4], &event->dx) && ParseSigned(w[5], &event->dy);
+    }
+    return false;
 }
 
 void WriteSnapshots() {
@@ -148,6 +188,14 @@ int ScriptKeyCode(const std::string& name) {
     return 0;
 }
 
+int ScriptPadButton(const std::string& name) {
+    static const char* const names[] = {"south", "east", "west", "north", "back", "start",
+                                        "lb",    "rb",   "up",   "down",  "left", "right"};
+    for (size_t i = 0; i < sizeof names / sizeof names[0]; ++i)
+        if (name == names[i]) return static_cast<int>(i);
+    return -1;
+}
+
 bool ParseInputScript(const std::string& text, std::vector<ScriptEvent>& events, std::string* error) {
     std::istringstream lines(text);
     std::string line;
@@ -179,6 +227,8 @@ bool ParseInputScript(const std::string& text, std::vector<ScriptEvent>& events,
         } else if (ok && w[1] == "move" && w.size() == 4) {
             event.action = ScriptAction::Move;
             ok = ParseSigned(w[2], &event.dx) && ParseSigned(w[3], &event.dy);
+        } else if (ok && w[1] == "pad") {
+            ok = ParsePadLine(w, &event);
         } else {
             ok = false;
         }
@@ -290,7 +340,10 @@ void HarnessAfterFrame() {
 
     for (auto it = Releases.begin(); it != Releases.end();) {
         if (it->frame <= FramesRun) {
-            SetScriptedKey(it->key, false);
+            if (it->pad)
+                SetVirtualPadButton(static_cast<PadButton>(it->key), false);
+            else
+                SetScriptedKey(it->key, false);
             it = Releases.erase(it);
         } else {
             ++it;

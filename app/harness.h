@@ -11,14 +11,15 @@
 #include <string>
 #include <vector>
 
-enum class ScriptAction { Press, Hold, Click, Move };
+enum class ScriptAction { Press, Hold, Click, Move, PadPlug, PadUnplug, PadHold, PadStick };
 
 struct ScriptEvent {
     uint32_t frame;
     ScriptAction action;
-    int key;    // Press, Hold: virtual key; Click: 0 left, 1 right, 2 middle
-    int count;  // Hold: frames held
-    int dx, dy; // Move
+    int key;    // Press, Hold: virtual key; Click: 0 left, 1 right, 2 middle; PadHold: PadButton; PadStick:
+                // PadStick
+    int count;  // Hold, PadHold: frames held
+    int dx, dy; // Move; PadStick: the stick's x and y
 };
 
 struct FrameFile {
@@ -48,6 +49,8 @@ bool ParseHarnessArgs(int argc, char** argv, std::string* error);
 bool ParseInputScript(const std::string& text, std::vector<ScriptEvent>& events, std::string* error);
 // Turn a key name of the script into a virtual key; 0 when unknown.
 int ScriptKeyCode(const std::string& name);
+// Turn a pad button name of the script into its PadButton number; -1 when unknown.
+int ScriptPadButton(const std::string& name);
 // Load the input script named on the command line; false (with the reason) when it is bad.
 bool LoadHarnessScript(std::string* error);
 

@@ -61,6 +61,7 @@ int RunGame(int argc, char** argv) {
     InitPlatform(HarnessScripted());
 
     ReadConfig();
+    if (GamepadFlag) UseGamepads(KeyOk, KeyCancel, KeyMenu);
     OpenDisplay();
     InitGraphics();
     if (VSyncFlag && !HarnessSteppedClock()) SetVerticalSync(true);

@@ -15,7 +15,7 @@ bool KeyboardRunning() {
 
 bool IsKeyDown(int key) {
     if (key < 0 || key > 255) return false;
-    if (ScriptedKeys[key]) return true;
+    if (ScriptedKeys[key] || PadHoldsKey(key)) return true;
     if (!KeyboardRunning()) return false;
     int count = 0;
     const Uint8* state = SDL_GetKeyboardState(&count);
@@ -39,11 +39,22 @@ void CentreVirtualCursor(int width, int height) {
     VirtualCursorY = height / 2;
 }
 
-void GetCursorPosition(int* x, int* y) {
-    int cx = VirtualCursorX;
-    int cy = VirtualCursorY;
+namespace {
+
+void ReadMouse(int* x, int* y) {
+    *x = VirtualCursorX;
+    *y = VirtualCursorY;
     // A scripted run must not feel whatever the real mouse does.
-    if (!PlatformScripted && KeyboardRunning()) SDL_GetMouseState(&cx, &cy);
+    if (!PlatformScripted && KeyboardRunning()) SDL_GetMouseState(x, y);
+}
+
+} // namespace
+
+void GetCursorPosition(int* x, int* y) {
+    int cx = 0;
+    int cy = 0;
+    ReadMouse(&cx, &cy);
+    PadCursorPush(&cx, &cy);
     if (x != nullptr) *x = cx;
     if (y != nullptr) *y = cy;
 }
@@ -60,7 +71,7 @@ void SetCursorPosition(int x, int y) {
 void NudgeCursor(int dx, int dy) {
     int x = 0;
     int y = 0;
-    GetCursorPosition(&x, &y);
+    ReadMouse(&x, &y);
     SetCursorPosition(x + dx, y + dy);
 }
 

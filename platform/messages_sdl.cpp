@@ -13,6 +13,7 @@ bool EventsRunning() {
 }
 
 void QueueEvent(const SDL_Event& event) {
+    if (HandlePadEvent(event)) return; // a pad queues its own key presses
     PlatformMessage message;
     if (TranslateEvent(event, &message)) MessageQueue.push_back(message);
 }
@@ -21,6 +22,7 @@ void PumpEvents() {
     if (!EventsRunning()) return;
     SDL_Event event;
     while (SDL_PollEvent(&event)) QueueEvent(event);
+    RepeatPadArrows();
 }
 
 } // namespace

@@ -2,8 +2,9 @@
 //
 // Everything the game needs from the machine goes through these functions:
 // one window with an OpenGL 1.x context, a queue of window messages, the key
-// state and cursor for walking and mouse look, a millisecond clock, bitmap
-// fonts built into display lists, looping music, message boxes and files.
+// state and cursor for walking and mouse look, game controllers that press
+// the same keys and push the same cursor, a millisecond clock, bitmap fonts
+// built into display lists, looping music, message boxes and files.
 // The game itself draws with OpenGL directly; it never calls SDL, FreeType,
 // fontconfig or SDL_mixer. A feature the machine lacks (no sound device, no
 // exact display mode, no font face) logs one warning line to standard error
@@ -31,13 +32,26 @@ enum VirtualKey : int {
     KeyDown = 40,
 };
 
-enum class MessageType { Paint, Close, KeyDown, LeftButtonDown, RightButtonDown, MiddleButtonDown, SystemCommand, Quit };
+enum class MessageType {
+    Paint,
+    Close,
+    KeyDown,
+    LeftButtonDown,
+    RightButtonDown,
+    MiddleButtonDown,
+    SystemCommand,
+    Quit
+};
 
 struct PlatformMessage {
     MessageType type;
     int key;      // KeyDown: the virtual key
     int exitCode; // Quit: the code the program ends with
 };
+
+// The buttons of a virtual pad, in the layout of the usual controller (south is A or Cross).
+enum class PadButton { South, East, West, North, Back, Start, ShoulderL, ShoulderR, Up, Down, Left, Right };
+enum class PadStick { Left, Right };
 
 struct DisplayMode {
     int width;
@@ -98,11 +112,11 @@ void PostPlatformMessage(const PlatformMessage& message);
 // Append the quit message with its exit code.
 void PostQuitMessage(int exitCode);
 
-// Tell whether a key is held down now (real or scripted).
+// Tell whether a key is held down now (real, scripted, or an arrow held on a pad).
 bool IsKeyDown(int key);
 // Hold or release a key as scripted input.
 void SetScriptedKey(int key, bool down);
-// Read the cursor position in window pixels.
+// Read the cursor position in window pixels; each read adds the push of every pad's right stick.
 void GetCursorPosition(int* x, int* y);
 // Move the cursor to window pixels.
 void SetCursorPosition(int x, int y);
@@ -110,6 +124,17 @@ void SetCursorPosition(int x, int y);
 void NudgeCursor(int dx, int dy);
 // Show or hide the mouse cursor over the window.
 void ShowMouseCursor(bool show);
+
+// Open every game controller, now and as plugged in; its action buttons press these keys.
+bool UseGamepads(int okKey, int cancelKey, int menuKey);
+// Plug in a virtual pad (scripted input); false when SDL cannot make one.
+bool PlugVirtualPad();
+// Pull the virtual pad out.
+void UnplugVirtualPad();
+// Hold or release a button of the virtual pad.
+void SetVirtualPadButton(PadButton button, bool down);
+// Push a stick of the virtual pad to x, y (-32768..32767 each, y down).
+void SetVirtualPadStick(PadStick stick, int x, int y);
 
 // Read the millisecond tick counter (monotonic, wraps at 32 bits).
 uint32_t GetTickCount();

@@ -29,3 +29,13 @@ void ShutdownSound();
 void ForgetDisplayMode();
 // Whether ChangeDisplayMode granted a mode, and which.
 bool KeptDisplayMode(SDL_DisplayMode* mode);
+// Take a game-controller event into the pads' state; false for any other event.
+bool HandlePadEvent(const SDL_Event& event);
+// Press again every arrow a pad has held long enough to repeat.
+void RepeatPadArrows();
+// Whether any pad holds this arrow key.
+bool PadHoldsKey(int key);
+// Add the pixels the pads' right sticks push the cursor by on this read.
+void PadCursorPush(int* dx, int* dy);
+// Close every pad and pull out the virtual one.
+void ClosePads();

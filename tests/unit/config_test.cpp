@@ -19,6 +19,7 @@ void ExpectDefaults() {
     EXPECT_EQ(KeyCancel, 'Z');
     EXPECT_EQ(KeyMenu, 'C');
     EXPECT_EQ(VSyncFlag, 0);
+    EXPECT_EQ(GamepadFlag, 1);
 }
 
 TEST(Config, MissingFileKeepsEveryDefault) {
@@ -88,6 +89,33 @@ TEST(Config, VSyncOnlyForExactlyOne) {
     EXPECT_EQ(VSyncFlag, 0);
     Apply("Resolution=1024 768 32\nControls=X Z C\nVSync=1\n");
     EXPECT_EQ(VSyncFlag, 1);
+}
+
+TEST(Config, GamepadLineIsOptionalAndOnlyZeroTurnsThePadsOff) {
+    const std::string older = "Resolution=800 600 16\nControls=Y B N\nVSync=1\n";
+    Apply(older + "Gamepad=0\n");
+    EXPECT_EQ(GamepadFlag, 0);
+    EXPECT_EQ(VSyncFlag, 1);
+    EXPECT_EQ(KeyMenu, 'N');
+    // A file written before the line existed plays with pads, and reads as before.
+    Apply(older);
+    EXPECT_EQ(GamepadFlag, 1);
+    EXPECT_EQ(ScreenWidth, 800);
+    EXPECT_EQ(VSyncFlag, 1);
+    Apply(older + "Gamepad=1\n");
+    EXPECT_EQ(GamepadFlag, 1);
+    Apply(older + "Gamepad=2\n");
+    EXPECT_EQ(GamepadFlag, 1);
+    Apply(older + "Gamepad=off\n");
+    EXPECT_EQ(GamepadFlag, 1);
+    // Missing lines before it let it match in place, as with the others.
+    Apply("Resolution=1024 768 32\nControls=X Z C\nGamepad=0\n");
+    EXPECT_EQ(GamepadFlag, 0);
+    Apply("Gamepad=0");
+    EXPECT_EQ(GamepadFlag, 0);
+    EXPECT_EQ(KeyOk, 'X');
+    Apply(" Gamepad=0\n");
+    EXPECT_EQ(GamepadFlag, 1);
 }
 
 TEST(Config, LinesOutOfOrderAreNotMatched) {

@@ -49,6 +49,45 @@ TEST(InputScript, RefusesMalformedLinesWithTheirNumber) {
     }
 }
 
+TEST(InputScript, PadLines) {
+    const auto events = Parse("3 pad plug\n"
+                              "4 pad press south\n"
+                              "5 pad hold up 20\n"
+                              "6 pad stick right -32768 400\n"
+                              "7 pad unplug\n");
+    ASSERT_EQ(events.size(), 5u);
+    EXPECT_EQ(events[0].action, ScriptAction::PadPlug);
+    EXPECT_EQ(events[1].action, ScriptAction::PadHold);
+    EXPECT_EQ(events[1].key, static_cast<int>(PadButton::South));
+    EXPECT_EQ(events[1].count, 1);
+    EXPECT_EQ(events[2].key, static_cast<int>(PadButton::Up));
+    EXPECT_EQ(events[2].count, 20);
+    EXPECT_EQ(events[3].action, ScriptAction::PadStick);
+    EXPECT_EQ(events[3].key, static_cast<int>(PadStick::Right));
+    EXPECT_EQ(events[3].dx, -32768);
+    EXPECT_EQ(events[3].dy, 400);
+    EXPECT_EQ(events[4].action, ScriptAction::PadUnplug);
+    for (const char* name :
+         {"south", "east", "west", "north", "back", "start", "lb", "rb", "up", "down", "left", "right"})
+        EXPECT_GE(ScriptPadButton(name), 0) << name;
+    EXPECT_EQ(ScriptPadButton("South"), -1);
+    const char* bad[] = {"5 pad",
+                         "5 pad plug 1",
+                         "5 pad press",
+                         "5 pad press a",
+                         "5 pad hold up",
+                         "5 pad hold up 0",
+                         "5 pad stick left 1",
+                         "5 pad stick top 0 0",
+                         "5 pad stick left x 0",
+                         "5 pad press south 2"};
+    for (const char* line : bad) {
+        std::vector<ScriptEvent> rejected;
+        std::string error;
+        EXPECT_FALSE(ParseInputScript(line, rejected, &error)) << line;
+    }
+}
+
 TEST(InputScript, KeyNames) {
     EXPECT_EQ(ScriptKeyCode("Up"), KeyUp);
     EXPECT_EQ(ScriptKeyCode("Down"), KeyDown);
