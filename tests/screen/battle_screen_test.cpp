@@ -109,7 +109,7 @@ void RunOgreFight() {
     panel_ = p.Find([](const State& s) { return IntOf(s, "RewardsReady") == 1; });
     back_ = p.Find([](const State& s) { return IntOf(s, "GameMode") == 2; });
     std::vector<int> shots = {5, 104};
-    for (int frame : {running_, menu_, hit_, panel_, back_ + 5})
+    for (int frame : {running_, menu_, hit_ + 3, panel_, back_ + 5})
         if (frame > 0) shots.push_back(frame);
     replay_ = new Fight(RunFight("battle_ogre", args, script, kOgreFrames, 1, shots));
     // Where the new game stands before any battle.
@@ -177,8 +177,8 @@ void TheHeroStrikesAsTheRollAllows() {
     EXPECT_GE(hits, 3); // 150 HP
     EXPECT_EQ(f.At(hit_).at("ShowDamage"), "1");
 
-    // The number shows in black with its white copy, somewhere over the arena.
-    const Image shot = ReadPNG(f.Shot(hit_));
+    // From the frame after the blow the number shows, black on its white copy.
+    const Image shot = ReadPNG(f.Shot(hit_ + 3));
     EXPECT_GT(FindPixels(shot, 0, 0, 1024, 560, WhiteText).count, 10);
 }
 
