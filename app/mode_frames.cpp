@@ -5,6 +5,7 @@
 #include "battle/battle_flow.h"
 #include "battle/battle_state.h"
 #include "battle/victory.h"
+#include "menus/game_menu.h"
 #include "menus/title.h"
 #include "world/camera.h"
 #include "world/field_camera.h"
@@ -40,6 +41,9 @@ void RunModeFrame(int mode) {
         break;
     case ModeVictory:
         VictoryModeFrame();
+        break;
+    case ModeMenu:
+        MenuFrame(MenuClosing);
         break;
     default:
         break; // no frame work for a mode without a screen

@@ -5,6 +5,8 @@
 #include "app/window_proc.h"
 #include "battle/command_menu.h"
 #include "battle/victory.h"
+#include "menus/game_menu.h"
+#include "menus/slot_actions.h"
 #include "menus/title.h"
 #include "platform/platform.h"
 #include "world/services.h"
@@ -17,6 +19,11 @@ int ClampedStep(int cursor, int delta, int lo, int hi) {
 void OkAction() {
     switch (GameMode) {
     case ModeTitle:
+        // The load list answers OK whichever button brought it up.
+        if (TitlePage == 1) {
+            LoadSlotIntoField(SaveSlotCursor);
+            break;
+        }
         switch (TitleCursor) {
         case 0:
             NewGame();
@@ -44,6 +51,9 @@ void OkAction() {
     case ModeVictory:
         VictoryOk();
         break;
+    case ModeMenu:
+        MenuOk();
+        break;
     default:
         break;
     }
@@ -56,6 +66,9 @@ void CancelAction() {
         break;
     case ModeBattle:
         BattleMenuCancel();
+        break;
+    case ModeMenu:
+        MenuCancel();
         break;
     default:
         break;
@@ -74,6 +87,12 @@ void ArrowAction(int key) {
         if (key == KeyDown) BattleMenuDown();
         if (key == KeyLeft) BattleMenuLeft();
         if (key == KeyRight) BattleMenuRight();
+        break;
+    case ModeMenu:
+        if (key == KeyUp) MenuUp();
+        if (key == KeyDown) MenuDown();
+        if (key == KeyLeft) MenuLeft();
+        if (key == KeyRight) MenuRight();
         break;
     default:
         break;

@@ -8,6 +8,8 @@
 #include "battle/command_menu.h"
 #include "battle/records.h"
 #include "battle/victory.h"
+#include "menus/game_menu.h"
+#include "menus/slot_list.h"
 #include "menus/title.h"
 #include "world/camera.h"
 #include "world/dialogue.h"
@@ -15,6 +17,7 @@
 #include "world/field_movement.h"
 #include "world/level_change.h"
 #include "world/level_table.h"
+#include "world/story_flags.h"
 
 namespace {
 
@@ -110,4 +113,31 @@ void WriteStateSnapshot(FILE* file) {
                      HeldItems[k].Count);
     BagNames(file, "SwarpBag", Hero.SwarpBag);
     BagNames(file, "WarpBag", Hero.WarpBag);
+
+    // The in-game menu, its page cursors and the saved story progress.
+    std::fprintf(file, "MenuTarget %d\nMenuOpened %d\nPageEntered %d\n", MenuTarget, MenuOpened, PageEntered);
+    std::fprintf(file, "PanelSlideX %.2f\nPanelSlideY %.2f\nPanelEdgeA %.3f\nPanelEdgeB %.2f\n", PanelSlideX,
+                 PanelSlideY, PanelEdgeA, PanelEdgeB);
+    std::fprintf(file, "PanelBrightness %.2f\nPageBlend %.2f\n", PanelBrightness, PageBlend);
+    std::fprintf(file, "ItemMenuCursor %d\nFuryCursor %d\n", ItemMenuCursor, FuryCursor);
+    std::fprintf(file, "MagicMenuRow %d\nMagicMenuScroll %d\nMagicMenuColumn %d\n", MagicMenuRow, MagicMenuScroll,
+                 MagicMenuColumn);
+    std::fprintf(file, "SwordSlotCursor %d\nSwarpBagCursor %d\nSwarpPicked %d\n", SwordSlotCursor, SwarpBagCursor,
+                 SwarpPicked);
+    std::fprintf(file, "HolderRow %d\nHolderSlot %d\nWarpBagRow %d\nWarpBagScroll %d\nWarpPicked %d\n", HolderRow,
+                 HolderSlot, WarpBagRow, WarpBagScroll, WarpPicked);
+    std::fprintf(file, "SlotInfoRead %d\n", SlotInfoRead);
+    std::fprintf(file, "StoryFlags");
+    for (uint8_t flag : StoryFlags) std::fprintf(file, " %d", flag);
+    std::fprintf(file, "\n");
+    for (int k = 0; k < kSkillCount; ++k)
+        std::fprintf(file, "Skill%d %.*s %d %d\n", k, Width(Hero.Skills[k].Name), Hero.Skills[k].Name,
+                     Hero.Skills[k].Learned, Hero.Skills[k].Selected);
+    for (int i = 0; i < kSwordSlotCount; ++i)
+        std::fprintf(file, "SwordSlot%d %.*s %d\n", i, Width(Hero.SwordSlots[i].Name), Hero.SwordSlots[i].Name,
+                     Hero.SwordSlots[i].Open);
+    for (int h = 0; h < kWarpHolderCount; ++h)
+        for (int i = 0; i < kWarpHolderSlots; ++i)
+            std::fprintf(file, "WarpHolder%d_%d %.*s %d\n", h, i, Width(Hero.WarpHolders[h][i].Name),
+                         Hero.WarpHolders[h][i].Name, Hero.WarpHolders[h][i].Present);
 }

@@ -5,13 +5,16 @@
 #include "app/loaded_assets.h"
 #include "app/menu_layout.h"
 #include "assets/text2d.h"
+#include "menus/save_file.h"
 #include "platform/platform.h"
 
 #include <GL/gl.h>
 #include <cstdio>
+#include <vector>
 
 SlotSummary SlotSummaries[kSaveSlotCount] = {};
 uint8_t SlotInfoRead = 0;
+const char* SlotRefusals[kSaveSlotCount] = {"", "", "", "", ""};
 
 namespace {
 
@@ -28,19 +31,42 @@ int Row(double divisor) {
 void ReadSlotSummaries() {
     for (int k = 0; k < kSaveSlotCount; ++k) {
         char path[32];
-        std::snprintf(path, sizeof path, "Save/Slot%d.sav", k + 1);
-        FILE* file = OpenGameFile(path, "rb");
-        if (!file) continue;
+        SlotPath(k, path);
+        SlotRefusals[k] = "";
+        std::vector<uint8_t> bytes;
+        if (!ReadWholeFile(path, SaveFileLength(), bytes)) continue;
         SlotSummary& summary = SlotSummaries[k];
-        if (std::fread(&summary.Hero, 1, sizeof summary.Hero, file) == sizeof summary.Hero) {
-            int32_t time[3] = {summary.Hours, summary.Minutes, summary.Seconds};
-            const size_t got = std::fread(time, sizeof time[0], 3, file);
-            if (got > 0) summary.Hours = time[0];
-            if (got > 1) summary.Minutes = time[1];
-            if (got > 2) summary.Seconds = time[2];
+        int32_t time[3];
+        if (!DecodeSaveSummary(bytes.data(), bytes.size(), summary.Hero, time)) {
+            SlotRefusals[k] = SaveRefusal;
+            continue;
         }
-        std::fclose(file);
+        summary.Seconds = time[0];
+        summary.Minutes = time[1];
+        summary.Hours = time[2];
     }
+}
+
+SlotRowText SlotRow(int k) {
+    SlotRowText row;
+    if (k < 0 || k >= kSaveSlotCount) return row;
+    const SlotSummary& s = SlotSummaries[k];
+    if (SlotRefusals[k][0] != '\0') {
+        std::snprintf(row.Middle, sizeof row.Middle, "Cannot Load: %s", SlotRefusals[k]);
+        return row;
+    }
+    if (s.Hero.HP < 1) {
+        std::snprintf(row.Middle, sizeof row.Middle, "Free Slot");
+        return row;
+    }
+    row.Saved = true;
+    // A summary may hold any bytes: never read past the name's field.
+    std::snprintf(row.Name, sizeof row.Name, "%.*s LV%d", static_cast<int>(sizeof s.Hero.Name), s.Hero.Name,
+                  s.Hero.Level);
+    std::snprintf(row.Hp, sizeof row.Hp, "HP %d/%d", s.Hero.HP, s.Hero.MaxHP);
+    std::snprintf(row.Mp, sizeof row.Mp, "MP %d/%d", s.Hero.MP, s.Hero.MaxMP);
+    std::snprintf(row.Time, sizeof row.Time, "Time %d:%d:%d", s.Hours, s.Minutes, s.Seconds);
+    return row;
 }
 
 void DrawSlotList() {
@@ -70,17 +96,15 @@ void DrawSlotList() {
     const int x = static_cast<int>(ScreenWidth / 2.56);
     const int timeX = static_cast<int>(ScreenWidth / 1.46);
     for (int k = 0; k < kSaveSlotCount; ++k) {
-        const SlotSummary& s = SlotSummaries[k];
-        if (s.Hero.HP >= 1) {
-            // A slot file may hold any bytes: never read past the name's field.
-            PrintText(TimesFontBase, x, Row(nameRow[k]), "%.*s LV%d", static_cast<int>(sizeof s.Hero.Name),
-                      s.Hero.Name, s.Hero.Level);
-            PrintText(TimesFontBase, x, Row(hpRow[k]), "HP %d/%d", s.Hero.HP, s.Hero.MaxHP);
-            PrintText(TimesFontBase, x, Row(mpRow[k]), "MP %d/%d", s.Hero.MP, s.Hero.MaxMP);
-            PrintText(TimesFontBase, timeX, Row(hpRow[k]), "Time %d:%d:%d", s.Hours, s.Minutes, s.Seconds);
-        } else {
-            PrintText(TimesFontBase, x, Row(hpRow[k]), "Free Slot");
+        const SlotRowText row = SlotRow(k);
+        if (!row.Saved) {
+            PrintText(TimesFontBase, x, Row(hpRow[k]), "%s", row.Middle);
+            continue;
         }
+        PrintText(TimesFontBase, x, Row(nameRow[k]), "%s", row.Name);
+        PrintText(TimesFontBase, x, Row(hpRow[k]), "%s", row.Hp);
+        PrintText(TimesFontBase, x, Row(mpRow[k]), "%s", row.Mp);
+        PrintText(TimesFontBase, timeX, Row(hpRow[k]), "%s", row.Time);
     }
     glColor3f(1, 1, 1);
     glDisable(GL_COLOR_MATERIAL);

@@ -19,8 +19,21 @@ constexpr int kSaveSlotCount = 5;
 
 extern SlotSummary SlotSummaries[kSaveSlotCount];
 extern uint8_t SlotInfoRead;
+// Why each slot's file was refused when the summaries were read; "" when it was not.
+extern const char* SlotRefusals[kSaveSlotCount];
 
-// Read the slot files' summaries into SlotSummaries (a missing file leaves its summary).
+// Read the slot files' summaries into SlotSummaries (a missing or refused file leaves its summary).
 void ReadSlotSummaries();
+// What slot k's row says: the four summary lines of a saved hero, or only the
+// middle line for a free or refused slot.
+struct SlotRowText {
+    bool Saved = false;
+    char Name[48] = {};
+    char Hp[32] = {};
+    char Mp[32] = {};
+    char Time[48] = {};
+    char Middle[64] = {};
+};
+SlotRowText SlotRow(int k);
 // Draw the five-slot list in the caller's unit-square coordinates.
 void DrawSlotList();

@@ -100,4 +100,6 @@ void NewGame() {
     PlayHours = 0;
     PlayMinutes = 0;
     PlaySeconds = 0;
+    // The ending hands the title back with control off.
+    PlayerHasControl = 1;
 }

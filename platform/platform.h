@@ -156,6 +156,15 @@ void ShowMessageBox(const char* text, const char* title);
 FILE* OpenGameFile(const char* gamePath, const char* mode);
 // Turn the game's path into the one the file system uses.
 void ToHostPath(const char* gamePath, char* out, size_t outSize);
+// Flush a file written by the game and wait until the disk holds it.
+bool SyncGameFile(FILE* file);
+// Wait until a folder's entries (a rename into it) are on the disk.
+bool SyncGameFolder(const char* gamePath);
+// Move a file over another in one step: a reader sees the old or the new one.
+bool RenameGameFile(const char* fromGamePath, const char* toGamePath);
+bool RemoveGameFile(const char* gamePath);
+// Create a folder unless it exists; true when it is there afterwards.
+bool MakeGameFolder(const char* gamePath);
 
 // Write the next presented frame to a PNG file.
 void RequestScreenshot(const char* path);

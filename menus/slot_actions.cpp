@@ -1,0 +1,48 @@
+#include "menus/slot_actions.h"
+
+#include "app/game_state.h"
+#include "app/loaded_assets.h"
+#include "app/log.h"
+#include "menus/game_menu.h"
+#include "menus/save_file.h"
+#include "menus/slot_list.h"
+#include "world/field_movement.h"
+#include "world/level_table.h"
+
+#include <GL/gl.h>
+
+bool SaveSlotAction() {
+    char path[32];
+    SlotPath(SaveSlotCursor, path);
+    const bool saved = SaveGame(path);
+    SlotInfoRead = 0;
+    if (saved)
+        AppendLog("Saved Save Slot:%s", path);
+    else
+        AppendLog("Could not Save Save Slot:%s", path);
+    return saved;
+}
+
+bool LoadSlotIntoField(int32_t slotIndex) {
+    if (slotIndex < 0 || slotIndex >= kSaveSlotCount) return false;
+    char path[32];
+    SlotPath(slotIndex, path);
+    if (!LoadGame(path)) {
+        // A missing slot is only an empty one; a refused file is worth a line.
+        if (SaveRefusal[0] != '\0') AppendLog("Could not Load Save Slot:%s (%s)", path, SaveRefusal);
+        return false;
+    }
+    GameMode = ModeField;
+    ResetMenuToClosed();
+    SlotInfoRead = 0;
+    SaveSlotCursor = 0;
+    DialogueOpen = 0;
+    PlayerHasControl = 1;
+    AppendLog("Loaded Save Slot:%s", path);
+    PlayMusic(LevelTable[static_cast<size_t>(CurrentLevel)].Music);
+    // A battle may have left culling off and the hero in another pose.
+    glEnable(GL_CULL_FACE);
+    WalkFrame = 0;
+    ApplyAnimationFrame(HeroModel, HeroWalkAnim, 0);
+    return true;
+}
