@@ -120,12 +120,12 @@ void WriteStateSnapshot(FILE* file) {
                  PanelSlideY, PanelEdgeA, PanelEdgeB);
     std::fprintf(file, "PanelBrightness %.2f\nPageBlend %.2f\n", PanelBrightness, PageBlend);
     std::fprintf(file, "ItemMenuCursor %d\nFuryCursor %d\n", ItemMenuCursor, FuryCursor);
-    std::fprintf(file, "MagicMenuRow %d\nMagicMenuScroll %d\nMagicMenuColumn %d\n", MagicMenuRow, MagicMenuScroll,
-                 MagicMenuColumn);
-    std::fprintf(file, "SwordSlotCursor %d\nSwarpBagCursor %d\nSwarpPicked %d\n", SwordSlotCursor, SwarpBagCursor,
-                 SwarpPicked);
-    std::fprintf(file, "HolderRow %d\nHolderSlot %d\nWarpBagRow %d\nWarpBagScroll %d\nWarpPicked %d\n", HolderRow,
-                 HolderSlot, WarpBagRow, WarpBagScroll, WarpPicked);
+    std::fprintf(file, "MagicMenuRow %d\nMagicMenuScroll %d\nMagicMenuColumn %d\n", MagicMenuRow,
+                 MagicMenuScroll, MagicMenuColumn);
+    std::fprintf(file, "SwordSlotCursor %d\nSwarpBagCursor %d\nSwarpPicked %d\n", SwordSlotCursor,
+                 SwarpBagCursor, SwarpPicked);
+    std::fprintf(file, "HolderRow %d\nHolderSlot %d\nWarpBagRow %d\nWarpBagScroll %d\nWarpPicked %d\n",
+                 HolderRow, HolderSlot, WarpBagRow, WarpBagScroll, WarpPicked);
     std::fprintf(file, "SlotInfoRead %d\n", SlotInfoRead);
     std::fprintf(file, "StoryFlags");
     for (uint8_t flag : StoryFlags) std::fprintf(file, " %d", flag);
@@ -134,8 +134,8 @@ void WriteStateSnapshot(FILE* file) {
         std::fprintf(file, "Skill%d %.*s %d %d\n", k, Width(Hero.Skills[k].Name), Hero.Skills[k].Name,
                      Hero.Skills[k].Learned, Hero.Skills[k].Selected);
     for (int i = 0; i < kSwordSlotCount; ++i)
-        std::fprintf(file, "SwordSlot%d %.*s %d\n", i, Width(Hero.SwordSlots[i].Name), Hero.SwordSlots[i].Name,
-                     Hero.SwordSlots[i].Open);
+        std::fprintf(file, "SwordSlot%d %.*s %d\n", i, Width(Hero.SwordSlots[i].Name),
+                     Hero.SwordSlots[i].Name, Hero.SwordSlots[i].Open);
     for (int h = 0; h < kWarpHolderCount; ++h)
         for (int i = 0; i < kWarpHolderSlots; ++i)
             std::fprintf(file, "WarpHolder%d_%d %.*s %d\n", h, i, Width(Hero.WarpHolders[h][i].Name),

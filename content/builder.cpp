@@ -3,6 +3,7 @@
 #include "content/battle.h"
 #include "content/characters.h"
 #include "content/levels_common.h"
+#include "content/menu_props.h"
 #include "content/music.h"
 #include "content/textures.h"
 
@@ -33,6 +34,9 @@ void BuildCharacters(DataWriter& w) {
     for (int f = 0; f < kWalkFrames; ++f) run.push_back(HeroRunPose(hero, f));
     WriteRig(w, "Objects\\Deduvavi\\TWalk.ani", hero, run);
     WriteModel(w, "Objects\\Deduvavi\\TSword.m3d", BuildSwordMesh());
+    WriteModel(w, "Objects\\Deduvavi\\Swarp.m3d", BuildSwarpMesh());
+    WriteModel(w, "Objects\\Deduvavi\\TWHolder.m3d", BuildWarpHolderMesh());
+    WriteModel(w, "Objects\\Deduvavi\\Warp.m3d", BuildWarpMesh());
 
     WriteModel(w, "Objects\\Vorudu\\Villager.m3d", BuildVillagerMesh());
     WriteModel(w, "Objects\\Vorudu\\Box.m3d", BuildPropBoxMesh());

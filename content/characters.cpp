@@ -140,13 +140,6 @@ Pose HeroRunPose(const Rig& rig, int frame) {
     return p;
 }
 
-Mesh BuildSwordMesh() {
-    Mesh m;
-    AddObject(m, "Blade", AddMaterial(m, "", 205, 212, 225), SwordBlade());
-    AddObject(m, "Hilt", AddMaterial(m, "", 196, 150, 60), SwordHilt());
-    return m;
-}
-
 Mesh BuildVillagerMesh() {
     Mesh m;
     int32_t robe = AddMaterial(m, "Robe.tga", 255, 255, 255);

@@ -12,8 +12,6 @@ Rig BuildHeroRig();
 Pose HeroStandPose(const Rig& rig);
 // Frame f of 35 of the running loop; frame 35 would equal frame 0.
 Pose HeroRunPose(const Rig& rig, int frame);
-// The sword on its own, grip at the origin and blade along +y.
-Mesh BuildSwordMesh();
 
 Mesh BuildVillagerMesh();
 

@@ -205,8 +205,8 @@ void AdvancePageTransition() {
 }
 
 void MenuOk() {
-    static const int32_t targets[8] = {MenuItemPage,  MenuMagicPage,  MenuWarpPage, MenuSwarpPage,
-                                       MenuFuryPage,  MenuStatusPage, MenuSavePage, MenuLoadPage};
+    static const int32_t targets[8] = {MenuItemPage, MenuMagicPage,  MenuWarpPage, MenuSwarpPage,
+                                       MenuFuryPage, MenuStatusPage, MenuSavePage, MenuLoadPage};
     switch (MenuState) {
     case MenuTopList:
         if (MenuCursor >= 0 && MenuCursor < 8) {

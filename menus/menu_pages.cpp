@@ -32,6 +32,8 @@ void Panel(float x1, float y1, float x2, float y2) {
 
 // Texts print untextured in the material colour PrintShadowText sets.
 void BeginText() {
+    // Drawing a model leaves the current normal undefined, and the text's raster colour is lit.
+    glNormal3f(0.0f, 0.0f, 1.0f);
     glEnable(GL_COLOR_MATERIAL);
     glDisable(GL_TEXTURE_2D);
 }
@@ -79,8 +81,8 @@ void DrawTopList() {
     glColor3f(1, 1, 1);
     if (!MenuOpened) return;
 
-    static const char* const entries[9] = {"Item", "Magic", "Warp", "Swarp", "Fury",
-                                           "Status", "Save", "Load", "Quit"};
+    static const char* const entries[9] = {"Item",   "Magic", "Warp", "Swarp", "Fury",
+                                           "Status", "Save",  "Load", "Quit"};
     static const double entryRows[9] = {10.9, 6.4, 4.51, 3.49, 2.84, 2.4, 2.07, 1.82, 1.63};
     static const double cursorRows[9] = {8.34, 5.4, 4.0, 3.17, 2.63, 2.24, 1.95, 1.73, 1.56};
     BeginText();
@@ -109,7 +111,8 @@ void DrawItemPage() {
         const ItemRecord& item = HeldItems[ItemMenuCursor];
         if (item.Count > 0) {
             PrintShadowText(TimesFontBase, X(2.92), 0, "%.*s", Width(item.Name), item.Name);
-            PrintShadowText(TimesFontBase, X(20.48), Y(38.4), "%.*s", Width(item.Description), item.Description);
+            PrintShadowText(TimesFontBase, X(20.48), Y(38.4), "%.*s", Width(item.Description),
+                            item.Description);
         }
     }
     static const double rows[2] = {5.12, 4.26};
@@ -133,7 +136,8 @@ void DrawMagicPage() {
     const int selected = MagicMenuScroll + MagicMenuRow;
     if (selected >= 0 && selected <= LastSpellIndex && selected < kSpellListSize) {
         PrintShadowText(TimesFontBase, X(2.04), Y(6.4), "%s", SpellList[selected].Name);
-        PrintShadowText(TimesFontBase, X(12.8), Y(5.12), "Causes %s Element Attack", SpellList[selected].Name);
+        PrintShadowText(TimesFontBase, X(12.8), Y(5.12), "Causes %s Element Attack",
+                        SpellList[selected].Name);
     }
     static const double rows[9] = {2.19, 2.02, 1.87, 1.74, 1.63, 1.53, 1.44, 1.37, 1.3};
     static const double cursorRows[9] = {2.07, 1.92, 1.78, 1.66, 1.56, 1.47, 1.39, 1.32, 1.25};
@@ -245,9 +249,12 @@ void DrawSwarpStats(const SwarpRecord& swarp) {
         const char* label;
         int32_t value;
     } rows[7] = {
-        {1.92, "Attack", swarp.AddAttack},      {1.78, "Defense", swarp.AddDefense},
-        {1.66, "Dexterity", swarp.AddDexterity}, {1.56, "Luck", swarp.AddLuck},
-        {1.47, "MagicDefense", swarp.AddMagicDefense}, {1.39, "HP Plus", swarp.AddMaxHP},
+        {1.92, "Attack", swarp.AddAttack},
+        {1.78, "Defense", swarp.AddDefense},
+        {1.66, "Dexterity", swarp.AddDexterity},
+        {1.56, "Luck", swarp.AddLuck},
+        {1.47, "MagicDefense", swarp.AddMagicDefense},
+        {1.39, "HP Plus", swarp.AddMaxHP},
         {1.32, "MP Plus", swarp.AddMaxMP},
     };
     for (const auto& row : rows) {
@@ -257,8 +264,29 @@ void DrawSwarpStats(const SwarpRecord& swarp) {
     }
 }
 
+void DrawSword() {
+    glDisable(GL_DEPTH_TEST);
+    glPushMatrix();
+    glTranslatef(0.25f, 0.75f, 0.0f);
+    glScalef(0.3f, 0.3f, 0.3f);
+    glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
+    DrawModel3D(SwordModel);
+    for (int i = 0; i < kSwordSlotCount; ++i) {
+        const SwarpRecord& s = Hero.SwordSlots[i];
+        if (!s.Open) continue;
+        glPushMatrix();
+        glTranslatef(0.3f + 0.1f * static_cast<float>(i), 0.05f, 0.0f);
+        DrawStone(SwarpModel, s.ColorR, s.ColorG, s.ColorB);
+        glPopMatrix();
+    }
+    glPopMatrix();
+    glEnable(GL_DEPTH_TEST);
+}
+
 void DrawSwarpPage() {
     StonePanels();
+    // The stones go under the cursors, not over them.
+    DrawSword();
     BeginText();
     PageHeading("Swarp");
     const SwarpRecord& slot = Hero.SwordSlots[SwordSlotCursor];
@@ -273,24 +301,6 @@ void DrawSwarpPage() {
     static const double slotColumns[8] = {3.3, 2.99, 2.73, 2.58, 2.39, 2.22, 2.08, 1.95};
     Cursor(X(slotColumns[SwordSlotCursor]), Y(4.15));
     EndText();
-
-    glDisable(GL_DEPTH_TEST);
-    glPushMatrix();
-    glTranslatef(0.25f, 0.75f, 0.0f);
-    glScalef(0.3f, 0.3f, 0.3f);
-    glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
-    DrawModel3D(SwordModel);
-    glPopMatrix();
-    for (int i = 0; i < kSwordSlotCount; ++i) {
-        const SwarpRecord& s = Hero.SwordSlots[i];
-        if (!s.Open) continue;
-        glPushMatrix();
-        glTranslatef(0.25f + 0.3f + 0.1f * static_cast<float>(i), 0.75f + 0.05f, 0.0f);
-        glScalef(0.3f, 0.3f, 0.3f);
-        glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
-        DrawStone(SwarpModel, s.ColorR, s.ColorG, s.ColorB);
-        glPopMatrix();
-    }
 }
 
 void DrawWarpInfo(const WarpRecord& warp) {
@@ -304,7 +314,8 @@ void DrawWarpInfo(const WarpRecord& warp) {
                 continue;
             }
             glColor3f(0, 0, 0);
-            PrintText(TimesFontBase, x + X(204.8), y + Y(256), "%.*s", Width(warp.SpellName[s]), warp.SpellName[s]);
+            PrintText(TimesFontBase, x + X(204.8), y + Y(256), "%.*s", Width(warp.SpellName[s]),
+                      warp.SpellName[s]);
             if (warp.WarpLevel > s)
                 glColor3f(1, 1, 1);
             else
@@ -322,8 +333,33 @@ void DrawWarpInfo(const WarpRecord& warp) {
     }
 }
 
+void DrawHolders() {
+    // The two holders one above the other beside their cursor rows, each
+    // stone in a socket of the holder model just right of its slot's cursor.
+    static const float socketX[8] = {0.346f, 0.431f, 0.53f, 0.635f, 0.891f, 0.99f, 1.082f, 1.184f};
+    glDisable(GL_DEPTH_TEST);
+    for (int h = 0; h < kWarpHolderCount; ++h) {
+        glPushMatrix();
+        glTranslatef(0.25f, 0.775f - 0.035f * static_cast<float>(h), 0.0f);
+        glScalef(0.3f, 0.3f, 0.3f);
+        glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
+        DrawModel3D(WarpHolderModel);
+        for (int s = 0; s < kWarpHolderSlots; ++s) {
+            const WarpRecord& warp = Hero.WarpHolders[h][s];
+            if (!warp.Present) continue;
+            glPushMatrix();
+            glTranslatef(socketX[s], 0.03f, 0.0f);
+            DrawStone(WarpModel, warp.ColorR, warp.ColorG, warp.ColorB);
+            glPopMatrix();
+        }
+        glPopMatrix();
+    }
+    glEnable(GL_DEPTH_TEST);
+}
+
 void DrawWarpPage() {
     StonePanels();
+    DrawHolders();
     BeginText();
     PageHeading("Warp");
     const int bagIndex = WarpBagScroll + WarpBagRow;
@@ -337,27 +373,6 @@ void DrawWarpPage() {
     static const double slotColumns[8] = {3.15, 2.92, 2.69, 2.49, 2.08, 1.96, 1.86, 1.76};
     Cursor(X(slotColumns[HolderSlot]), Y(HolderRow == 0 ? 4.65 : 4.0));
     EndText();
-
-    glDisable(GL_DEPTH_TEST);
-    for (int h = 0; h < kWarpHolderCount; ++h) {
-        const float x = 0.25f + 0.5f * static_cast<float>(h);
-        glPushMatrix();
-        glTranslatef(x, 0.75f, 0.0f);
-        glScalef(0.3f, 0.3f, 0.3f);
-        glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
-        DrawModel3D(WarpHolderModel);
-        glPopMatrix();
-        for (int s = 0; s < kWarpHolderSlots; ++s) {
-            const WarpRecord& warp = Hero.WarpHolders[h][s];
-            if (!warp.Present) continue;
-            glPushMatrix();
-            glTranslatef(x + 0.08f * static_cast<float>(s), 0.75f, 0.0f);
-            glScalef(0.3f, 0.3f, 0.3f);
-            glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
-            DrawStone(WarpModel, warp.ColorR, warp.ColorG, warp.ColorB);
-            glPopMatrix();
-        }
-    }
 }
 
 // Cursors a damaged state could leave out of their ranges are held inside them.
@@ -386,6 +401,10 @@ void MenuFrame(uint8_t closing) {
     glTranslatef(-0.68f, -0.5f, -1.2f);
     glScalef(1.36f, 1.0f, 1.0f);
     HoldCursors();
+    // Some panels are wound clockwise, and the flat stones are seen from either side.
+    glDisable(GL_CULL_FACE);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_TEXTURE_2D); // the last frame's stones leave it off
 
     switch (MenuState) {
     case MenuTopList:
@@ -426,5 +445,6 @@ void MenuFrame(uint8_t closing) {
 
     glPopMatrix();
     glEnable(GL_DEPTH_TEST);
+    glEnable(GL_CULL_FACE);
     SwapScreenBuffer();
 }

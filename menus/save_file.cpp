@@ -3,9 +3,9 @@
 #include "app/game_state.h"
 #include "platform/platform.h"
 #include "world/camera.h"
+#include "world/chests.h"
 #include "world/field_common.h"
 #include "world/level_table.h"
-#include "world/chests.h"
 #include "world/story_flags.h"
 
 #include <bit>
@@ -144,8 +144,9 @@ void Visit(A& a, WarpRecord& w) {
 template <class A>
 void Visit(A& a, HeroRecord& h) {
     a.Text(h.Name, sizeof h.Name);
-    for (int32_t* v : {&h.HP, &h.MaxHP, &h.MP, &h.MaxMP, &h.Level, &h.Exp, &h.NextLevelExp, &h.Gold,
-                       &h.AttackTimer, &h.FuryBar, &h.Attack, &h.Defense, &h.Dexterity, &h.Luck, &h.MagicDefense})
+    for (int32_t* v :
+         {&h.HP, &h.MaxHP, &h.MP, &h.MaxMP, &h.Level, &h.Exp, &h.NextLevelExp, &h.Gold, &h.AttackTimer,
+          &h.FuryBar, &h.Attack, &h.Defense, &h.Dexterity, &h.Luck, &h.MagicDefense})
         a.Int(*v);
     a.Flag(h.Dead);
     Pad(a, h.Padding);
@@ -195,8 +196,8 @@ void Visit(A& a, SaveState& s) {
     a.Int(s.Time[1], 0, 59);
     a.Int(s.Time[2]);
     a.Section("place out of range");
-    for (CVector3* v : {&s.Camera.Position, &s.Camera.ViewPoint, &s.Camera.UpVector, &s.HeroPosition,
-                        &s.HeroRotation})
+    for (CVector3* v :
+         {&s.Camera.Position, &s.Camera.ViewPoint, &s.Camera.UpVector, &s.HeroPosition, &s.HeroRotation})
         Visit(a, *v);
     a.Section("item out of range");
     for (auto& item : s.Items) Visit(a, item);
@@ -232,8 +233,9 @@ std::string FolderOf(const char* path) {
 
 } // namespace
 
-const SaveFileOps HostSaveFileOps = {OpenGameFile,   HostWrite,      SyncGameFile,   HostClose,      RenameGameFile,
-                                     RemoveGameFile, SyncGameFolder, MakeGameFolder, ShowMessageBox};
+const SaveFileOps HostSaveFileOps = {OpenGameFile,   HostWrite,      SyncGameFile,
+                                     HostClose,      RenameGameFile, RemoveGameFile,
+                                     SyncGameFolder, MakeGameFolder, ShowMessageBox};
 const SaveFileOps* SaveOps = &HostSaveFileOps;
 const char* SaveRefusal = "";
 
