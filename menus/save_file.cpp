@@ -327,7 +327,7 @@ bool SaveGame(const char* path) {
     bool saved = false;
     if (FILE* file = SaveOps->Open(temp.c_str(), "wb")) {
         saved = SaveOps->Write(bytes.data(), bytes.size(), file) == bytes.size();
-        saved = SaveOps->Sync(file) && saved;
+        saved = saved && SaveOps->Sync(file);
         saved = SaveOps->Close(file) == 0 && saved;
         saved = saved && SaveOps->Rename(temp.c_str(), path);
         if (!saved) SaveOps->Remove(temp.c_str());
