@@ -211,7 +211,8 @@ void DrawStatusPage() {
 void DrawSlotPage(bool saving) {
     DrawSlotList();
     BeginText();
-    PageHeading(saving ? "Save" : "Load");
+    // The prompt takes the place of the hero's lines, which would print over it.
+    PrintShadowText(TimesFontBase, X(1.24), Y(25.6), "%s", saving ? "Save" : "Load");
     PrintShadowText(TimesFontBase, X(20.48), Y(38.4), "%s",
                     saving ? "Choose the Slot you wish to Save to" : "Choose the Slot you wish to Load from");
     EndText();
