@@ -38,8 +38,7 @@ Mesh BuildSwarpMesh() {
     Mesh m;
     const int32_t stone = AddMaterial(m, "", 255, 255, 255);
     // Four facets each side, taller than wide: a diamond, not a ball.
-    AddObject(m, "Swarp", stone,
-              Transformed(MakeSphere(0.045f, 2, 4), Scaling({0.8f, 0.5f, 1.25f}) * RotationY(45.0f)));
+    AddObject(m, "Swarp", stone, Transformed(MakeSphere(0.05f, 2, 4), Scaling({0.8f, 0.45f, 1.2f})));
     return m;
 }
 

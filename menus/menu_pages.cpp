@@ -266,7 +266,9 @@ void DrawSwarpStats(const SwarpRecord& swarp) {
 }
 
 void DrawSword() {
+    // Without the depth test only culling keeps a stone's far side from covering its near one.
     glDisable(GL_DEPTH_TEST);
+    glEnable(GL_CULL_FACE);
     glPushMatrix();
     glTranslatef(0.25f, 0.75f, 0.0f);
     glScalef(0.3f, 0.3f, 0.3f);
@@ -282,6 +284,7 @@ void DrawSword() {
     }
     glPopMatrix();
     glEnable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
 }
 
 void DrawSwarpPage() {
@@ -335,6 +338,7 @@ void DrawWarpInfo(const WarpRecord& warp) {
 }
 
 void DrawHolders() {
+    glEnable(GL_CULL_FACE);
     // The two holders one above the other beside their cursor rows, each
     // stone in a socket of the holder model just right of its slot's cursor.
     static const float socketX[8] = {0.346f, 0.431f, 0.53f, 0.635f, 0.891f, 0.99f, 1.082f, 1.184f};
@@ -356,6 +360,7 @@ void DrawHolders() {
         glPopMatrix();
     }
     glEnable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
 }
 
 void DrawWarpPage() {
