@@ -44,8 +44,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (uint8_t flag : StoryFlags) Check(flag <= 1);
     Check(std::memchr(Hero.Name, 0, sizeof Hero.Name) != nullptr);
     RebuildSpellLists();
-    Check(DecodeSaveSummary(data, size, SlotSummaries[0].Hero,
-                            reinterpret_cast<int32_t(&)[3]>(SlotSummaries[0].Hours)));
+    int32_t time[3];
+    Check(DecodeSaveSummary(data, size, SlotSummaries[0].Hero, time));
+    SlotSummaries[0].Seconds = time[0];
+    SlotSummaries[0].Minutes = time[1];
+    SlotSummaries[0].Hours = time[2];
     SlotRefusals[0] = "";
     (void)SlotRow(0);
     return 0;
