@@ -571,8 +571,9 @@ std::vector<std::pair<std::string, std::string>> AnimatedModels() {
 TEST_F(ContentData, ModelsReadBackWithinTheirArrays) {
     ASSERT_TRUE(ok_);
     std::vector<std::string> paths = {"Objects\\Deduvavi\\Deduvavi.m3d", "Objects\\Deduvavi\\TSword.m3d",
-                                      "Objects\\Vorudu\\Villager.m3d", "Objects\\Vorudu\\Box.m3d",
-                                      "Objects\\Chest\\ChestModel.m3d"};
+                                      "Objects\\Deduvavi\\Swarp.m3d",    "Objects\\Deduvavi\\TWHolder.m3d",
+                                      "Objects\\Deduvavi\\Warp.m3d",     "Objects\\Vorudu\\Villager.m3d",
+                                      "Objects\\Vorudu\\Box.m3d",        "Objects\\Chest\\ChestModel.m3d"};
     for (const char* m : kMonsterNames) paths.push_back(MonsterFile(m, ".m3d"));
     for (const std::string& path : paths) {
         ReadModel m = ParseModel(Read(path));
