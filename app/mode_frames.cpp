@@ -6,6 +6,7 @@
 #include "battle/battle_state.h"
 #include "battle/victory.h"
 #include "menus/game_menu.h"
+#include "menus/slot_actions.h"
 #include "menus/title.h"
 #include "world/camera.h"
 #include "world/field_camera.h"
@@ -18,7 +19,7 @@ namespace {
 void FinishDefeat() {
     DefeatFinished = 0;
     LeaveLostBattle();
-    QuitSequence();
+    if (!LoadSlotIntoField(SaveSlotCursor)) QuitSequence();
 }
 
 } // namespace

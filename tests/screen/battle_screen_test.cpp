@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <string>
@@ -331,6 +332,49 @@ TEST(Battle, LostWithNoSaveEndsTheGame) {
     const State& last = f.At(f.Last());
     EXPECT_EQ(last.at("HP"), "0");
     EXPECT_EQ(last.at("HeroDead"), "1");
+}
+
+TEST(Battle, LostAfterASaveComesBackAtTheSave) {
+    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
+    // New Game, a few steps, then the menu's Save page: slot 1.
+    const std::string dir = PrepareGameDir("battle_lost_saved", true);
+    std::string script = std::string(kNewGameScript) + "20 hold Up 10\n";
+    script += "40 press C\n";
+    for (int f = 41; f < 47; ++f) script += std::to_string(f) + " press Down\n";
+    script += "102 press X\n170 press X\n";
+    RunGameIn(dir, {"--fixed-step", "--state", "171:saved.txt", "--quit-after", "180"}, script);
+    const State saved = ReadState(dir + "/saved.txt");
+    ASSERT_TRUE(HasLine(LogLines(dir), "Saved Save Slot:Save/Slot1.sav"));
+    // One point of HP left: the first blow fells him.
+    std::fstream slot(dir + "/Save/Slot1.sav", std::ios::in | std::ios::out | std::ios::binary);
+    slot.seekp(12);
+    slot.write("\1\0\0\0", 4);
+    slot.close();
+
+    // Load it from the title, walk into the dungeon's next battle and lose it.
+    const std::string again = "2 press X\n4 press X\n10 hold Up 5\n";
+    std::vector<std::string> args = {"--fixed-step", "--encounter-steps", "3"};
+    AddStates(args, 4, 1200, 10);
+    args.insert(args.end(), {"--quit-after", "1201"});
+    const GameRun run = RunGameIn(dir, args, again);
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    int loads = 0, fought = 0;
+    for (const std::string& line : LogLines(dir)) {
+        loads += line == "Loaded Save Slot:Save/Slot1.sav";
+        fought += line == "Entering Battle Mode";
+    }
+    EXPECT_EQ(fought, 1);
+    EXPECT_EQ(loads, 2); // from the title, and after the defeat
+    const State end = ReadState(StatePath(dir, 1194));
+    EXPECT_EQ(end.at("GameMode"), "2");
+    EXPECT_EQ(end.at("HP"), "1");
+    EXPECT_EQ(end.at("HeroPosition"), saved.at("HeroPosition"));
+    EXPECT_EQ(end.at("CameraPosition"), saved.at("CameraPosition"));
+    EXPECT_EQ(end.at("IntroStarted"), "0");
+    EXPECT_EQ(end.at("BattleRunning"), "0");
+    EXPECT_EQ(end.at("HeroDead"), "0");
+    EXPECT_EQ(end.at("PlayerHasControl"), "1");
+    EXPECT_EQ(end.at("MusicRequested"), "Music\\Fuzzy.wav");
 }
 
 TEST(Battle, AMonsterMissingFromTheDataStillFightsToTheEnd) {
