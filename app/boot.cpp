@@ -1,35 +1,20 @@
 #include "app/boot.h"
 
-#include "app/game_state.h"
 #include "app/graphics.h"
-#include "app/loaded_assets.h"
-#include "app/log.h"
-#include "app/menu_layout.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
+#include "assets/loaded_assets.h"
+#include "assets/log.h"
+#include "assets/menu_layout.h"
 #include "assets/text2d.h"
 #include "battle/command_menu.h"
 #include "battle/records.h"
 #include "battle/victory.h"
 #include "platform/platform.h"
-#include "world/camera.h"
 #include "world/level_table.h"
 
 #include <GL/gl.h>
 #include <cstring>
-
-TextureImage BattleCaptureTexture = {};
-TextureImage PanelTexture = {};
-TextureImage TitleButtonTextures[4] = {};
-TextureImage ParticleTexture = {};
-TextureImage RingTexture = {};
-TextureImage SparkTexture = {};
-
-Model3D HeroModel, SwordModel, SwarpModel, WarpHolderModel, WarpModel, BoxModel, ChestModel;
-Model3D ExplosionModel, IceModel, IcePentagramModel, FirePentagramModel, KintosModel, RockModel;
-Model3D LavaBallModel, KatuModel;
-
-Animation ChestAnim, IceCrushAnim, KintosAnim, RockAnim;
-Animation HeroWalkAnim, HeroBattleStayAnim, HeroAttackAnim, HeroUseItemAnim, HeroWonAnim;
-Animation HeroGetSwordAnim, HeroAngelCrushAnim, HeroBulletDodgeAnim, KatuAnim1, KatuAnim2;
 
 namespace {
 

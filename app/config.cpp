@@ -1,6 +1,6 @@
 #include "app/config.h"
 
-#include "app/game_state.h"
+#include "assets/game_state.h"
 #include "assets/text_scan.h"
 
 #include <vector>

@@ -1,11 +1,14 @@
 #include "assets/text2d.h"
 
-#include "app/game_state.h"
+#include "assets/game_state.h"
 
 #include <GL/gl.h>
 
 #include <algorithm>
 #include <cstdio>
+
+uint32_t ArialFontBase = 0;
+uint32_t TimesFontBase = 0;
 
 namespace {
 

@@ -1,7 +1,7 @@
 // One walking step (fall plus collision) against a collision model of the size
 // a large level would have, and the per-frame prop pass.
-#include "app/game_state.h"
-#include "world/camera.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
 #include "world/collision.h"
 #include "world/field_camera.h"
 

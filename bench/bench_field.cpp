@@ -3,10 +3,10 @@
 // run without a window. A level's real collision model is used when the built
 // data lies beside the bench's folder; otherwise a generated terrain of the
 // same order of size.
-#include "app/game_state.h"
-#include "app/loaded_assets.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
+#include "assets/loaded_assets.h"
 #include "assets/model3d.h"
-#include "world/camera.h"
 #include "world/encounters.h"
 #include "world/field_camera.h"
 #include "world/field_frame.h"

@@ -6,10 +6,10 @@
 // monsters posed, and every attack's strike frame seen from the side.
 //
 //   xvfb-run -a -s "-screen 0 1024x768x24" build/content/aurelant_gallery build/data /tmp/gallery
-#include "app/game_state.h"
 #include "app/graphics.h"
 #include "assets/animation.h"
 #include "assets/camera_script.h"
+#include "assets/game_state.h"
 #include "assets/model3d.h"
 #include "assets/text_scan.h"
 #include "content/levels_common.h"

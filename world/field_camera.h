@@ -4,8 +4,8 @@
 // over the records passed in, so it runs without a window.
 #pragma once
 
+#include "assets/camera.h"
 #include "assets/vector.h"
-#include "world/camera.h"
 
 #include <cstdint>
 

@@ -1,10 +1,10 @@
 #include "world/field_movement.h"
 
-#include "app/game_state.h"
-#include "app/loaded_assets.h"
 #include "assets/animation.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
+#include "assets/loaded_assets.h"
 #include "platform/platform.h"
-#include "world/camera.h"
 #include "world/collision.h"
 #include "world/encounters.h"
 #include "world/field_camera.h"

@@ -1,8 +1,7 @@
 #include "world/level_change.h"
 
-#include "app/game_state.h"
-#include "app/graphics.h"
-#include "world/camera.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
 #include "world/dialogue.h"
 #include "world/field_common.h"
 

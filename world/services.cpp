@@ -1,7 +1,7 @@
 #include "world/services.h"
 
-#include "app/game_state.h"
-#include "world/camera.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
 #include "world/chests.h"
 #include "world/dialogue.h"
 #include "world/field_common.h"

@@ -1,7 +1,7 @@
 // The dialogue buffer and where the two boxes print.
 #include "world/dialogue.h"
 
-#include "app/game_state.h"
+#include "assets/game_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Counting steps toward random battles and filling the battle slots.
-#include "app/game_state.h"
+#include "assets/game_state.h"
 #include "battle/battle_slots.h"
 #include "battle/records.h"
 #include "world/encounters.h"

@@ -1,8 +1,7 @@
 // Exits: the message box sliding in and out, confirming, and the fog fade of
 // the level change with the arrival, on a small world of three levels.
-#include "app/game_state.h"
-#include "app/graphics.h"
-#include "world/camera.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
 #include "world/dialogue.h"
 #include "world/level_change.h"
 #include "world/level_table.h"

@@ -1,10 +1,10 @@
 // The keyboard step and the field frame's collision wiring, run without a window.
-#include "app/game_state.h"
-#include "app/loaded_assets.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
+#include "assets/loaded_assets.h"
 #include "battle/battle_flow.h"
 #include "battle/battle_state.h"
 #include "platform/platform.h"
-#include "world/camera.h"
 #include "world/encounters.h"
 #include "world/field_camera.h"
 #include "world/field_frame.h"
@@ -52,6 +52,7 @@ Model3D Box() {
 class FieldMovementTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        StartBattleFromField = StartBattle;
         LevelTable.clear();
         LevelTable.resize(3);
         LevelTable[1].RandomBattles = 1;

@@ -1,9 +1,9 @@
 // Talking, the healer, the two shops and the story's hold on the exits.
-#include "app/game_state.h"
 #include "app/window_proc.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
 #include "battle/records.h"
 #include "tests/unit/test_support.h"
-#include "world/camera.h"
 #include "world/dialogue.h"
 #include "world/level_change.h"
 #include "world/level_table.h"

@@ -1,6 +1,6 @@
 // The fixed render state, checked through what frames drawn with it show.
-#include "app/game_state.h"
 #include "app/graphics.h"
+#include "assets/game_state.h"
 #include "platform/platform.h"
 
 #include <GL/gl.h>

@@ -1,8 +1,8 @@
 // Text and quads drawn into a real window; runs only where there is a display.
 #include "assets/text2d.h"
 
-#include "app/game_state.h"
 #include "app/graphics.h"
+#include "assets/game_state.h"
 #include "platform/platform.h"
 
 #include <GL/gl.h>

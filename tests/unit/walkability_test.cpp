@@ -1,11 +1,11 @@
 // Walking the built levels with the game's own collision: every place the
 // story, the table or an exit needs must hold the hero up at its height, and
 // be reachable on foot from where he arrives.
-#include "app/game_state.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
 #include "assets/model3d.h"
 #include "content/levels_common.h"
-#include "test_support.h"
-#include "world/camera.h"
+#include "tests/unit/test_support.h"
 #include "world/collision.h"
 #include "world/field_camera.h"
 

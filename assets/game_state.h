@@ -47,6 +47,9 @@ extern char KeyCancel;
 extern char KeyMenu;
 extern uint8_t VSyncFlag;
 
+// Exponential fog of the render state; the level change thickens it to fade out.
+extern float FogDensity;
+
 // The music file last asked for, "" when sound was stopped.
 extern char MusicRequested[256];
 

@@ -1,4 +1,4 @@
-#include "app/game_state.h"
+#include "assets/game_state.h"
 
 #include "platform/platform.h"
 
@@ -33,6 +33,8 @@ char KeyOk = 'X';
 char KeyCancel = 'Z';
 char KeyMenu = 'C';
 uint8_t VSyncFlag = 0;
+
+float FogDensity = 1e-9f;
 
 char MusicRequested[256] = "";
 
