@@ -163,7 +163,7 @@ void UseLevel(Model3D& ground) {
     LevelTable.clear();
     LevelTable.resize(2);
     LevelTable[1].CollisionMesh = ground;
-    CurrentLevel = 1;
+    CurrentLevel = LevelVoruduDungeon;
     PlayerHasControl = 1;
     GameMode = ModeField;
 }

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int32_t kLevel = 4;
+constexpr int32_t kLevel = LevelMistilia;
 
 // The hillside's terraces, south (low) to north (high): each holds from its
 // boundary up to the next one's. Boundaries lie on the ground grid (cell 3) so

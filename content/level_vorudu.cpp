@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int32_t kLevel = 0;
+constexpr int32_t kLevel = LevelVorudu;
 
 // Houses line the road and the lanes where there is room for them; trees and
 // fences fill the rest. Roofs come in three colours so the village reads from above.

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int32_t kLevel = 2;
+constexpr int32_t kLevel = LevelWorldMap;
 
 } // namespace
 

@@ -37,7 +37,7 @@ struct LevelAnchor {
 };
 
 // Where a new game puts the hero in level 1, and the camera behind him.
-constexpr int32_t kNewGameLevel = 1;
+constexpr int32_t kNewGameLevel = LevelVoruduDungeon;
 constexpr CVector3 kNewGameHero = {0.0f, 0.0f, 6.0f};
 constexpr CVector3 kNewGameEye = {0.0f, 3.0f, 0.0f};
 constexpr CVector3 kNewGameView = {0.0f, 3.0f, 6.0f};

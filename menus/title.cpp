@@ -94,8 +94,8 @@ void TitleFrame(int page) {
 
 void NewGame() {
     GameMode = ModeField;
-    CurrentLevel = 1;
-    PlayMusic(LevelTable[1].Music);
+    CurrentLevel = LevelVoruduDungeon;
+    PlayMusic(LevelTable[LevelVoruduDungeon].Music);
     PlayHours = 0;
     PlayMinutes = 0;
     PlaySeconds = 0;

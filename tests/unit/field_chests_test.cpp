@@ -21,7 +21,7 @@ class FieldChests : public ::testing::Test {
         ResetHero(Hero);
         LevelTable.clear();
         LevelTable.resize(2);
-        CurrentLevel = 1;
+        CurrentLevel = LevelVoruduDungeon;
         GameMode = ModeField;
         PlayerHasControl = 1;
         DialogueOpen = 0;

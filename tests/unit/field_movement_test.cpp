@@ -56,7 +56,7 @@ class FieldMovementTest : public ::testing::Test {
         LevelTable.clear();
         LevelTable.resize(3);
         LevelTable[1].RandomBattles = 1;
-        CurrentLevel = 1;
+        CurrentLevel = LevelVoruduDungeon;
         GameMode = ModeField;
         PlayerHasControl = 1;
         WalkFrame = 0;

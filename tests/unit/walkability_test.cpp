@@ -64,11 +64,11 @@ void Collide(const World& w) {
                      w.record->ChestCount);
 }
 
-// One walking step as the field takes it: hero and camera move by a 25th of
-// the view vector, then fall and are pushed out.
+// One walking step as the field takes it, then fall and be pushed out.
 void WalkStep(const World& w) {
-    HeroPosition.x += (Camera.ViewPoint.x - Camera.Position.x) / 25.0f;
-    HeroPosition.z += (Camera.ViewPoint.z - Camera.Position.z) / 25.0f;
+    const CVector3 stride = WalkStride(Camera);
+    HeroPosition.x += stride.x;
+    HeroPosition.z += stride.z;
     MoveCamera(Camera, WalkSpeed);
     Collide(w);
 }
