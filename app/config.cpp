@@ -19,7 +19,7 @@ void ApplyDefaults() {
 
 // The exit box hides above the screen until an exit is near.
 void HideExitBox() {
-    DialogueSlide = -static_cast<int32_t>(ScreenHeight / 5.12);
+    DialogueSlide = HiddenDialogueSlide();
 }
 
 void ScanConfig(const char* text, size_t size) {

@@ -24,7 +24,7 @@ int32_t MenuState = 0;
 int32_t MenuCursor = 0;
 
 // Hidden above a screen of the default height until the configuration sets it again.
-int32_t DialogueSlide = -static_cast<int32_t>(768 / 5.12);
+int32_t DialogueSlide = HiddenDialogueSlide(768);
 
 int32_t ScreenWidth = 1024;
 int32_t ScreenHeight = 768;

@@ -28,13 +28,8 @@ void BuildWorldMap(DataWriter& w) {
     kit.reach = &area;
     // The sea lies under everything: named first, it is drawn last.
     const int32_t water = kit.Material("Water.tga", 255, 255, 255);
-    const int32_t grass = kit.Material("Ground.tga", 255, 255, 255);
-    const int32_t path = kit.Material("Path.tga", 255, 255, 255);
-    const int32_t stone = kit.Material("Stone.tga", 255, 255, 255);
-    const int32_t wood = kit.Material("Wood.tga", 255, 255, 255);
-    const int32_t foliage = kit.Material("Foliage.tga", 255, 255, 255);
-    const int32_t roof = kit.Material("Roof.tga", 255, 255, 255);
-    const int32_t plaster = kit.Material("Plaster.tga", 255, 255, 255);
+    const TownMaterials town = AddTownMaterials(kit);
+    const auto [grass, path, stone, wood, foliage, roof, plaster] = town;
     const int32_t snow = kit.Material("", 235, 240, 250);
 
     // The island: the ridge the hero walks, hills around it, the shore falling

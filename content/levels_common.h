@@ -125,6 +125,12 @@ void AddTiled(Mesh& mesh, const std::string& name, int32_t material, const Geome
 struct PropPalette {
     int32_t wood, foliage, stone, roof, plaster;
 };
+// The textured materials of the grassland levels, registered in this order.
+struct TownMaterials {
+    int32_t grass, path, stone, wood, foliage, roof, plaster;
+    PropPalette Props() const { return {wood, foliage, stone, roof, plaster}; }
+};
+TownMaterials AddTownMaterials(LevelKit& kit);
 // A tree with a trunk the hero bumps into and a crown drawn only; a distant
 // one, never seen up close, is built coarser.
 void AddTree(LevelKit& kit, const PropPalette& p, float x, float y, float z, float scale, Random& random,

@@ -37,10 +37,6 @@ void ArriveThrough(const ExitRecord& exit, const LevelRecord& to) {
 
 } // namespace
 
-int32_t HiddenDialogueSlide() {
-    return -static_cast<int32_t>(ScreenHeight / 5.12);
-}
-
 int32_t DialogueSlideStep() {
     // A screen under 128 pixels high would otherwise never show the box, and never let the hero leave.
     const int32_t step = ScreenHeight / 128;

@@ -5,6 +5,7 @@
 #include "battle/battle_flow.h"
 #include "battle/battle_state.h"
 #include "platform/platform.h"
+#include "tests/unit/scene_models.h"
 #include "world/encounters.h"
 #include "world/field_camera.h"
 #include "world/field_frame.h"
@@ -28,23 +29,6 @@ Model3D Floor(float half, float y) {
     object.center = {0, y, 0};
     object.size = 2 * half;
     model.objects.push_back(object);
-    model.objectCount = 1;
-    return model;
-}
-
-// A closed cube of half-width 1 standing on the ground, faces pointing out.
-Model3D Box() {
-    Model3D model;
-    Object3D o;
-    o.vertices = {{-1, 0, -1}, {1, 0, -1}, {1, 0, 1}, {-1, 0, 1},
-                  {-1, 2, -1}, {1, 2, -1}, {1, 2, 1}, {-1, 2, 1}};
-    o.indices = {4, 7, 6, 4, 6, 5, 0, 1, 2, 0, 2, 3, 0, 4, 5, 0, 5, 1,
-                 2, 6, 7, 2, 7, 3, 3, 7, 4, 3, 4, 0, 1, 5, 6, 1, 6, 2};
-    o.vertexCount = 8;
-    o.indexCount = static_cast<int32_t>(o.indices.size());
-    o.center = {0, 1, 0};
-    o.size = 2;
-    model.objects.push_back(o);
     model.objectCount = 1;
     return model;
 }
@@ -173,7 +157,7 @@ TEST_F(FieldMovementTest, ACameraOnTheHerosHeadStillGivesNumbers) {
 }
 
 TEST_F(FieldMovementTest, TheFieldFrameKeepsTheHeroOutOfVillagersAndChests) {
-    BoxModel = Box();
+    BoxModel = PropBoxModel();
     VillagerRecord villager{};
     villager.Position = {0, 0, -1.5f};
     LevelTable[1].Villagers = {villager};

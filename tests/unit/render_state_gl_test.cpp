@@ -2,6 +2,7 @@
 #include "app/graphics.h"
 #include "assets/game_state.h"
 #include "platform/platform.h"
+#include "tests/unit/test_support.h"
 
 #include <GL/gl.h>
 #include <array>
@@ -41,22 +42,15 @@ void Quad(float z, float r, float g, float b, bool clockwise = false) {
 class RenderState : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        if (!std::getenv("DISPLAY")) return;
         ScreenWidth = kWidth;
         ScreenHeight = kHeight;
         ScreenBits = 32;
-        ready_ = InitPlatform(true) &&
-                 OpenGameWindow("Aurelant render state test", 0, 0, kWidth, kHeight, false, {32, 32, true});
+        ready_ = OpenTestWindow("Aurelant render state test", kWidth, kHeight, 32);
         if (ready_) SetupRenderState(kWidth, kHeight);
     }
-    static void TearDownTestSuite() {
-        if (!std::getenv("DISPLAY")) return;
-        DeleteRenderContext();
-        CloseGameWindow();
-        ShutdownPlatform();
-    }
+    static void TearDownTestSuite() { CloseTestWindow(); }
     void SetUp() override {
-        if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no DISPLAY";
+        if (!HaveDisplay()) GTEST_SKIP() << "no DISPLAY";
         ASSERT_TRUE(ready_);
         glDisable(GL_TEXTURE_2D); // no texture is bound in these frames
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
