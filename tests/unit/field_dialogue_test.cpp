@@ -64,7 +64,6 @@ TEST(FieldDialogue, BoxesDrawAnyBytesWithoutAWindow) {
     DrawDialogueBox(buffer);
     DrawMessageBox(nullptr, 0, -150);
     DrawMessageBox("%s%s%n", INT32_MAX, INT32_MIN);
-    SUCCEED();
 }
 
 } // namespace

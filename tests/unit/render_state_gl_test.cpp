@@ -106,23 +106,4 @@ TEST_F(RenderState, PerspectiveIsFortyFiveDegreesHighWithTheWindowsAspect) {
     EXPECT_NEAR(PixelAt(kWidth / 2, 40)[0], 128, 1); // below 3.9 is clear
 }
 
-TEST_F(RenderState, StateTableIsInForce) {
-    EXPECT_TRUE(glIsEnabled(GL_LIGHT0));
-    EXPECT_FALSE(glIsEnabled(GL_LIGHT1)); // the frames switch it on where they need it
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    GLint src = 0, dst = 0, fogMode = 0;
-    glGetIntegerv(GL_BLEND_SRC, &src);
-    glGetIntegerv(GL_BLEND_DST, &dst);
-    glGetIntegerv(GL_FOG_MODE, &fogMode);
-    EXPECT_EQ(src, GL_SRC_ALPHA);
-    EXPECT_EQ(dst, GL_ONE);
-    EXPECT_EQ(fogMode, GL_EXP);
-    GLfloat ambient[4] = {}, position[4] = {};
-    glGetLightfv(GL_LIGHT1, GL_AMBIENT, ambient);
-    glGetLightfv(GL_LIGHT1, GL_POSITION, position);
-    EXPECT_FLOAT_EQ(ambient[0], 0.3f);
-    EXPECT_FLOAT_EQ(position[1], 1.0f);
-    EXPECT_EQ(GrantedPixelFormat().depthBits > 0, true);
-}
-
 } // namespace
