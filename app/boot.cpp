@@ -1,35 +1,20 @@
 #include "app/boot.h"
 
-#include "app/game_state.h"
 #include "app/graphics.h"
-#include "app/loaded_assets.h"
-#include "app/log.h"
-#include "app/menu_layout.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
+#include "assets/loaded_assets.h"
+#include "assets/log.h"
+#include "assets/menu_layout.h"
 #include "assets/text2d.h"
 #include "battle/command_menu.h"
 #include "battle/records.h"
 #include "battle/victory.h"
 #include "platform/platform.h"
-#include "world/camera.h"
 #include "world/level_table.h"
 
 #include <GL/gl.h>
 #include <cstring>
-
-TextureImage BattleCaptureTexture = {};
-TextureImage PanelTexture = {};
-TextureImage TitleButtonTextures[4] = {};
-TextureImage ParticleTexture = {};
-TextureImage RingTexture = {};
-TextureImage SparkTexture = {};
-
-Model3D HeroModel, SwordModel, SwarpModel, WarpHolderModel, WarpModel, BoxModel, ChestModel;
-Model3D ExplosionModel, IceModel, IcePentagramModel, FirePentagramModel, KintosModel, RockModel;
-Model3D LavaBallModel, KatuModel;
-
-Animation ChestAnim, IceCrushAnim, KintosAnim, RockAnim;
-Animation HeroWalkAnim, HeroBattleStayAnim, HeroAttackAnim, HeroUseItemAnim, HeroWonAnim;
-Animation HeroGetSwordAnim, HeroAngelCrushAnim, HeroBulletDodgeAnim, KatuAnim1, KatuAnim2;
 
 namespace {
 
@@ -46,19 +31,19 @@ struct AnimationFile {
 void LoadModels() {
     std::vector<LevelRecord>& L = LevelTable;
     const ModelFile models[] = {
-        {"Levels\\Vorudu.m3d", &L[0].Mesh},
-        {"Levels\\VoruduCB.m3d", &L[0].CollisionMesh},
-        {"Levels\\Vorudu Dungeon.m3d", &L[1].Mesh},
-        {"Levels\\Vorudu DungeonBG.m3d", &L[1].BattleGround},
-        {"Levels\\World Map.m3d", &L[2].Mesh},
-        {"Levels\\World MapBG.m3d", &L[2].BattleGround},
-        {"Levels\\World MapCB.m3d", &L[2].CollisionMesh},
-        {"Levels\\Forgotten Forest.m3d", &L[3].Mesh},
-        {"Levels\\Forgotten ForestCB.m3d", &L[3].CollisionMesh},
-        {"Levels\\Mistilia.m3d", &L[4].Mesh},
-        {"Levels\\MistiliaCB.m3d", &L[4].CollisionMesh},
-        {"Levels\\Dungeon of the Damned.m3d", &L[5].Mesh},
-        {"Levels\\RoadPass.m3d", &L[6].Mesh},
+        {"Levels\\Vorudu.m3d", &L[LevelVorudu].Mesh},
+        {"Levels\\VoruduCB.m3d", &L[LevelVorudu].CollisionMesh},
+        {"Levels\\Vorudu Dungeon.m3d", &L[LevelVoruduDungeon].Mesh},
+        {"Levels\\Vorudu DungeonBG.m3d", &L[LevelVoruduDungeon].BattleGround},
+        {"Levels\\World Map.m3d", &L[LevelWorldMap].Mesh},
+        {"Levels\\World MapBG.m3d", &L[LevelWorldMap].BattleGround},
+        {"Levels\\World MapCB.m3d", &L[LevelWorldMap].CollisionMesh},
+        {"Levels\\Forgotten Forest.m3d", &L[LevelForgottenForest].Mesh},
+        {"Levels\\Forgotten ForestCB.m3d", &L[LevelForgottenForest].CollisionMesh},
+        {"Levels\\Mistilia.m3d", &L[LevelMistilia].Mesh},
+        {"Levels\\MistiliaCB.m3d", &L[LevelMistilia].CollisionMesh},
+        {"Levels\\Dungeon of the Damned.m3d", &L[LevelDamnedDungeon].Mesh},
+        {"Levels\\RoadPass.m3d", &L[LevelRoadPass].Mesh},
         {"Objects\\Deduvavi\\Deduvavi.m3d", &HeroModel},
         {"Objects\\Deduvavi\\TSword.m3d", &SwordModel},
         {"Objects\\Deduvavi\\Swarp.m3d", &SwarpModel},
@@ -134,6 +119,7 @@ void LoadAnimations() {
 
 void PrepareLevelBounds() {
     std::vector<LevelRecord>& L = LevelTable;
+    // The others collide with their visible mesh, shared below.
     const bool withCollision[kLevelTotal] = {true, false, true, true, true, false, false};
     for (int level = 0; level < kLevelTotal; ++level) {
         PrepareModelBounds(L[level].Mesh);
@@ -144,13 +130,13 @@ void PrepareLevelBounds() {
 
 void ShareLevelModels() {
     std::vector<LevelRecord>& L = LevelTable;
-    L[1].CollisionMesh = L[1].Mesh;
-    L[0].BattleGround = L[2].BattleGround;
-    L[4].BattleGround = L[2].BattleGround;
-    L[3].BattleGround = L[2].BattleGround;
-    L[5].CollisionMesh = L[5].Mesh;
-    L[5].BattleGround = L[1].BattleGround;
-    L[6].CollisionMesh = L[6].Mesh;
+    L[LevelVoruduDungeon].CollisionMesh = L[LevelVoruduDungeon].Mesh;
+    L[LevelVorudu].BattleGround = L[LevelWorldMap].BattleGround;
+    L[LevelMistilia].BattleGround = L[LevelWorldMap].BattleGround;
+    L[LevelForgottenForest].BattleGround = L[LevelWorldMap].BattleGround;
+    L[LevelDamnedDungeon].CollisionMesh = L[LevelDamnedDungeon].Mesh;
+    L[LevelDamnedDungeon].BattleGround = L[LevelVoruduDungeon].BattleGround;
+    L[LevelRoadPass].CollisionMesh = L[LevelRoadPass].Mesh;
 }
 
 // The log is the record of what was found, so a texture that failed says so.

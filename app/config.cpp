@@ -1,6 +1,6 @@
 #include "app/config.h"
 
-#include "app/game_state.h"
+#include "assets/game_state.h"
 #include "assets/text_scan.h"
 
 #include <vector>
@@ -22,7 +22,7 @@ void ApplyDefaults() {
 
 // The exit box hides above the screen until an exit is near.
 void HideExitBox() {
-    DialogueSlide = -static_cast<int32_t>(ScreenHeight / 5.12);
+    DialogueSlide = HiddenDialogueSlide();
 }
 
 void ScanConfig(const char* text, size_t size) {

@@ -1,16 +1,13 @@
 #include "app/graphics.h"
 
-#include "app/game_state.h"
-#include "app/log.h"
+#include "assets/game_state.h"
+#include "assets/loaded_assets.h"
+#include "assets/log.h"
+#include "assets/text2d.h"
 #include "platform/platform.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
-
-uint32_t ArialFontBase = 0;
-uint32_t TimesFontBase = 0;
-float FogDensity = 1e-9f;
-TextureImage LogoTexture = {};
 
 uint32_t BuildFont(const char* face, int cellHeight) {
     const uint32_t base = glGenLists(256);

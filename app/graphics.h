@@ -1,14 +1,7 @@
 // The rendering context, the fixed render state and the two bitmap fonts.
 #pragma once
 
-#include "assets/texture.h"
-
 #include <cstdint>
-
-extern uint32_t ArialFontBase;
-extern uint32_t TimesFontBase;
-extern float FogDensity;
-extern TextureImage LogoTexture;
 
 // Set up the context, render state, the Arial font and the logo.
 void InitGraphics();

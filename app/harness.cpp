@@ -1,8 +1,8 @@
 #include "app/harness.h"
 
-#include "app/game_state.h"
 #include "app/quit.h"
 #include "app/state_snapshot.h"
+#include "assets/game_state.h"
 #include "battle/records.h"
 #include "platform/platform.h"
 #include "world/encounters.h"

@@ -1,10 +1,10 @@
 #include "app/main_loop.h"
 
 #include "app/boot.h"
-#include "app/game_state.h"
 #include "app/harness.h"
 #include "app/mode_frames.h"
 #include "app/window_proc.h"
+#include "assets/game_state.h"
 #include "platform/platform.h"
 
 #include <cmath>

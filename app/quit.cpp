@@ -1,7 +1,7 @@
 #include "app/quit.h"
 
-#include "app/game_state.h"
-#include "app/log.h"
+#include "assets/game_state.h"
+#include "assets/log.h"
 #include "platform/platform.h"
 
 void QuitSequence() {

@@ -1,19 +1,22 @@
 #include "app/startup.h"
 
 #include "app/config.h"
-#include "app/game_state.h"
 #include "app/graphics.h"
 #include "app/harness.h"
-#include "app/log.h"
 #include "app/main_loop.h"
+#include "assets/game_state.h"
+#include "assets/log.h"
+#include "battle/battle_flow.h"
 #include "platform/platform.h"
 #include "world/encounters.h"
+#include "world/field_frame.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 void StaticInitialise() {
+    StartBattleFromField = StartBattle;
     CreateLog();
     std::srand(GetTickCount());
 }

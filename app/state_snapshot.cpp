@@ -1,8 +1,9 @@
 #include "app/state_snapshot.h"
 
-#include "app/game_state.h"
 #include "app/graphics.h"
 #include "app/harness.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
 #include "battle/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/command_menu.h"
@@ -11,7 +12,6 @@
 #include "menus/game_menu.h"
 #include "menus/slot_list.h"
 #include "menus/title.h"
-#include "world/camera.h"
 #include "world/dialogue.h"
 #include "world/encounters.h"
 #include "world/field_movement.h"

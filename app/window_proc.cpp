@@ -1,8 +1,8 @@
 #include "app/window_proc.h"
 
-#include "app/game_state.h"
-#include "app/log.h"
 #include "app/quit.h"
+#include "assets/game_state.h"
+#include "assets/log.h"
 #include "world/services.h"
 
 void MenuAction() {

@@ -1,6 +1,6 @@
 #include "assets/animation.h"
 
-#include "app/log.h"
+#include "assets/log.h"
 #include "assets/text_scan.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "assets/camera_script.h"
 
+#include "assets/camera.h"
 #include "assets/text_scan.h"
-#include "world/camera.h"
 
 #include <cstdint>
 #include <vector>

@@ -14,7 +14,7 @@
 // A file that needed any of this gets one "Model clipped" line in the log.
 #include "assets/model3d.h"
 
-#include "app/log.h"
+#include "assets/log.h"
 #include "assets/text_scan.h"
 
 #include <algorithm>

@@ -1,18 +1,17 @@
 #include "assets/text2d.h"
 
-#include "app/game_state.h"
+#include "assets/game_state.h"
+#include "assets/saturate.h"
 
 #include <GL/gl.h>
 
 #include <algorithm>
 #include <cstdio>
 
-namespace {
+uint32_t ArialFontBase = 0;
+uint32_t TimesFontBase = 0;
 
-// Positions come from layout arithmetic; keep far-off ones from wrapping round.
-int32_t Saturate(int64_t value) {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
-}
+namespace {
 
 void PlaceRaster(int32_t x, int32_t y) {
     const TextPoint origin = TextRasterOrigin(x, y, ScreenWidth, ScreenHeight);
@@ -107,10 +106,13 @@ void PerspectiveMode() {
     glMatrixMode(GL_MODELVIEW);
 }
 
-void DrawTexturedQuad(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4,
-                      uint32_t texture) {
+namespace {
+
+void TexturedQuad(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4,
+                  uint32_t texture, bool facingViewer) {
     glBindTexture(GL_TEXTURE_2D, texture);
     glBegin(GL_QUADS);
+    if (facingViewer) glNormal3f(0.0f, 0.0f, 1.0f);
     TexturedVertex2D(x1, y1, 0.0f, 0.0f);
     TexturedVertex2D(x2, y2, 1.0f, 0.0f);
     TexturedVertex2D(x3, y3, 1.0f, 1.0f);
@@ -118,16 +120,16 @@ void DrawTexturedQuad(float x1, float y1, float x2, float y2, float x3, float y3
     glEnd();
 }
 
+} // namespace
+
+void DrawTexturedQuad(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4,
+                      uint32_t texture) {
+    TexturedQuad(x1, y1, x2, y2, x3, y3, x4, y4, texture, false);
+}
+
 void DrawLitTexturedQuad(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4,
                          uint32_t texture) {
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glBegin(GL_QUADS);
-    glNormal3f(0.0f, 0.0f, 1.0f);
-    TexturedVertex2D(x1, y1, 0.0f, 0.0f);
-    TexturedVertex2D(x2, y2, 1.0f, 0.0f);
-    TexturedVertex2D(x3, y3, 1.0f, 1.0f);
-    TexturedVertex2D(x4, y4, 0.0f, 1.0f);
-    glEnd();
+    TexturedQuad(x1, y1, x2, y2, x3, y3, x4, y4, texture, true);
 }
 
 void DrawPanel(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4,

@@ -13,6 +13,10 @@ inline int32_t ScreenDiv(int32_t size, double divisor) {
     return static_cast<int32_t>(size / divisor);
 }
 
+// Display-list bases of the two bitmap fonts, built with the render context.
+extern uint32_t ArialFontBase;
+extern uint32_t TimesFontBase;
+
 // One printed text holds at most 255 characters.
 constexpr size_t kTextBufferSize = 256;
 

@@ -7,11 +7,9 @@
 #include "assets/model3d.h"
 #include "assets/vector.h"
 #include "battle/records.h"
+#include "world/field_frame.h"
 
 #include <cstdint>
-
-// The field picture the shatter breaks: the lower-left square of this size.
-constexpr int32_t kBattleCaptureSize = 512;
 
 // Take over from the field frame that found a battle asked for.
 void StartBattle();

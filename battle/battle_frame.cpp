@@ -1,8 +1,9 @@
 // Game mode 4's frame: the arena, the opening shatter and intro flight, the
 // gauges, one action at a time, the menu, and the hero's fall when he loses.
-#include "app/game_state.h"
-#include "app/loaded_assets.h"
+#include "assets/camera.h"
 #include "assets/camera_script.h"
+#include "assets/game_state.h"
+#include "assets/loaded_assets.h"
 #include "battle/battle_flow.h"
 #include "battle/battle_numbers.h"
 #include "battle/battle_slots.h"
@@ -12,7 +13,6 @@
 #include "battle/physical_attack.h"
 #include "battle/shatter.h"
 #include "platform/platform.h"
-#include "world/camera.h"
 #include "world/dialogue.h"
 #include "world/field_camera.h"
 #include "world/field_common.h"

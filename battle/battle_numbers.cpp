@@ -1,8 +1,7 @@
 #include "battle/battle_numbers.h"
 
-#include "app/game_state.h"
-#include "app/graphics.h"
-#include "app/loaded_assets.h"
+#include "assets/game_state.h"
+#include "assets/loaded_assets.h"
 #include "battle/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/command_menu.h"

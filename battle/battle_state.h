@@ -4,10 +4,10 @@
 // to exit; a battle's end puts it back to its first values.
 #pragma once
 
+#include "assets/camera.h"
 #include "assets/texture.h"
 #include "assets/vector.h"
 #include "battle/records.h"
-#include "world/camera.h"
 
 #include <cstdint>
 

@@ -1,5 +1,6 @@
 // How the hero and his Warps grow, and how the Swarps in his sword lend him
 // their stats for the length of a battle.
+#include "assets/saturate.h"
 #include "battle/records.h"
 
 #include <cmath>
@@ -11,14 +12,7 @@ namespace {
 constexpr int64_t kIntMax = std::numeric_limits<int32_t>::max();
 constexpr int64_t kIntMin = std::numeric_limits<int32_t>::min();
 
-// A loaded save can hold any figures; sums stop at the ends of int32 rather
-// than wrap (a wrapped threshold would make the victory screen level forever).
-int32_t Saturate(int64_t value) {
-    if (value > kIntMax) return static_cast<int32_t>(kIntMax);
-    if (value < kIntMin) return static_cast<int32_t>(kIntMin);
-    return static_cast<int32_t>(value);
-}
-
+// Sums saturate: a wrapped threshold would make the victory screen level forever.
 void Add(int32_t& field, int64_t amount) {
     field = Saturate(field + amount);
 }

@@ -1,6 +1,6 @@
 #include "battle/physical_attack.h"
 
-#include "app/loaded_assets.h"
+#include "assets/loaded_assets.h"
 #include "battle/particles.h"
 #include "battle/records.h"
 #include "platform/platform.h"

@@ -1,15 +1,14 @@
 #include "battle/victory.h"
 
-#include "app/game_state.h"
-#include "app/graphics.h"
-#include "app/loaded_assets.h"
+#include "assets/camera.h"
 #include "assets/camera_script.h"
+#include "assets/game_state.h"
+#include "assets/loaded_assets.h"
 #include "assets/text2d.h"
 #include "battle/battle_flow.h"
 #include "battle/battle_state.h"
 #include "battle/records.h"
 #include "platform/platform.h"
-#include "world/camera.h"
 #include "world/field_camera.h"
 #include "world/field_common.h"
 

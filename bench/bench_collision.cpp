@@ -1,7 +1,8 @@
 // One walking step (fall plus collision) against a collision model of the size
 // a large level would have, and the per-frame prop pass.
-#include "app/game_state.h"
-#include "world/camera.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
+#include "tests/unit/scene_models.h"
 #include "world/collision.h"
 #include "world/field_camera.h"
 
@@ -92,32 +93,6 @@ Model3D MakeBox() {
     model.objects.push_back(std::move(box));
     model.objectCount = 1;
     return model;
-}
-
-// The game's projection (45 degrees, 4:3, 0.5 to 1000) looking from the camera.
-void LookThroughCamera() {
-    float projection[16] = {};
-    const float f = static_cast<float>(1.0 / std::tan(22.5 * 3.14159265358979 / 180.0));
-    projection[0] = f / (4.0f / 3.0f);
-    projection[5] = f;
-    projection[10] = (1000.0f + 0.5f) / (0.5f - 1000.0f);
-    projection[11] = -1.0f;
-    projection[14] = 2.0f * 1000.0f * 0.5f / (0.5f - 1000.0f);
-
-    const CVector3 eye = Camera.Position;
-    const CVector3 at = Camera.ViewPoint;
-    CVector3 fw = {at.x - eye.x, at.y - eye.y, at.z - eye.z};
-    float l = std::sqrt(fw.x * fw.x + fw.y * fw.y + fw.z * fw.z);
-    fw = {fw.x / l, fw.y / l, fw.z / l};
-    CVector3 s = {-fw.z, 0.0f, fw.x}; // fw x (0, 1, 0)
-    l = std::sqrt(s.x * s.x + s.z * s.z);
-    s = {s.x / l, 0.0f, s.z / l};
-    const CVector3 u = {s.y * fw.z - s.z * fw.y, s.z * fw.x - s.x * fw.z, s.x * fw.y - s.y * fw.x};
-    float modelview[16] = {s.x, u.x, -fw.x, 0, s.y, u.y, -fw.y, 0, s.z, u.z, -fw.z, 0, 0, 0, 0, 1};
-    modelview[12] = -(s.x * eye.x + s.y * eye.y + s.z * eye.z);
-    modelview[13] = -(u.x * eye.x + u.y * eye.y + u.z * eye.z);
-    modelview[14] = fw.x * eye.x + fw.y * eye.y + fw.z * eye.z;
-    FrustumFromMatrices(projection, modelview, ViewFrustum);
 }
 
 void PlaceHero(float x, float z, float viewX, float viewZ) {

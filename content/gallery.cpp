@@ -6,10 +6,10 @@
 // monsters posed, and every attack's strike frame seen from the side.
 //
 //   xvfb-run -a -s "-screen 0 1024x768x24" build/content/aurelant_gallery build/data /tmp/gallery
-#include "app/game_state.h"
 #include "app/graphics.h"
 #include "assets/animation.h"
 #include "assets/camera_script.h"
+#include "assets/game_state.h"
 #include "assets/model3d.h"
 #include "assets/text_scan.h"
 #include "content/levels_common.h"
@@ -319,7 +319,7 @@ int main(int argc, char** argv) {
                     shoot(e.ArrivalEye, e.ArrivalView, &e.ArrivalPosition, e.ArrivalRotation.y);
         if (level == kNewGameLevel) shoot(kNewGameEye, kNewGameView, &kNewGameHero, 0.0f);
         // The ending: from behind the hero facing Katu down the road.
-        if (level == 6) shoot({0.0f, 3.3f, 36.0f}, {0.0f, 1.5f, 0.0f}, nullptr, 0.0f);
+        if (level == LevelRoadPass) shoot({0.0f, 3.3f, 36.0f}, {0.0f, 1.5f, 0.0f}, nullptr, 0.0f);
         CVector3 lo, hi;
         Bounds(scene.levels[level], lo, hi);
         const CVector3 mid = {(lo.x + hi.x) * 0.5f, (lo.y + hi.y) * 0.5f, (lo.z + hi.z) * 0.5f};

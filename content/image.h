@@ -26,6 +26,22 @@ struct Image {
 };
 
 Image MakeImage(int width, int height, Color fill = {0, 0, 0, 1});
+
+// An opaque colour from 0..255 channels.
+inline Color Rgb(int r, int g, int b) {
+    return {r / 255.0f, g / 255.0f, b / 255.0f, 1};
+}
+
+// Fills a square image from a function of texture-space coordinates in [0, 1).
+template <typename F>
+Image Paint(int size, F f) {
+    Image img = MakeImage(size, size);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            img.At(x, y) = f(static_cast<float>(x) / static_cast<float>(size),
+                             static_cast<float>(y) / static_cast<float>(size));
+    return img;
+}
 Color Mix(Color a, Color b, float t);
 Color Scale(Color c, float s); // rgb only
 float Clamp01(float v);

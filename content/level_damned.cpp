@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int32_t kLevel = 5;
+constexpr int32_t kLevel = LevelDamnedDungeon;
 
 struct Node {
     float x, z, height, radius;

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int32_t kLevel = 1;
+constexpr int32_t kLevel = LevelVoruduDungeon;
 
 } // namespace
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int32_t kLevel = 3;
+constexpr int32_t kLevel = LevelForgottenForest;
 // Beyond this distance from the walkable ground the woods thin out and are built coarser.
 constexpr float kDenseBand = 8.0f;
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int32_t kLevel = 0;
+constexpr int32_t kLevel = LevelVorudu;
 
 // Houses line the road and the lanes where there is room for them; trees and
 // fences fill the rest. Roofs come in three colours so the village reads from above.
@@ -115,16 +115,11 @@ void BuildVorudu(DataWriter& w) {
 
     LevelKit kit;
     kit.reach = &area;
-    const int32_t grass = kit.Material("Ground.tga", 255, 255, 255);
-    const int32_t path = kit.Material("Path.tga", 255, 255, 255);
-    const int32_t stone = kit.Material("Stone.tga", 255, 255, 255);
-    const int32_t wood = kit.Material("Wood.tga", 255, 255, 255);
-    const int32_t foliage = kit.Material("Foliage.tga", 255, 255, 255);
-    const int32_t roof = kit.Material("Roof.tga", 255, 255, 255);
-    const int32_t plaster = kit.Material("Plaster.tga", 255, 255, 255);
+    const TownMaterials town = AddTownMaterials(kit);
+    const auto [grass, path, stone, wood, foliage, roof, plaster] = town;
     const int32_t thatch = kit.Material("Roof.tga", 255, 214, 120);
     const int32_t slate = kit.Material("Stone.tga", 105, 115, 150);
-    const PropPalette props = {wood, foliage, stone, roof, plaster};
+    const PropPalette props = town.Props();
     const PropPalette palettes[3] = {
         props, {wood, foliage, stone, thatch, plaster}, {wood, foliage, stone, slate, plaster}};
 

@@ -128,6 +128,18 @@ std::vector<HeightPad> AnchorPads(int32_t level, float radius) {
     return pads;
 }
 
+TownMaterials AddTownMaterials(LevelKit& kit) {
+    TownMaterials m;
+    m.grass = kit.Material("Ground.tga", 255, 255, 255);
+    m.path = kit.Material("Path.tga", 255, 255, 255);
+    m.stone = kit.Material("Stone.tga", 255, 255, 255);
+    m.wood = kit.Material("Wood.tga", 255, 255, 255);
+    m.foliage = kit.Material("Foliage.tga", 255, 255, 255);
+    m.roof = kit.Material("Roof.tga", 255, 255, 255);
+    m.plaster = kit.Material("Plaster.tga", 255, 255, 255);
+    return m;
+}
+
 void AddAnchorDiscs(WalkArea& area, int32_t level, float radius) {
     for (const LevelAnchor& a : LevelAnchors(level))
         area.Disc(a.position.x, a.position.z, std::max(radius, a.halfWidth));
@@ -500,23 +512,8 @@ void WriteLevelModel(DataWriter& w, const std::string& path, const Mesh& mesh) {
 
 namespace {
 
-Color Rgb(int r, int g, int b) {
-    return {static_cast<float>(r) / 255.0f, static_cast<float>(g) / 255.0f, static_cast<float>(b) / 255.0f,
-            1};
-}
-
-template <typename F>
-Image PaintSquare(int size, F f) {
-    Image img = MakeImage(size, size);
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x)
-            img.At(x, y) = f(static_cast<float>(x) / static_cast<float>(size),
-                             static_cast<float>(y) / static_cast<float>(size));
-    return img;
-}
-
 Image PaintPath() {
-    return PaintSquare(256, [](float u, float v) {
+    return Paint(256, [](float u, float v) {
         float dust = TileFbm(u * 8, v * 8, 8, 4, 101);
         CellSample pebble = TileCells(u * 24, v * 24, 24, 102);
         Color c = Mix(Rgb(122, 98, 66), Rgb(160, 134, 96), dust);
@@ -526,7 +523,7 @@ Image PaintPath() {
 }
 
 Image PaintRoof() {
-    return PaintSquare(256, [](float u, float v) {
+    return Paint(256, [](float u, float v) {
         // Rows of overlapping clay tiles, each row shifted by half a tile.
         float row = std::floor(v * 8);
         float inRow = v * 8 - row;
@@ -543,7 +540,7 @@ Image PaintRoof() {
 }
 
 Image PaintPlaster() {
-    return PaintSquare(256, [](float u, float v) {
+    return Paint(256, [](float u, float v) {
         float n = TileFbm(u * 8, v * 8, 8, 4, 111);
         // Dark timber beams framing whitewashed plaster.
         float beamU = std::fmod(u * 2, 1.0f), beamV = std::fmod(v * 2, 1.0f);
@@ -554,7 +551,7 @@ Image PaintPlaster() {
 }
 
 Image PaintWater() {
-    return PaintSquare(128, [](float u, float v) {
+    return Paint(128, [](float u, float v) {
         float n = TileFbm(u * 4, v * 4, 4, 4, 121);
         return Mix(Rgb(30, 70, 130), Rgb(60, 120, 180), n);
     });

@@ -37,7 +37,7 @@ struct LevelAnchor {
 };
 
 // Where a new game puts the hero in level 1, and the camera behind him.
-constexpr int32_t kNewGameLevel = 1;
+constexpr int32_t kNewGameLevel = LevelVoruduDungeon;
 constexpr CVector3 kNewGameHero = {0.0f, 0.0f, 6.0f};
 constexpr CVector3 kNewGameEye = {0.0f, 3.0f, 0.0f};
 constexpr CVector3 kNewGameView = {0.0f, 3.0f, 6.0f};
@@ -125,6 +125,12 @@ void AddTiled(Mesh& mesh, const std::string& name, int32_t material, const Geome
 struct PropPalette {
     int32_t wood, foliage, stone, roof, plaster;
 };
+// The textured materials of the grassland levels, registered in this order.
+struct TownMaterials {
+    int32_t grass, path, stone, wood, foliage, roof, plaster;
+    PropPalette Props() const { return {wood, foliage, stone, roof, plaster}; }
+};
+TownMaterials AddTownMaterials(LevelKit& kit);
 // A tree with a trunk the hero bumps into and a crown drawn only; a distant
 // one, never seen up close, is built coarser.
 void AddTree(LevelKit& kit, const PropPalette& p, float x, float y, float z, float scale, Random& random,

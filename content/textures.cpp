@@ -11,21 +11,6 @@ constexpr int kSurface = 256;
 const char* kTitleFont = kLetteringFont;
 const char* kButtonFont = kLetteringFont;
 
-Color Rgb(int r, int g, int b) {
-    return {r / 255.0f, g / 255.0f, b / 255.0f, 1};
-}
-
-// Fills an image from a function of texture-space coordinates in [0, 1).
-template <typename F>
-Image Paint(int size, F f) {
-    Image img = MakeImage(size, size);
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x)
-            img.At(x, y) = f(static_cast<float>(x) / static_cast<float>(size),
-                             static_cast<float>(y) / static_cast<float>(size));
-    return img;
-}
-
 // Lettering with a warm glow, scaled to fit inside a box of the canvas and centred on (cx, cy).
 void Letter(Image& canvas, const char* font, const std::string& text, float pixelHeight, float widthScale,
             float cx, float cy, Color top, Color bottom, Color glow, float glowGain) {

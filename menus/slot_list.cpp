@@ -1,9 +1,8 @@
 #include "menus/slot_list.h"
 
-#include "app/game_state.h"
-#include "app/graphics.h"
-#include "app/loaded_assets.h"
-#include "app/menu_layout.h"
+#include "assets/game_state.h"
+#include "assets/loaded_assets.h"
+#include "assets/menu_layout.h"
 #include "assets/text2d.h"
 #include "menus/save_file.h"
 #include "platform/platform.h"

@@ -1,8 +1,7 @@
 #include "menus/title.h"
 
-#include "app/game_state.h"
-#include "app/graphics.h"
-#include "app/loaded_assets.h"
+#include "assets/game_state.h"
+#include "assets/loaded_assets.h"
 #include "assets/text2d.h"
 #include "menus/slot_list.h"
 #include "platform/platform.h"
@@ -95,8 +94,8 @@ void TitleFrame(int page) {
 
 void NewGame() {
     GameMode = ModeField;
-    CurrentLevel = 1;
-    PlayMusic(LevelTable[1].Music);
+    CurrentLevel = LevelVoruduDungeon;
+    PlayMusic(LevelTable[LevelVoruduDungeon].Music);
     PlayHours = 0;
     PlayMinutes = 0;
     PlaySeconds = 0;

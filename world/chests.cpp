@@ -1,9 +1,9 @@
 #include "world/chests.h"
 
-#include "app/game_state.h"
-#include "app/loaded_assets.h"
 #include "assets/animation.h"
-#include "world/camera.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
+#include "assets/loaded_assets.h"
 #include "world/dialogue.h"
 #include "world/field_common.h"
 #include "world/hero_goods.h"

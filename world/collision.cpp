@@ -1,7 +1,7 @@
 #include "world/collision.h"
 
-#include "app/game_state.h"
-#include "world/camera.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
 #include "world/field_camera.h"
 
 namespace {

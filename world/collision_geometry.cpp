@@ -4,21 +4,7 @@
 
 namespace {
 
-CVector3 Sub(const CVector3& a, const CVector3& b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-CVector3 Add(const CVector3& a, const CVector3& b) {
-    return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-CVector3 Scale(const CVector3& a, float s) {
-    return {a.x * s, a.y * s, a.z * s};
-}
-float Dot(const CVector3& a, const CVector3& b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-CVector3 Cross(const CVector3& a, const CVector3& b) {
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
+// In double: the game's lengths are taken that way, and pushes depend on the last bit.
 float Length(const CVector3& a) {
     return static_cast<float>(std::sqrt(static_cast<double>(Dot(a, a))));
 }
@@ -29,7 +15,7 @@ constexpr double kInsideAngleSum = 6.220353454107791;
 } // namespace
 
 CVector3 PolygonNormal(const CVector3 triangle[3]) {
-    const CVector3 n = Cross(Sub(triangle[2], triangle[0]), Sub(triangle[1], triangle[0]));
+    const CVector3 n = Cross(triangle[2] - triangle[0], triangle[1] - triangle[0]);
     const float length = Length(n);
     // No area, or coordinates so large that the length overflowed: no direction to push along.
     if (!(length > 0.0f) || !std::isfinite(length)) return {0.0f, 0.0f, 0.0f};
@@ -47,8 +33,8 @@ int32_t ClassifySphere(const CVector3& centre, const CVector3& normal, const CVe
 
 CVector3 CollisionOffset(const CVector3& normal, float radius, float distance) {
     // A centre on or behind the plane is pushed on through to the back face.
-    if (distance > 0.0f) return Scale(normal, radius - distance);
-    return Scale(normal, -(radius + distance));
+    if (distance > 0.0f) return normal * (radius - distance);
+    return normal * -(radius + distance);
 }
 
 bool SpherePolygonCollision(const CVector3* polygon, const CVector3& centre, int32_t count, float radius) {
@@ -57,7 +43,7 @@ bool SpherePolygonCollision(const CVector3* polygon, const CVector3& centre, int
     if (n.x == 0.0f && n.y == 0.0f && n.z == 0.0f) return false;
     const float distance = Dot(n, centre) - Dot(n, polygon[0]);
     if (!(std::fabs(distance) < radius)) return false;
-    const CVector3 projected = Sub(centre, Scale(n, distance));
+    const CVector3 projected = centre - n * distance;
     if (InsidePolygon(projected, polygon, count)) return true;
     return EdgeSphereCollision(centre, polygon, count, radius);
 }
@@ -66,7 +52,7 @@ bool InsidePolygon(const CVector3& point, const CVector3* polygon, int32_t count
     double angle = 0.0;
     for (int32_t i = 0; i < count; ++i) {
         const int32_t next = (i + 1) % count;
-        angle += AngleBetweenVectors(Sub(polygon[i], point), Sub(polygon[next], point));
+        angle += AngleBetweenVectors(polygon[i] - point, polygon[next] - point);
     }
     return angle >= kInsideAngleSum;
 }
@@ -74,21 +60,21 @@ bool InsidePolygon(const CVector3& point, const CVector3* polygon, int32_t count
 bool EdgeSphereCollision(const CVector3& centre, const CVector3* polygon, int32_t count, float radius) {
     for (int32_t i = 0; i < count; ++i) {
         const CVector3 q = ClosestPointOnLine(polygon[i], polygon[(i + 1) % count], centre);
-        if (Length(Sub(centre, q)) < radius) return true;
+        if (Length(centre - q) < radius) return true;
     }
     return false;
 }
 
 CVector3 ClosestPointOnLine(const CVector3& a, const CVector3& b, const CVector3& p) {
-    const CVector3 edge = Sub(b, a);
+    const CVector3 edge = b - a;
     const float length = Length(edge);
     // A zero-length edge is just its end point.
     if (!(length > 0.0f)) return a;
     const CVector3 w = {edge.x / length, edge.y / length, edge.z / length};
-    const float t = Dot(w, Sub(p, a));
+    const float t = Dot(w, p - a);
     if (t <= 0.0f) return a;
     if (t >= length) return b;
-    return Add(a, Scale(w, t));
+    return a + w * t;
 }
 
 double AngleBetweenVectors(const CVector3& u, const CVector3& v) {

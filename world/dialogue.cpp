@@ -1,6 +1,6 @@
 #include "world/dialogue.h"
 
-#include "app/game_state.h"
+#include "assets/game_state.h"
 
 #include <cstring>
 

@@ -1,7 +1,6 @@
 // Drawing the dialogue box and the message box over the finished 3D picture.
-#include "app/game_state.h"
-#include "app/graphics.h"
-#include "app/loaded_assets.h"
+#include "assets/game_state.h"
+#include "assets/loaded_assets.h"
 #include "assets/text2d.h"
 #include "world/dialogue.h"
 #include "world/field_common.h"

@@ -1,6 +1,6 @@
 #include "world/encounters.h"
 
-#include "app/game_state.h"
+#include "assets/game_state.h"
 #include "battle/battle_slots.h"
 #include "world/field_common.h"
 

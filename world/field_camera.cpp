@@ -22,6 +22,11 @@ void MoveCamera(CameraRecord& camera, float speed) {
     camera.ViewPoint.z += vz * speed;
 }
 
+CVector3 WalkStride(const CameraRecord& camera) {
+    return {(camera.ViewPoint.x - camera.Position.x) / kWalkStepsPerView, 0.0f,
+            (camera.ViewPoint.z - camera.Position.z) / kWalkStepsPerView};
+}
+
 void RotateAroundPoint(CameraRecord& camera, float cx, float cy, float cz, float ax, float ay, float az) {
     const CVector3 v = {camera.Position.x - cx, camera.Position.y - cy, camera.Position.z - cz};
     CVector3& p = camera.Position;

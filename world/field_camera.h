@@ -4,8 +4,8 @@
 // over the records passed in, so it runs without a window.
 #pragma once
 
+#include "assets/camera.h"
 #include "assets/vector.h"
-#include "world/camera.h"
 
 #include <cstdint>
 
@@ -27,13 +27,19 @@ static_assert(sizeof(FrustumRecord) == 96);
 // Recomputed by every field, battle and victory frame.
 extern FrustumRecord ViewFrustum;
 
-// Hero and camera move by this fraction of the camera's view vector per step.
-constexpr float WalkSpeed = 0.04f;
+// One walking step moves hero and camera by this share of the camera's
+// horizontal view vector: the hero divides by the count, the camera multiplies
+// by its inverse, WalkSpeed.
+constexpr float kWalkStepsPerView = 25.0f;
+constexpr float WalkSpeed = 1.0f / kWalkStepsPerView;
+static_assert(WalkSpeed == 0.04f);
 
 void PositionCamera(CameraRecord& camera, float px, float py, float pz, float vx, float vy, float vz,
                     float ux, float uy, float uz);
 // Move eye and view point horizontally by speed times the view vector.
 void MoveCamera(CameraRecord& camera, float speed);
+// The hero's move for one step forward under this camera; y is 0.
+CVector3 WalkStride(const CameraRecord& camera);
 // Orbit the eye about c by angles in radians about x, y and z; zero angles are skipped.
 void RotateAroundPoint(CameraRecord& camera, float cx, float cy, float cz, float ax, float ay, float az);
 

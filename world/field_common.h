@@ -2,6 +2,7 @@
 // current level's record with its lists cut to what they really hold.
 #pragma once
 
+#include "assets/saturate.h"
 #include "assets/vector.h"
 #include "world/level_table.h"
 
@@ -33,11 +34,4 @@ inline size_t UsedCount(int32_t count, size_t size) {
 inline LevelRecord* LevelAt(int32_t index) {
     if (index < 0 || static_cast<size_t>(index) >= LevelTable.size()) return nullptr;
     return &LevelTable[static_cast<size_t>(index)];
-}
-
-// Addition that stops at the ends of the range instead of wrapping: counts and
-// gold read from a save may already sit near them.
-inline int32_t SaturatingAdd(int32_t a, int32_t b) {
-    const int64_t sum = static_cast<int64_t>(a) + b;
-    return static_cast<int32_t>(std::clamp<int64_t>(sum, INT32_MIN, INT32_MAX));
 }

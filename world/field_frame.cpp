@@ -1,11 +1,10 @@
 #include "world/field_frame.h"
 
-#include "app/game_state.h"
-#include "app/loaded_assets.h"
+#include "assets/camera.h"
 #include "assets/camera_script.h"
-#include "battle/battle_flow.h"
+#include "assets/game_state.h"
+#include "assets/loaded_assets.h"
 #include "platform/platform.h"
-#include "world/camera.h"
 #include "world/chests.h"
 #include "world/collision.h"
 #include "world/dialogue.h"
@@ -41,6 +40,8 @@ void DrawHero() {
 
 } // namespace
 
+void (*StartBattleFromField)() = nullptr;
+
 void CaptureScreen(TextureImage& texture, int32_t width, int32_t height) {
     glBindTexture(GL_TEXTURE_2D, texture.texName);
     glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 0, 0, width, height, 0);
@@ -73,7 +74,7 @@ void FieldFrame() {
     CollideWithProps(BoxModel, level.Villagers, level.VillagerCount, level.Chests, level.ChestCount);
     DrawHero();
 
-    if (EncounterPending) StartBattle();
+    if (EncounterPending && StartBattleFromField) StartBattleFromField();
     CheckExits(CurrentLevel);
     if (DialogueOpen) DrawDialogueBox(DialogueBuffer);
     SwapScreenBuffer();

@@ -6,6 +6,13 @@
 
 #include <cstdint>
 
+// The field picture the shatter breaks: the lower-left square of this size.
+constexpr int32_t kBattleCaptureSize = 512;
+
+// The battle's take-over, called by the field frame that found a battle asked
+// for. The battle sits above the field, so the shell points this at it.
+extern void (*StartBattleFromField)();
+
 // Copy the lower-left width x height pixels into the texture as RGB, then give
 // the whole window back to drawing.
 void CaptureScreen(TextureImage& texture, int32_t width, int32_t height);

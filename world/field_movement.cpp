@@ -1,10 +1,10 @@
 #include "world/field_movement.h"
 
-#include "app/game_state.h"
-#include "app/loaded_assets.h"
 #include "assets/animation.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
+#include "assets/loaded_assets.h"
 #include "platform/platform.h"
-#include "world/camera.h"
 #include "world/collision.h"
 #include "world/encounters.h"
 #include "world/field_camera.h"
@@ -14,13 +14,12 @@ int32_t WalkFrame = 0;
 
 namespace {
 
-// Hero and camera both move by 1/25 of the camera's horizontal view, which
-// keeps the hero under the view point.
+// Hero and camera move by the same share of the view, which keeps the hero
+// under the view point.
 void Step(float direction) {
-    const float dx = (Camera.ViewPoint.x - Camera.Position.x) / 25.0f;
-    const float dz = (Camera.ViewPoint.z - Camera.Position.z) / 25.0f;
-    HeroPosition.x += direction * dx;
-    HeroPosition.z += direction * dz;
+    const CVector3 stride = WalkStride(Camera);
+    HeroPosition.x += direction * stride.x;
+    HeroPosition.z += direction * stride.z;
     MoveCamera(Camera, direction * WalkSpeed);
 }
 

@@ -1,8 +1,7 @@
 #include "world/level_change.h"
 
-#include "app/game_state.h"
-#include "app/graphics.h"
-#include "world/camera.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
 #include "world/dialogue.h"
 #include "world/field_common.h"
 
@@ -37,10 +36,6 @@ void ArriveThrough(const ExitRecord& exit, const LevelRecord& to) {
 }
 
 } // namespace
-
-int32_t HiddenDialogueSlide() {
-    return -static_cast<int32_t>(ScreenHeight / 5.12);
-}
 
 int32_t DialogueSlideStep() {
     // A screen under 128 pixels high would otherwise never show the box, and never let the hero leave.

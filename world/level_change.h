@@ -11,8 +11,6 @@ extern uint8_t ExitConfirmed;
 // Fog density outside a level change: too thin to see.
 constexpr float kClearFogDensity = 1e-9f;
 
-// The message box offset that hides it wholly above the screen.
-int32_t HiddenDialogueSlide();
 // How far the message box slides per frame.
 int32_t DialogueSlideStep();
 

@@ -82,6 +82,16 @@ struct LevelRecord {
     std::vector<int32_t> MonsterKinds;
 };
 
+// The levels in table order.
+enum LevelNumber : int32_t {
+    LevelVorudu = 0,
+    LevelVoruduDungeon = 1,
+    LevelWorldMap = 2,
+    LevelForgottenForest = 3,
+    LevelMistilia = 4,
+    LevelDamnedDungeon = 5,
+    LevelRoadPass = 6,
+};
 constexpr int32_t kLevelTotal = 7;
 
 extern std::vector<LevelRecord> LevelTable;

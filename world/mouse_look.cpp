@@ -1,6 +1,6 @@
 // The mouse step against the real cursor, kept apart from the camera math so
 // that the math links without a window.
-#include "app/game_state.h"
+#include "assets/game_state.h"
 #include "platform/platform.h"
 #include "world/field_camera.h"
 

@@ -1,7 +1,7 @@
 #include "world/services.h"
 
-#include "app/game_state.h"
-#include "world/camera.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
 #include "world/chests.h"
 #include "world/dialogue.h"
 #include "world/field_common.h"
@@ -10,10 +10,6 @@
 #include "world/story_flags.h"
 
 namespace {
-
-constexpr int32_t kVorudu = 0;
-constexpr int32_t kWorldMap = 2;
-constexpr int32_t kMistilia = 4;
 
 bool FieldHasControl() {
     return GameMode == ModeField && PlayerHasControl != 0;
@@ -27,16 +23,16 @@ bool NearExit(const LevelRecord& level, size_t exit) {
 // Whether the story lets the hero take the exit he stands at.
 bool StoryAllowsLeaving(const LevelRecord& level) {
     switch (CurrentLevel) {
-    case kWorldMap:
+    case LevelWorldMap:
         // Tested over the whole exit square: a smaller one would let the hero
         // slip out from its edge before the story allows.
-        if (StoryFlags[3] == 0 && NearExit(level, 2)) return false;
-        if (StoryFlags[4] == 0 && NearExit(level, 3)) return false;
+        if (StoryFlags[StoryBehemothBeaten] == 0 && NearExit(level, 2)) return false;
+        if (StoryFlags[StoryTimsonHeard] == 0 && NearExit(level, 3)) return false;
         return true;
-    case kVorudu:
-        return StoryFlags[1] != 0;
-    case kMistilia:
-        return StoryFlags[4] != 0;
+    case LevelVorudu:
+        return StoryFlags[StoryTemporHeard] != 0;
+    case LevelMistilia:
+        return StoryFlags[StoryTimsonHeard] != 0;
     default:
         return true;
     }

@@ -1,7 +1,7 @@
 #include "assets/camera_script.h"
 
+#include "assets/camera.h"
 #include "tests/unit/test_support.h"
-#include "world/camera.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "app/config.h"
-#include "app/game_state.h"
+#include "assets/game_state.h"
 #include "tests/unit/test_support.h"
 
 #include <gtest/gtest.h>

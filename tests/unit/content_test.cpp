@@ -243,6 +243,60 @@ TEST(ContentMesh, WriterRefusesWhatTheGameCannotRead) {
 
 // --- Level building -----------------------------------------------------------
 
+TEST(ContentLevels, WalkAreasAreCapsulesLessTheirHoles) {
+    WalkArea area;
+    area.Path({{0, 0}, {10, 0}}, 2.0f);
+    area.Disc(20, 0, 1.0f);
+    area.Hole(5, 0, 1.0f);
+    EXPECT_LT(area.Distance(2, 1), 0.0f);          // inside the path
+    EXPECT_NEAR(area.Distance(5, 3), 1.0f, 1e-5f); // beyond its side
+    EXPECT_GT(area.Distance(5, 0), 0.0f);          // in the hole
+    EXPECT_LT(area.Distance(20, 0.5f), 0.0f);      // the lone disc
+    EXPECT_GT(area.Distance(15, 0), 0.0f);         // between them
+    float x0, z0, x1, z1;
+    area.Bounds(x0, z0, x1, z1);
+    EXPECT_EQ(x0, -2.0f);
+    EXPECT_EQ(x1, 21.0f);
+    EXPECT_EQ(z0, -2.0f);
+    EXPECT_EQ(z1, 2.0f);
+}
+
+TEST(ContentLevels, PadsHoldTheirHeightAndBlendBetween) {
+    const std::vector<HeightPad> pads = {{0, 0, 1.0f, 2.0f}, {10, 0, 3.0f, 2.0f}};
+    EXPECT_EQ(PadHeight(pads, 1.5f, 0), 1.0f);
+    EXPECT_EQ(PadHeight(pads, 10, 1.9f), 3.0f);
+    EXPECT_NEAR(PadHeight(pads, 5, 0), 2.0f, 1e-5f); // halfway between equal pads
+    const float nearer = PadHeight(pads, 4, 0);
+    EXPECT_GT(nearer, 1.0f);
+    EXPECT_LT(nearer, 2.0f);
+    EXPECT_EQ(PadHeight({}, 3, 3), 0.0f);
+}
+
+TEST(ContentLevels, FloorCellsLieInsideTheAreaAtTheirHeight) {
+    WalkArea area;
+    area.Disc(0, 0, 3.0f);
+    const Geometry floor = WalkFloor(
+        area, 1.0f, [](float x, float) { return x * 0.5f; }, 1.0f);
+    ASSERT_FALSE(floor.triangles.empty());
+    for (const MeshVertex& v : floor.vertices) {
+        EXPECT_FLOAT_EQ(v.position.y, v.position.x * 0.5f);
+        EXPECT_LT(area.Distance(v.position.x, v.position.z), 1.5f); // a cell's corner, never further
+    }
+}
+
+TEST(ContentLevels, AnchorsCoverTheNewGameAndEveryExit) {
+    for (int32_t level = 0; level < kLevelTotal; ++level) {
+        const LevelRecord& record = GameLevels()[level];
+        int exits = 0, newGame = 0;
+        for (const LevelAnchor& a : LevelAnchors(level)) {
+            exits += a.kind == AnchorExit;
+            newGame += a.kind == AnchorNewGame;
+        }
+        EXPECT_EQ(exits, record.ExitCount) << level;
+        EXPECT_EQ(newGame, level == kNewGameLevel ? 1 : 0) << level;
+    }
+}
+
 TEST(ContentLevels, GroundNamedFirstIsDrawnAfterWhatStandsOnIt) {
     LevelKit kit;
     const int32_t ground = kit.Material("Ground.tga", 255, 255, 255);

@@ -1,7 +1,7 @@
 // Opening chests: the lid's frames, the announcement and where the find goes.
-#include "app/game_state.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
 #include "battle/records.h"
-#include "world/camera.h"
 #include "world/chests.h"
 #include "world/dialogue.h"
 #include "world/level_table.h"
@@ -21,7 +21,7 @@ class FieldChests : public ::testing::Test {
         ResetHero(Hero);
         LevelTable.clear();
         LevelTable.resize(2);
-        CurrentLevel = 1;
+        CurrentLevel = LevelVoruduDungeon;
         GameMode = ModeField;
         PlayerHasControl = 1;
         DialogueOpen = 0;

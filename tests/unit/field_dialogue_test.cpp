@@ -1,7 +1,7 @@
 // The dialogue buffer and where the two boxes print.
 #include "world/dialogue.h"
 
-#include "app/game_state.h"
+#include "assets/game_state.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +64,6 @@ TEST(FieldDialogue, BoxesDrawAnyBytesWithoutAWindow) {
     DrawDialogueBox(buffer);
     DrawMessageBox(nullptr, 0, -150);
     DrawMessageBox("%s%s%n", INT32_MAX, INT32_MIN);
-    SUCCEED();
 }
 
 } // namespace

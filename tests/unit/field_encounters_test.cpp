@@ -1,5 +1,5 @@
 // Counting steps toward random battles and filling the battle slots.
-#include "app/game_state.h"
+#include "assets/game_state.h"
 #include "battle/battle_slots.h"
 #include "battle/records.h"
 #include "world/encounters.h"
@@ -47,7 +47,7 @@ class FieldEncounters : public ::testing::Test {
 };
 
 TEST_F(FieldEncounters, TheHundredthDungeonStepAsksForABattle) {
-    CurrentLevel = 1;
+    CurrentLevel = LevelVoruduDungeon;
     for (int i = 0; i < 99; ++i) CountStep();
     EXPECT_EQ(StepCounter, 99);
     EXPECT_EQ(EncounterPending, 0);
@@ -61,7 +61,7 @@ TEST_F(FieldEncounters, TheHundredthDungeonStepAsksForABattle) {
 }
 
 TEST_F(FieldEncounters, LevelsWithoutRandomBattlesNeitherCountNorReset) {
-    CurrentLevel = 2;
+    CurrentLevel = LevelWorldMap;
     for (int i = 0; i < 42; ++i) CountStep();
     for (int level : {0, 3, 4, 6}) {
         CurrentLevel = level;
@@ -69,7 +69,7 @@ TEST_F(FieldEncounters, LevelsWithoutRandomBattlesNeitherCountNorReset) {
         EXPECT_EQ(StepCounter, 42) << level;
     }
     EXPECT_EQ(EncounterPending, 0);
-    CurrentLevel = 5;
+    CurrentLevel = LevelDamnedDungeon;
     CountStep();
     EXPECT_EQ(StepCounter, 43) << "the count carries over to the next level with battles";
     CurrentLevel = 99; // no such level
@@ -78,7 +78,7 @@ TEST_F(FieldEncounters, LevelsWithoutRandomBattlesNeitherCountNorReset) {
 }
 
 TEST_F(FieldEncounters, RandomBattlesDrawOneToThreeOfTheLevelsKinds) {
-    CurrentLevel = 5; // Dungeon of the Damned: Scorpions and Spikes only
+    CurrentLevel = LevelDamnedDungeon; // Dungeon of the Damned: Scorpions and Spikes only
     std::set<int> counts;
     std::set<std::string> names;
     for (int i = 0; i < 200; ++i) {
@@ -108,12 +108,12 @@ TEST_F(FieldEncounters, RandomBattlesDrawOneToThreeOfTheLevelsKinds) {
 }
 
 TEST_F(FieldEncounters, ALevelWithoutKindsDrawsNoMonsters) {
-    CurrentLevel = 6;
+    CurrentLevel = LevelRoadPass;
     SetupEncounter();
     for (int s = 0; s < kBattleSlotCount; ++s) ExpectEmpty(s);
     LevelTable[2].MonsterKinds = {-1, 99};
     LevelTable[2].MonsterKindCount = 50; // longer than its list
-    CurrentLevel = 2;
+    CurrentLevel = LevelWorldMap;
     for (int i = 0; i < 20; ++i) {
         SetupEncounter();
         EXPECT_EQ(Live(), 0);

@@ -1,8 +1,7 @@
 // Exits: the message box sliding in and out, confirming, and the fog fade of
 // the level change with the arrival, on a small world of three levels.
-#include "app/game_state.h"
-#include "app/graphics.h"
-#include "world/camera.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
 #include "world/dialogue.h"
 #include "world/level_change.h"
 #include "world/level_table.h"
@@ -43,7 +42,7 @@ class FieldExits : public ::testing::Test {
         // The arrival lies inside the meadow's own exit square.
         LevelTable[2].Exits = {Exit(9, 9, 1, {0, 0, 0})};
         LevelTable[2].ExitCount = 1;
-        CurrentLevel = 1;
+        CurrentLevel = LevelVoruduDungeon;
         GameMode = ModeField;
         ScreenHeight = 768;
         PlayerHasControl = 1;
@@ -161,7 +160,7 @@ TEST_F(FieldExits, LeavingTheSquareSlidesTheBoxBackAndForgetsTheConfirmation) {
 
 TEST_F(FieldExits, BrokenFogOrTargetsNeverStrandTheHero) {
     for (float fog : {0.0f, -1.0f, std::numeric_limits<float>::quiet_NaN()}) {
-        CurrentLevel = 1;
+        CurrentLevel = LevelVoruduDungeon;
         HeroPosition = {20, 0, 0};
         DialogueSlide = 0;
         ExitConfirmed = 1;
@@ -172,7 +171,7 @@ TEST_F(FieldExits, BrokenFogOrTargetsNeverStrandTheHero) {
     }
 
     // An exit into a level that does not exist: the fade ends where it began.
-    CurrentLevel = 1;
+    CurrentLevel = LevelVoruduDungeon;
     HeroPosition = {-20, 0, 0};
     DialogueSlide = 0;
     ExitConfirmed = 1;

@@ -1,10 +1,11 @@
 // The keyboard step and the field frame's collision wiring, run without a window.
-#include "app/game_state.h"
-#include "app/loaded_assets.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
+#include "assets/loaded_assets.h"
 #include "battle/battle_flow.h"
 #include "battle/battle_state.h"
 #include "platform/platform.h"
-#include "world/camera.h"
+#include "tests/unit/scene_models.h"
 #include "world/encounters.h"
 #include "world/field_camera.h"
 #include "world/field_frame.h"
@@ -32,30 +33,14 @@ Model3D Floor(float half, float y) {
     return model;
 }
 
-// A closed cube of half-width 1 standing on the ground, faces pointing out.
-Model3D Box() {
-    Model3D model;
-    Object3D o;
-    o.vertices = {{-1, 0, -1}, {1, 0, -1}, {1, 0, 1}, {-1, 0, 1},
-                  {-1, 2, -1}, {1, 2, -1}, {1, 2, 1}, {-1, 2, 1}};
-    o.indices = {4, 7, 6, 4, 6, 5, 0, 1, 2, 0, 2, 3, 0, 4, 5, 0, 5, 1,
-                 2, 6, 7, 2, 7, 3, 3, 7, 4, 3, 4, 0, 1, 5, 6, 1, 6, 2};
-    o.vertexCount = 8;
-    o.indexCount = static_cast<int32_t>(o.indices.size());
-    o.center = {0, 1, 0};
-    o.size = 2;
-    model.objects.push_back(o);
-    model.objectCount = 1;
-    return model;
-}
-
 class FieldMovementTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        StartBattleFromField = StartBattle;
         LevelTable.clear();
         LevelTable.resize(3);
         LevelTable[1].RandomBattles = 1;
-        CurrentLevel = 1;
+        CurrentLevel = LevelVoruduDungeon;
         GameMode = ModeField;
         PlayerHasControl = 1;
         WalkFrame = 0;
@@ -172,7 +157,7 @@ TEST_F(FieldMovementTest, ACameraOnTheHerosHeadStillGivesNumbers) {
 }
 
 TEST_F(FieldMovementTest, TheFieldFrameKeepsTheHeroOutOfVillagersAndChests) {
-    BoxModel = Box();
+    BoxModel = PropBoxModel();
     VillagerRecord villager{};
     villager.Position = {0, 0, -1.5f};
     LevelTable[1].Villagers = {villager};

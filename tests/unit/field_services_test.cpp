@@ -1,9 +1,9 @@
 // Talking, the healer, the two shops and the story's hold on the exits.
-#include "app/game_state.h"
 #include "app/window_proc.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
 #include "battle/records.h"
 #include "tests/unit/test_support.h"
-#include "world/camera.h"
 #include "world/dialogue.h"
 #include "world/level_change.h"
 #include "world/level_table.h"
@@ -208,7 +208,7 @@ TEST_F(FieldServices, ExitsWaitForTheStory) {
     EXPECT_STREQ(DialogueBuffer.Text[0], "Deduvavi");
     EXPECT_STREQ(DialogueBuffer.Text[1], "I think I`ve been missing something...");
     EXPECT_STREQ(DialogueBuffer.Text[2], "");
-    StoryFlags[1] = 1;
+    StoryFlags[StoryTemporHeard] = 1;
     FieldOkAction();
     EXPECT_EQ(ExitConfirmed, 1);
     // With the box still sliding in, OK decides nothing.
@@ -226,7 +226,7 @@ TEST_F(FieldServices, ExitsWaitForTheStory) {
         FieldOkAction();
         EXPECT_EQ(ExitConfirmed, 0) << dx;
     }
-    StoryFlags[3] = 1;
+    StoryFlags[StoryBehemothBeaten] = 1;
     FieldOkAction();
     EXPECT_EQ(ExitConfirmed, 1);
     ExitConfirmed = 0;
@@ -236,7 +236,7 @@ TEST_F(FieldServices, ExitsWaitForTheStory) {
     StandAtExit(4, 0);
     FieldOkAction();
     EXPECT_EQ(ExitConfirmed, 0);
-    StoryFlags[4] = 1;
+    StoryFlags[StoryTimsonHeard] = 1;
     FieldOkAction();
     EXPECT_EQ(ExitConfirmed, 1);
 }

@@ -1,5 +1,5 @@
-#include "app/game_state.h"
 #include "app/main_loop.h"
+#include "assets/game_state.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -17,10 +17,6 @@ namespace {
 
 constexpr int kSize = 256;
 
-bool HaveDisplay() {
-    return std::getenv("DISPLAY") != nullptr;
-}
-
 std::string Tga(int width, int height, int depth, const std::string& pixels) {
     std::string s(18, '\0');
     s[2] = 2;
@@ -82,17 +78,9 @@ Material3D Colour(int r, int g, int b, int textureId) {
 class ModelDrawGL : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        if (!HaveDisplay()) return;
-        ready_ = InitPlatform(true) &&
-                 OpenGameWindow("Aurelant model test", 0, 0, kSize, kSize, false, {24, 24, true}) &&
-                 CreateRenderContext();
+        ready_ = OpenTestWindow("Aurelant model test", kSize, kSize, 24) && CreateRenderContext();
     }
-    static void TearDownTestSuite() {
-        if (!HaveDisplay()) return;
-        DeleteRenderContext();
-        CloseGameWindow();
-        ShutdownPlatform();
-    }
+    static void TearDownTestSuite() { CloseTestWindow(); }
     void SetUp() override {
         if (!HaveDisplay()) GTEST_SKIP() << "no DISPLAY";
         ASSERT_TRUE(ready_) << "window or context could not be made";

@@ -1,7 +1,8 @@
 // The fixed render state, checked through what frames drawn with it show.
-#include "app/game_state.h"
 #include "app/graphics.h"
+#include "assets/game_state.h"
 #include "platform/platform.h"
+#include "tests/unit/test_support.h"
 
 #include <GL/gl.h>
 #include <array>
@@ -41,22 +42,15 @@ void Quad(float z, float r, float g, float b, bool clockwise = false) {
 class RenderState : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        if (!std::getenv("DISPLAY")) return;
         ScreenWidth = kWidth;
         ScreenHeight = kHeight;
         ScreenBits = 32;
-        ready_ = InitPlatform(true) &&
-                 OpenGameWindow("Aurelant render state test", 0, 0, kWidth, kHeight, false, {32, 32, true});
+        ready_ = OpenTestWindow("Aurelant render state test", kWidth, kHeight, 32);
         if (ready_) SetupRenderState(kWidth, kHeight);
     }
-    static void TearDownTestSuite() {
-        if (!std::getenv("DISPLAY")) return;
-        DeleteRenderContext();
-        CloseGameWindow();
-        ShutdownPlatform();
-    }
+    static void TearDownTestSuite() { CloseTestWindow(); }
     void SetUp() override {
-        if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no DISPLAY";
+        if (!HaveDisplay()) GTEST_SKIP() << "no DISPLAY";
         ASSERT_TRUE(ready_);
         glDisable(GL_TEXTURE_2D); // no texture is bound in these frames
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -110,25 +104,6 @@ TEST_F(RenderState, PerspectiveIsFortyFiveDegreesHighWithTheWindowsAspect) {
     glEnd();
     EXPECT_GT(PixelAt(kWidth / 2, 5)[0], 200);       // 3.9 .. 4.14 is inside the top edge
     EXPECT_NEAR(PixelAt(kWidth / 2, 40)[0], 128, 1); // below 3.9 is clear
-}
-
-TEST_F(RenderState, StateTableIsInForce) {
-    EXPECT_TRUE(glIsEnabled(GL_LIGHT0));
-    EXPECT_FALSE(glIsEnabled(GL_LIGHT1)); // the frames switch it on where they need it
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    GLint src = 0, dst = 0, fogMode = 0;
-    glGetIntegerv(GL_BLEND_SRC, &src);
-    glGetIntegerv(GL_BLEND_DST, &dst);
-    glGetIntegerv(GL_FOG_MODE, &fogMode);
-    EXPECT_EQ(src, GL_SRC_ALPHA);
-    EXPECT_EQ(dst, GL_ONE);
-    EXPECT_EQ(fogMode, GL_EXP);
-    GLfloat ambient[4] = {}, position[4] = {};
-    glGetLightfv(GL_LIGHT1, GL_AMBIENT, ambient);
-    glGetLightfv(GL_LIGHT1, GL_POSITION, position);
-    EXPECT_FLOAT_EQ(ambient[0], 0.3f);
-    EXPECT_FLOAT_EQ(position[1], 1.0f);
-    EXPECT_EQ(GrantedPixelFormat().depthBits > 0, true);
 }
 
 } // namespace

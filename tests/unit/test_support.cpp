@@ -1,6 +1,9 @@
 #include "tests/unit/test_support.h"
 
+#include "platform/platform.h"
+
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -65,4 +68,20 @@ ScopedWorkingDir::ScopedWorkingDir(const std::string& dir) : previous_(fs::curre
 
 ScopedWorkingDir::~ScopedWorkingDir() {
     fs::current_path(previous_);
+}
+
+bool HaveDisplay() {
+    return std::getenv("DISPLAY") != nullptr;
+}
+
+bool OpenTestWindow(const char* title, int width, int height, int bits) {
+    return HaveDisplay() && InitPlatform(true) &&
+           OpenGameWindow(title, 0, 0, width, height, false, {bits, bits, true});
+}
+
+void CloseTestWindow() {
+    if (!HaveDisplay()) return;
+    DeleteRenderContext();
+    CloseGameWindow();
+    ShutdownPlatform();
 }

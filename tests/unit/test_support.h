@@ -13,6 +13,15 @@ std::string ReadFile(const std::string& path);
 // Every regular file below a directory, sorted.
 std::vector<std::string> ListFiles(const std::string& dir);
 
+// Whether an X display is there for the GL tests; without one they skip.
+bool HaveDisplay();
+// Start the platform and open a windowed game window of this size and colour
+// depth; false without a display or when it cannot be made. The caller makes
+// the context.
+bool OpenTestWindow(const char* title, int width, int height, int bits);
+// Release the context and window OpenTestWindow's caller made.
+void CloseTestWindow();
+
 // Runs the test body inside a directory and returns to the old one after.
 class ScopedWorkingDir {
   public:

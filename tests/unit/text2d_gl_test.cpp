@@ -1,9 +1,10 @@
 // Text and quads drawn into a real window; runs only where there is a display.
 #include "assets/text2d.h"
 
-#include "app/game_state.h"
 #include "app/graphics.h"
+#include "assets/game_state.h"
 #include "platform/platform.h"
+#include "tests/unit/test_support.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -18,10 +19,6 @@ namespace {
 
 constexpr int kWidth = 1024;
 constexpr int kHeight = 768;
-
-bool HaveDisplay() {
-    return std::getenv("DISPLAY") != nullptr;
-}
 
 struct Box {
     int minCol = INT_MAX, maxCol = INT_MIN, minRow = INT_MAX, maxRow = INT_MIN; // rows from the top
@@ -86,10 +83,7 @@ void ExpectNear(const std::array<int, 3>& have, std::array<int, 3> want, const c
 class Text2DGL : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        if (!HaveDisplay()) return;
-        ready_ = InitPlatform(true) &&
-                 OpenGameWindow("Aurelant text test", 0, 0, kWidth, kHeight, false, {24, 24, true}) &&
-                 CreateRenderContext();
+        ready_ = OpenTestWindow("Aurelant text test", kWidth, kHeight, 24) && CreateRenderContext();
         if (!ready_) return;
         TimesFontBase = glGenLists(256);
         fontBuilt_ = BuildBitmapFont("Times New Roman", 32, 700, TimesFontBase);
@@ -105,12 +99,7 @@ class Text2DGL : public ::testing::Test {
         }
         ready_ = glGetError() == GL_NO_ERROR;
     }
-    static void TearDownTestSuite() {
-        if (!HaveDisplay()) return;
-        DeleteRenderContext();
-        CloseGameWindow();
-        ShutdownPlatform();
-    }
+    static void TearDownTestSuite() { CloseTestWindow(); }
     void SetUp() override {
         if (!HaveDisplay()) GTEST_SKIP() << "no DISPLAY";
         ASSERT_TRUE(ready_) << "window or context could not be made";

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -35,4 +36,58 @@ TEST(TextScanFloat, OutOfRangeValuesSaturateTheWayTheCLibraryDoes) {
     EXPECT_EQ(left, 2u);
     // Denormals are still in range.
     EXPECT_GT(ScanFloat("1.5e-42"), 0.0f);
+}
+
+TEST(TextScan, WhiteSpaceInThePatternMatchesAnyRunOrNone) {
+    int32_t a = 0, b = 0;
+    const std::string text = "Objects:\t\r\n  3,7";
+    TextScan scan(text.data(), text.size());
+    EXPECT_EQ(scan.Scan("Objects: %d , %d", &a, &b), 2);
+    EXPECT_EQ(a, 3);
+    EXPECT_EQ(b, 7);
+    EXPECT_TRUE(scan.AtEnd());
+}
+
+TEST(TextScan, AMismatchStopsWhereItFailedAndKeepsWhatWasRead) {
+    int32_t a = -1, b = -1;
+    const std::string text = "Size 4 Width 9";
+    TextScan scan(text.data(), text.size());
+    EXPECT_EQ(scan.Scan("Size %d Height %d", &a, &b), 1);
+    EXPECT_EQ(a, 4);
+    EXPECT_EQ(b, -1);
+    // The next pattern is tried from the word that did not match.
+    EXPECT_EQ(scan.Scan("Width %d", &b), 1);
+    EXPECT_EQ(b, 9);
+    // A number that is not there stores nothing and is no end of input.
+    const std::string word = "x";
+    TextScan other(word.data(), word.size());
+    EXPECT_EQ(other.Scan("%d", &a), 0);
+    EXPECT_EQ(other.Remaining(), 1u);
+}
+
+TEST(TextScan, InputEndingBeforeTheFirstValueIsMinusOne) {
+    int32_t a = 0;
+    TextScan empty(nullptr, 0);
+    EXPECT_EQ(empty.Scan("%d", &a), -1);
+    const std::string blank = "  \n ";
+    TextScan spaces(blank.data(), blank.size());
+    EXPECT_EQ(spaces.Scan(" %d", &a), -1);
+    // The buffer has no terminator: a number running to its end is read whole.
+    const char digits[] = {'1', '2'};
+    TextScan cut(digits, sizeof digits);
+    EXPECT_EQ(cut.Scan("%d", &a), 1);
+    EXPECT_EQ(a, 12);
+}
+
+TEST(TextScan, WordsAreCutToTheirWidthAndAlwaysTerminated) {
+    char word[5];
+    std::memset(word, 'z', sizeof word);
+    const std::string text = "Textures/Ground.tga next";
+    TextScan scan(text.data(), text.size());
+    EXPECT_EQ(scan.Scan("%4s", word), 1);
+    EXPECT_STREQ(word, "Text");
+    // The rest of the cut word is what the next directive sees.
+    char rest[32];
+    EXPECT_EQ(scan.Scan("%31s", rest), 1);
+    EXPECT_STREQ(rest, "ures/Ground.tga");
 }

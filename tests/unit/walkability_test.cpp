@@ -1,11 +1,11 @@
 // Walking the built levels with the game's own collision: every place the
 // story, the table or an exit needs must hold the hero up at its height, and
 // be reachable on foot from where he arrives.
-#include "app/game_state.h"
+#include "assets/camera.h"
+#include "assets/game_state.h"
 #include "assets/model3d.h"
 #include "content/levels_common.h"
-#include "test_support.h"
-#include "world/camera.h"
+#include "tests/unit/test_support.h"
 #include "world/collision.h"
 #include "world/field_camera.h"
 
@@ -64,11 +64,11 @@ void Collide(const World& w) {
                      w.record->ChestCount);
 }
 
-// One walking step as the field takes it: hero and camera move by a 25th of
-// the view vector, then fall and are pushed out.
+// One walking step as the field takes it, then fall and be pushed out.
 void WalkStep(const World& w) {
-    HeroPosition.x += (Camera.ViewPoint.x - Camera.Position.x) / 25.0f;
-    HeroPosition.z += (Camera.ViewPoint.z - Camera.Position.z) / 25.0f;
+    const CVector3 stride = WalkStride(Camera);
+    HeroPosition.x += stride.x;
+    HeroPosition.z += stride.z;
     MoveCamera(Camera, WalkSpeed);
     Collide(w);
 }

@@ -1,5 +1,5 @@
-#include "app/game_state.h"
 #include "app/window_proc.h"
+#include "assets/game_state.h"
 #include "platform/platform.h"
 #include "tests/unit/test_support.h"
 

@@ -47,6 +47,14 @@ extern char KeyCancel;
 extern char KeyMenu;
 extern uint8_t VSyncFlag;
 
+// The exit box offset that hides it wholly above a screen of this height.
+constexpr int32_t HiddenDialogueSlide(int32_t screenHeight = ScreenHeight) {
+    return -static_cast<int32_t>(screenHeight / 5.12);
+}
+
+// Exponential fog of the render state; the level change thickens it to fade out.
+extern float FogDensity;
+
 // The music file last asked for, "" when sound was stopped.
 extern char MusicRequested[256];
 

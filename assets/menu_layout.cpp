@@ -1,6 +1,6 @@
-#include "app/menu_layout.h"
+#include "assets/menu_layout.h"
 
-#include "app/game_state.h"
+#include "assets/game_state.h"
 
 MenuLayoutTable MenuLayout = {};
 

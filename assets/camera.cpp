@@ -1,4 +1,4 @@
-#include "world/camera.h"
+#include "assets/camera.h"
 
 CameraRecord Camera = {{0, 0, 0}, {0, 0, 0}, {0, 1, 0}};
 CVector3 HeroPosition = {0, 0, 0};

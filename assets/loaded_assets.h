@@ -8,6 +8,8 @@
 #include "assets/model3d.h"
 #include "assets/texture.h"
 
+// The title's and boot screen's logo, loaded with the graphics before anything else.
+extern TextureImage LogoTexture;
 // The texture a battle copies the last field picture into.
 extern TextureImage BattleCaptureTexture;
 // "Textures/Console.tga", behind every panel and box.

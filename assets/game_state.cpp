@@ -1,4 +1,4 @@
-#include "app/game_state.h"
+#include "assets/game_state.h"
 
 #include "platform/platform.h"
 
@@ -24,7 +24,7 @@ int32_t MenuState = 0;
 int32_t MenuCursor = 0;
 
 // Hidden above a screen of the default height until the configuration sets it again.
-int32_t DialogueSlide = -static_cast<int32_t>(768 / 5.12);
+int32_t DialogueSlide = HiddenDialogueSlide(768);
 
 int32_t ScreenWidth = 1024;
 int32_t ScreenHeight = 768;
@@ -33,6 +33,8 @@ char KeyOk = 'X';
 char KeyCancel = 'Z';
 char KeyMenu = 'C';
 uint8_t VSyncFlag = 0;
+
+float FogDensity = 1e-9f;
 
 char MusicRequested[256] = "";
 
