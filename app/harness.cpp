@@ -1,6 +1,6 @@
 #include "app/harness.h"
 
-#include "app/quit.h"
+#include "assets/quit.h"
 #include "app/state_snapshot.h"
 #include "assets/game_state.h"
 #include "battle/records.h"

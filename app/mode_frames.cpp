@@ -1,6 +1,6 @@
 #include "app/mode_frames.h"
 
-#include "app/quit.h"
+#include "assets/quit.h"
 #include "assets/camera.h"
 #include "assets/game_state.h"
 #include "battle/battle_flow.h"

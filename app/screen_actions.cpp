@@ -1,6 +1,6 @@
 #include "app/screen_actions.h"
 
-#include "app/quit.h"
+#include "assets/quit.h"
 #include "app/window_proc.h"
 #include "assets/game_state.h"
 #include "battle/command_menu.h"

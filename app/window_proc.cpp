@@ -1,6 +1,6 @@
 #include "app/window_proc.h"
 
-#include "app/quit.h"
+#include "assets/quit.h"
 #include "assets/game_state.h"
 #include "assets/log.h"
 #include "world/services.h"

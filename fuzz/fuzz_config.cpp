@@ -1,7 +1,7 @@
 // Any bytes as Game.cfg: whatever matches is taken and the rest keeps its
 // default; the exit box still hides above the configured height.
 #include "app/config.h"
-#include "app/game_state.h"
+#include "assets/game_state.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Any bytes as a slot file: refused, or loaded with every value the game
 // indexes tables with inside its table; then the summary and spell lists of
 // what was loaded.
-#include "app/game_state.h"
+#include "assets/game_state.h"
 #include "battle/records.h"
 #include "menus/save_file.h"
 #include "menus/slot_list.h"

@@ -1,7 +1,7 @@
 #include "menus/game_menu.h"
 
-#include "app/game_state.h"
-#include "app/quit.h"
+#include "assets/game_state.h"
+#include "assets/quit.h"
 #include "battle/records.h"
 #include "menus/slot_actions.h"
 #include "menus/slot_list.h"

@@ -1,8 +1,7 @@
 // Drawing of the in-game menu: the four sliding panels of the top list, the
 // page transition and each page's panels, texts, cursors and stones.
-#include "app/game_state.h"
-#include "app/graphics.h"
-#include "app/loaded_assets.h"
+#include "assets/game_state.h"
+#include "assets/loaded_assets.h"
 #include "assets/text2d.h"
 #include "battle/records.h"
 #include "menus/game_menu.h"

@@ -1,8 +1,8 @@
 #include "menus/save_file.h"
 
-#include "app/game_state.h"
+#include "assets/game_state.h"
 #include "platform/platform.h"
-#include "world/camera.h"
+#include "assets/camera.h"
 #include "world/chests.h"
 #include "world/field_common.h"
 #include "world/level_table.h"

@@ -1,8 +1,8 @@
 #include "menus/slot_actions.h"
 
-#include "app/game_state.h"
-#include "app/loaded_assets.h"
-#include "app/log.h"
+#include "assets/game_state.h"
+#include "assets/loaded_assets.h"
+#include "assets/log.h"
 #include "menus/game_menu.h"
 #include "menus/save_file.h"
 #include "menus/slot_list.h"

@@ -1,6 +1,6 @@
 // The in-game menu's state machine: the slide, the page transition, the
 // cursors and what OK and Cancel do on each page.
-#include "app/game_state.h"
+#include "assets/game_state.h"
 #include "app/screen_actions.h"
 #include "app/window_proc.h"
 #include "battle/records.h"

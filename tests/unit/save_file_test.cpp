@@ -1,13 +1,13 @@
 // The slot files: their byte layout, the round trip through a file, saves that
 // fail part-way, and damaged files that must be refused without a trace.
-#include "app/game_state.h"
-#include "app/log.h"
+#include "assets/game_state.h"
+#include "assets/log.h"
 #include "battle/records.h"
 #include "menus/save_file.h"
 #include "menus/slot_actions.h"
 #include "menus/slot_list.h"
 #include "tests/unit/test_support.h"
-#include "world/camera.h"
+#include "assets/camera.h"
 #include "world/level_table.h"
 #include "world/story_flags.h"
 

@@ -1,4 +1,4 @@
-#include "app/quit.h"
+#include "assets/quit.h"
 
 #include "assets/game_state.h"
 #include "assets/log.h"
