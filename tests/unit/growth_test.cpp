@@ -43,6 +43,12 @@ TEST_F(Growth, SixtyExperienceFromANewGameGivesLevelTwo) {
     EXPECT_EQ(Hero.Luck, 21);
     EXPECT_EQ(Hero.HP, 500); // a level-up does not heal
     EXPECT_EQ(Hero.MP, 50);
+    // A large reward levels several times, doubling the threshold each time.
+    ResetHero(Hero);
+    PayExperience(50 + 100 + 200 + 1);
+    EXPECT_EQ(Hero.Level, 4);
+    EXPECT_EQ(Hero.Exp, 1);
+    EXPECT_EQ(Hero.NextLevelExp, 400);
 }
 
 TEST_F(Growth, LevelUpNeedsTheThresholdAndVictoryNeedsMore) {
@@ -57,13 +63,6 @@ TEST_F(Growth, LevelUpNeedsTheThresholdAndVictoryNeedsMore) {
     ResetHero(Hero);
     PayExperience(50); // the victory loop wants strictly more
     EXPECT_EQ(Hero.Level, 1);
-}
-
-TEST_F(Growth, LargeRewardsLevelSeveralTimesDoublingTheThreshold) {
-    PayExperience(50 + 100 + 200 + 1);
-    EXPECT_EQ(Hero.Level, 4);
-    EXPECT_EQ(Hero.Exp, 1);
-    EXPECT_EQ(Hero.NextLevelExp, 400);
 }
 
 TEST_F(Growth, MaxHpStopsAt9999ButStatsStillGrow) {
@@ -83,6 +82,15 @@ TEST_F(Growth, MaxHpStopsAt9999ButStatsStillGrow) {
     EXPECT_EQ(Hero.MaxHP, 9998 + 465);
 }
 
+TEST_F(Growth, LuckStopsAtOneHundred) {
+    Hero.Luck = 99;
+    for (int i = 0; i < 2; ++i) {
+        Hero.Exp = Hero.NextLevelExp;
+        LevelUp();
+        EXPECT_EQ(Hero.Luck, 100);
+    }
+}
+
 TEST_F(Growth, MpGrowthStopsWhenHpReaches999WhateverMpIs) {
     Hero.MaxHP = 977; // grows to 1022
     Hero.MaxMP = 10;
@@ -97,16 +105,6 @@ TEST_F(Growth, MpGrowthStopsWhenHpReaches999WhateverMpIs) {
     LevelUp();
     EXPECT_EQ(Hero.MaxHP, 941);
     EXPECT_EQ(Hero.MaxMP, 400);
-}
-
-TEST_F(Growth, LuckStopsAtOneHundred) {
-    Hero.Luck = 99;
-    Hero.Exp = Hero.NextLevelExp;
-    LevelUp();
-    EXPECT_EQ(Hero.Luck, 100);
-    Hero.Exp = Hero.NextLevelExp;
-    LevelUp();
-    EXPECT_EQ(Hero.Luck, 100);
 }
 
 TEST_F(Growth, DamagedThresholdsCannotLevelForever) {
@@ -132,7 +130,9 @@ TEST_F(Growth, DamagedThresholdsCannotLevelForever) {
 TEST_F(Growth, WarpsGrowOneLevelPerBattleUpToTheirMaximum) {
     SetWarp(0, 0, WarpIce);
     SetWarp(1, 7, WarpFire);
-    GrowWarps(1001);
+    GrowWarps(1000); // exactly at the threshold: waits
+    EXPECT_EQ(Hero.WarpHolders[0][0].WarpLevel, 1);
+    GrowWarps(1);
     for (const WarpRecord* warp : {&Hero.WarpHolders[0][0], &Hero.WarpHolders[1][7]}) {
         EXPECT_EQ(warp->WarpLevel, 2);
         EXPECT_EQ(warp->WarpExp, 1001); // kept, not spent
@@ -155,14 +155,6 @@ TEST_F(Growth, OnlySetWarpsInUsableSlotsGrow) {
     EXPECT_EQ(Hero.WarpHolders[0][1].WarpExp, 0);
     EXPECT_EQ(Hero.WarpHolders[0][0].WarpExp, 5);
     EXPECT_EQ(Hero.WarpBag[0].WarpExp, 0); // the bag does not learn
-}
-
-TEST_F(Growth, WarpExactlyAtItsThresholdWaits) {
-    SetWarp(0, 0, WarpIce);
-    GrowWarps(1000);
-    EXPECT_EQ(Hero.WarpHolders[0][0].WarpLevel, 1);
-    GrowWarps(1);
-    EXPECT_EQ(Hero.WarpHolders[0][0].WarpLevel, 2);
 }
 
 TEST_F(Growth, SpellListsFollowHolderThenSlotOrder) {
@@ -281,82 +273,48 @@ TEST_F(Growth, SwarpBonusSumsOnlyForgedSlots) {
     EXPECT_EQ(SwarpBonus.AddAttack, 3);
 }
 
-TEST_F(Growth, MaxStatsApplyThenRemoveKeepTheBars) {
-    SwarpBonus.AddMaxHP = 100;
-    SwarpBonus.AddMaxMP = 50;
-    Hero.HP = 250;
-    Hero.MP = 25;
-    ApplySwarpMaxStats(true);
-    EXPECT_EQ(Hero.MaxHP, 600);
-    EXPECT_EQ(Hero.HP, 300);
-    EXPECT_EQ(Hero.MaxMP, 100);
-    EXPECT_EQ(Hero.MP, 50);
-    ApplySwarpMaxStats(false);
-    EXPECT_EQ(Hero.MaxHP, 500);
-    EXPECT_EQ(Hero.HP, 250);
-    EXPECT_EQ(Hero.MaxMP, 50);
-    EXPECT_EQ(Hero.MP, 25);
-}
-
 // Entering and leaving a battle must not cost the hero points: a full bar
 // stays full and a part-filled one comes back as it was.
-TEST_F(Growth, MaxStatsRoundTripLosesNothing) {
-    SwarpBonus.AddMaxHP = 100;
-    SwarpBonus.AddMaxMP = 50;
-    const int32_t cases[][4] = {{550, 550, 51, 51}, {523, 519, 51, 17}, {550, 275, 50, 33}, {523, 523, 60, 1}};
+TEST_F(Growth, MaxStatsKeepTheFillAndRoundTripLosingNothing) {
+    const struct {
+        int32_t bonusHp, bonusMp, maxHp, hp, maxMp, mp;
+        int32_t hpIn, mpIn; // in battle; -1: only "full stays full"
+        bool comesBack;
+    } cases[] = {
+        {100, 50, 500, 250, 50, 25, 300, 50, true},
+        {100, 50, 550, 550, 51, 51, -1, -1, true},
+        {100, 50, 523, 519, 51, 17, -1, -1, true},
+        {100, 50, 550, 275, 50, 33, -1, -1, true},
+        {100, 50, 523, 523, 60, 1, -1, -1, true},
+        {100, 50, 80, 40, 0, 0, 90, 0, true},  // dropping below 100 does not wipe him out
+        {100, 50, 0, 5, 0, 3, 100, 50, false}, // nothing to measure against: a full bar
+        {0, 0, 50, 50, 0, 0, 50, 0, false},
+    };
     for (const auto& c : cases) {
-        Hero.MaxHP = c[0];
-        Hero.HP = c[1];
-        Hero.MaxMP = c[2];
-        Hero.MP = c[3];
+        SCOPED_TRACE(testing::Message() << c.hp << "/" << c.maxHp << " " << c.mp << "/" << c.maxMp);
+        SwarpBonus.AddMaxHP = c.bonusHp;
+        SwarpBonus.AddMaxMP = c.bonusMp;
+        Hero.MaxHP = c.maxHp;
+        Hero.HP = c.hp;
+        Hero.MaxMP = c.maxMp;
+        Hero.MP = c.mp;
         ApplySwarpMaxStats(true);
-        EXPECT_EQ(Hero.MaxHP, c[0] + 100);
+        EXPECT_EQ(Hero.MaxHP, c.maxHp + c.bonusHp);
+        EXPECT_EQ(Hero.MaxMP, c.maxMp + c.bonusMp);
         EXPECT_LE(Hero.HP, Hero.MaxHP);
-        if (c[1] == c[0]) {
+        if (c.hpIn >= 0) {
+            EXPECT_EQ(Hero.HP, c.hpIn);
+            EXPECT_EQ(Hero.MP, c.mpIn);
+        } else if (c.hp == c.maxHp) {
             EXPECT_EQ(Hero.HP, Hero.MaxHP);
         }
+        if (!c.comesBack) continue;
         ApplySwarpMaxStats(false);
-        EXPECT_EQ(Hero.MaxHP, c[0]);
-        EXPECT_EQ(Hero.HP, c[1]) << "from " << c[1] << "/" << c[0];
-        EXPECT_EQ(Hero.MP, c[3]) << "from " << c[3] << "/" << c[2];
+        EXPECT_EQ(Hero.MaxHP, c.maxHp);
+        EXPECT_EQ(Hero.MaxMP, c.maxMp);
+        EXPECT_EQ(Hero.HP, c.hp);
+        EXPECT_EQ(Hero.MP, c.mp);
     }
-}
-
-TEST_F(Growth, MaxStatsWithoutWholeHundredsOrMpKeepTheFill) {
-    SwarpBonus.AddMaxHP = 100;
-    SwarpBonus.AddMaxMP = 50;
-    Hero.MaxHP = 80;
-    Hero.HP = 40;
-    Hero.MaxMP = 0;
-    Hero.MP = 0;
-    ApplySwarpMaxStats(true);
-    EXPECT_EQ(Hero.MaxHP, 180);
-    EXPECT_EQ(Hero.HP, 90);
-    EXPECT_EQ(Hero.MaxMP, 50);
-    EXPECT_EQ(Hero.MP, 0);
-    ApplySwarpMaxStats(false);
-    EXPECT_EQ(Hero.MaxHP, 80);
-    EXPECT_EQ(Hero.HP, 40); // dropping below 100 does not wipe him out
-    EXPECT_EQ(Hero.MaxMP, 0);
-    EXPECT_EQ(Hero.MP, 0);
-
-    Hero.MaxHP = 0;
-    Hero.HP = 5;
-    Hero.MaxMP = 0;
-    Hero.MP = 3;
-    ApplySwarpMaxStats(true);
-    EXPECT_EQ(Hero.HP, 100); // nothing to measure against: a full bar
-    EXPECT_EQ(Hero.MP, 50);
-
-    SwarpBonus.AddMaxHP = 0;
-    SwarpBonus.AddMaxMP = 0;
-    Hero.MaxHP = 50;
-    Hero.HP = 50;
-    Hero.MaxMP = 0;
-    Hero.MP = 0;
-    ApplySwarpMaxStats(true);
-    EXPECT_EQ(Hero.HP, 50);
-    EXPECT_EQ(Hero.MP, 0);
 }
 
 TEST_F(Growth, MaxStatsSurviveHugeFigures) {
