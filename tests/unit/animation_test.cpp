@@ -226,22 +226,6 @@ TEST(AnimationApply, FrameOutsideTheLoadedOnesCopiesNothing) {
     ExpectAt((*model.objects[0].vertexArray)[0], -7, -7, -7);
 }
 
-TEST(AnimationApply, LoopingShowsFrameZeroAfterTheLast) {
-    const Animation animation = Parse(MakeAniText(4, 1, 3));
-    Model3D model = MakeModel({3});
-    // Copies of a model share their draw arrays, so the copy sees the animation too.
-    const Model3D copy = model;
-    int32_t frame = animation.frameCount - 2;
-    std::vector<float> shown;
-    for (int i = 0; i < 3; ++i) {
-        frame = (frame + 1 >= animation.frameCount) ? 0 : frame + 1;
-        ApplyAnimationFrame(model, animation, frame);
-        shown.push_back((*copy.objects[0].vertexArray)[2].x);
-        EXPECT_FLOAT_EQ((*copy.objects[0].vertexArray)[2].z, 2);
-    }
-    EXPECT_EQ(shown, (std::vector<float>{3, 0, 1}));
-}
-
 TEST(AnimationCorpus, EverySeedAndEveryCutOfTheValidOnesParsesSafely) {
     const std::vector<std::string> files = ListFiles(std::string(AURELANT_FUZZ_CORPUS) + "/ani");
     ASSERT_FALSE(files.empty());

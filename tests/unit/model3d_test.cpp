@@ -187,19 +187,6 @@ TEST(ModelParse, BlocksAreTakenInFileOrderWhateverTheirNumbers) {
     EXPECT_EQ(model.materials[1].red, 4);
 }
 
-TEST(ModelParse, IndicesLineCountsTriangles) {
-    std::vector<std::vector<int>> triangles;
-    for (int i = 0; i < 12; ++i) triangles.push_back({i % 8, (i + 1) % 8, (i + 2) % 8});
-    const std::string text = "Brandisk`s Model3D\nObjects 1\n" + ObjectBlock(0, 8, 0, false, triangles) +
-                             "Materials 1\n" + PlainMaterial(0, 1, 1, 1, 0);
-    Model3D model;
-    EXPECT_FALSE(Parse(text, model));
-    ASSERT_EQ(model.objects.size(), 1u);
-    EXPECT_EQ(model.objects[0].indexCount, 36);
-    EXPECT_EQ(model.objects[0].indexArray->size(), 36u);
-    EXPECT_EQ((*model.objects[0].indexArray)[35], 5u);
-}
-
 TEST(ModelParse, TexturedAndUntexturedMaterials) {
     // Slot numbers: a named file takes its own position; others keep their TextureID line.
     const std::string text = "Brandisk`s Model3D\nObjects 2\n" + ObjectBlock(0, 3, 0, false, {{0, 1, 2}}) +
@@ -339,31 +326,23 @@ TEST(ModelParse, TextureNameLengthLimit) {
     for (const std::string& name : names) EXPECT_EQ(name, "");
 }
 
-TEST(ModelLoad, MissingFileLeavesTheModelUntouched) {
-    ScopedWorkingDir dir(MakeTempDir("model3d_missing"));
-    Model3D model;
-    model.objectCount = 42;
-    model.objects.emplace_back();
-    model.objects[0].vertexCount = 7;
-    EXPECT_FALSE(LoadModel3D("Objects\\Nothing\\Nothing.m3d", model));
-    EXPECT_EQ(model.objectCount, 42);
-    ASSERT_EQ(model.objects.size(), 1u);
-    EXPECT_EQ(model.objects[0].vertexCount, 7);
-    EXPECT_EQ(ReadFile("Log.txt"), "");
-}
-
-TEST(ModelLoad, NonModelFileLoadsEmptyAndSucceeds) {
-    ScopedWorkingDir dir(MakeTempDir("model3d_notamodel"));
+TEST(ModelLoad, MissingFilesFailWithoutTouchingTheModelOthersLoadQuietly) {
+    ScopedWorkingDir dir(MakeTempDir("model3d_load"));
+    Model3D kept;
+    kept.objectCount = 42;
+    kept.objects.emplace_back();
+    kept.objects[0].vertexCount = 7;
+    EXPECT_FALSE(LoadModel3D("Objects\\Nothing\\Nothing.m3d", kept));
+    EXPECT_EQ(kept.objectCount, 42);
+    ASSERT_EQ(kept.objects.size(), 1u);
+    EXPECT_EQ(kept.objects[0].vertexCount, 7);
     WriteFile("Levels/Readme.m3d", "This is not a model.\n");
-    Model3D model;
-    EXPECT_TRUE(LoadModel3D("Levels\\Readme.m3d", model));
-    EXPECT_EQ(model.objectCount, 0);
-    EXPECT_EQ(model.materialCount, 0);
+    Model3D empty;
+    EXPECT_TRUE(LoadModel3D("Levels\\Readme.m3d", empty));
+    EXPECT_EQ(empty.objectCount, 0);
+    EXPECT_EQ(empty.materialCount, 0);
     EXPECT_EQ(ReadFile("Log.txt"), "");
-}
-
-TEST(ModelLoad, MissingTextureIsLoggedAndTheModelStillLoads) {
-    ScopedWorkingDir dir(MakeTempDir("model3d_texture"));
+    // A missing texture is logged and the model still loads.
     WriteFile("Objects/Tri/Tri.m3d", kTexturedTriangle);
     Model3D model;
     EXPECT_TRUE(LoadModel3D("Objects\\Tri\\Tri.m3d", model));
