@@ -296,18 +296,11 @@ TEST_F(CollisionTest, NoCollisionObjectsSinksEveryStep) {
 
 TEST_F(CollisionTest, DegenerateTrianglesInALevelLeaveNoNaN) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    Model3D level = MakeModel({{{0, 0, 0},
-                                {0, 0, 0},
-                                {0, 0, 0}, // a point
-                                {-1, 0, 0},
-                                {0, 0, 0},
-                                {1, 0, 0}, // a line through the sphere
-                                {0, 0.2f, 0},
-                                {0, 0.2f, 0},
-                                {0, 0.2f, 1},
-                                {0, nan, 0},
-                                {1, 0, 0},
-                                {0, 0, 1}}});
+    // A point, a line through the sphere, a repeated vertex and an unreadable number.
+    const std::vector<CVector3> corners = {{0, 0, 0},    {0, 0, 0},   {0, 0, 0},    {-1, 0, 0},
+                                           {0, 0, 0},    {1, 0, 0},   {0, 0.2f, 0}, {0, 0.2f, 0},
+                                           {0, 0.2f, 1}, {0, nan, 0}, {1, 0, 0},    {0, 0, 1}};
+    const Model3D level = MakeModel({corners});
     PlaceHero(0, 0.3f, 0);
     for (int i = 0; i < 3; ++i) CollideWithLevel(level);
     EXPECT_TRUE(AllFinite());
