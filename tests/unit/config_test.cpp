@@ -45,99 +45,51 @@ TEST(Config, FullFileSetsEverything) {
     EXPECT_EQ(DialogueSlide, -117); // 600 / 5.12 = 117.19, truncated
 }
 
-TEST(Config, OnlyTheFirstCharacterOfAKeyWordCounts) {
-    Apply("Resolution=1024 768 32\nControls=Enter Z C\n");
-    EXPECT_EQ(KeyOk, 'E');
-    EXPECT_EQ(KeyCancel, 'Z');
-}
-
-TEST(Config, LeadingWhiteSpaceMatchesNoLine) {
-    Apply(" Resolution=800 600 16\nControls=A B C\nVSync=1\n");
-    ExpectDefaults();
-    Apply("\nResolution=800 600 16\nControls=A B C\n");
-    ExpectDefaults();
-}
-
-TEST(Config, MissingLineLetsTheNextOneMatchInPlace) {
-    Apply("Controls=Q W E\nVSync=1\n");
-    EXPECT_EQ(ScreenWidth, 1024);
-    EXPECT_EQ(ScreenHeight, 768);
-    EXPECT_EQ(KeyOk, 'Q');
-    EXPECT_EQ(KeyCancel, 'W');
-    EXPECT_EQ(KeyMenu, 'E');
-    EXPECT_EQ(VSyncFlag, 1);
-}
-
-TEST(Config, UnreadableNumberStopsTheRestOfTheLine) {
-    Apply("Resolution=640 x 16\n");
-    EXPECT_EQ(ScreenWidth, 640);
-    EXPECT_EQ(ScreenHeight, 768);
-    EXPECT_EQ(ScreenBits, 32);
-}
-
-TEST(Config, TwoNumbersThenControlsStillReadsTheKeys) {
-    Apply("Resolution=640 480\nControls=A S D\n");
-    EXPECT_EQ(ScreenWidth, 640);
-    EXPECT_EQ(ScreenHeight, 480);
-    EXPECT_EQ(ScreenBits, 32);
-    EXPECT_EQ(KeyOk, 'A');
-    EXPECT_EQ(KeyMenu, 'D');
-}
-
-TEST(Config, VSyncOnlyForExactlyOne) {
-    Apply("Resolution=1024 768 32\nControls=X Z C\nVSync=2\n");
-    EXPECT_EQ(VSyncFlag, 0);
-    Apply("Resolution=1024 768 32\nControls=X Z C\nVSync=1\n");
-    EXPECT_EQ(VSyncFlag, 1);
-}
-
-TEST(Config, GamepadLineIsOptionalAndOnlyZeroTurnsThePadsOff) {
+// Each text applied on its own, over the defaults.
+TEST(Config, EachLineMatchesOnlyInItsPlaceAndAsWritten) {
     const std::string older = "Resolution=800 600 16\nControls=Y B N\nVSync=1\n";
-    Apply(older + "Gamepad=0\n");
-    EXPECT_EQ(GamepadFlag, 0);
-    EXPECT_EQ(VSyncFlag, 1);
-    EXPECT_EQ(KeyMenu, 'N');
-    // A file written before the line existed plays with pads, and reads as before.
-    Apply(older);
-    EXPECT_EQ(GamepadFlag, 1);
-    EXPECT_EQ(ScreenWidth, 800);
-    EXPECT_EQ(VSyncFlag, 1);
-    Apply(older + "Gamepad=1\n");
-    EXPECT_EQ(GamepadFlag, 1);
-    Apply(older + "Gamepad=2\n");
-    EXPECT_EQ(GamepadFlag, 1);
-    Apply(older + "Gamepad=off\n");
-    EXPECT_EQ(GamepadFlag, 1);
-    // Missing lines before it let it match in place, as with the others.
-    Apply("Resolution=1024 768 32\nControls=X Z C\nGamepad=0\n");
-    EXPECT_EQ(GamepadFlag, 0);
-    Apply("Gamepad=0");
-    EXPECT_EQ(GamepadFlag, 0);
-    EXPECT_EQ(KeyOk, 'X');
-    Apply(" Gamepad=0\n");
-    EXPECT_EQ(GamepadFlag, 1);
-}
-
-TEST(Config, LinesOutOfOrderAreNotMatched) {
-    Apply("Controls=A B C\nResolution=800 600 16\n");
-    EXPECT_EQ(KeyOk, 'A');
-    EXPECT_EQ(ScreenWidth, 1024); // the Resolution line must come first
-}
-
-TEST(Config, LowerCaseKeysAreKeptAsWritten) {
-    Apply("Resolution=1024 768 32\nControls=x z c\n");
-    EXPECT_EQ(KeyOk, 'x'); // never matches a letter key, which arrive as capitals
-}
-
-TEST(Config, OverlongWordsAndGarbageStayInBounds) {
-    std::string text =
-        "Resolution=1 2 3\nControls=" + std::string(5000, 'K') + " " + std::string(70, 'L') + "\n";
-    Apply(text);
-    EXPECT_EQ(KeyOk, 'K');
-    std::string noise;
-    for (int i = 0; i < 4096; ++i) noise.push_back(static_cast<char>((i * 37) & 0xFF));
-    Apply(noise);
-    ExpectDefaults();
+    const struct {
+        std::string text;
+        int width, height, bits;
+        char ok, cancel, menu;
+        int vsync, gamepad;
+    } cases[] = {
+        // Only the first character of a key word counts.
+        {"Resolution=1024 768 32\nControls=Enter Z C\n", 1024, 768, 32, 'E', 'Z', 'C', 0, 1},
+        // Leading white space matches no line.
+        {" Resolution=800 600 16\nControls=A B C\nVSync=1\n", 1024, 768, 32, 'X', 'Z', 'C', 0, 1},
+        {"\nResolution=800 600 16\nControls=A B C\n", 1024, 768, 32, 'X', 'Z', 'C', 0, 1},
+        // A missing line lets the next one match in its place; out of order they do not.
+        {"Controls=Q W E\nVSync=1\n", 1024, 768, 32, 'Q', 'W', 'E', 1, 1},
+        {"Controls=A B C\nResolution=800 600 16\n", 1024, 768, 32, 'A', 'B', 'C', 0, 1},
+        // An unreadable number stops the rest of its line; two numbers still let Controls read.
+        {"Resolution=640 x 16\n", 640, 768, 32, 'X', 'Z', 'C', 0, 1},
+        {"Resolution=640 480\nControls=A S D\n", 640, 480, 32, 'A', 'S', 'D', 0, 1},
+        // VSync only for exactly 1.
+        {"Resolution=1024 768 32\nControls=X Z C\nVSync=2\n", 1024, 768, 32, 'X', 'Z', 'C', 0, 1},
+        {"Resolution=1024 768 32\nControls=X Z C\nVSync=1\n", 1024, 768, 32, 'X', 'Z', 'C', 1, 1},
+        // The Gamepad line is optional (older files play with pads) and only 0 turns pads off.
+        {older + "Gamepad=0\n", 800, 600, 16, 'Y', 'B', 'N', 1, 0},
+        {older, 800, 600, 16, 'Y', 'B', 'N', 1, 1},
+        {older + "Gamepad=1\n", 800, 600, 16, 'Y', 'B', 'N', 1, 1},
+        {older + "Gamepad=2\n", 800, 600, 16, 'Y', 'B', 'N', 1, 1},
+        {older + "Gamepad=off\n", 800, 600, 16, 'Y', 'B', 'N', 1, 1},
+        {"Resolution=1024 768 32\nControls=X Z C\nGamepad=0\n", 1024, 768, 32, 'X', 'Z', 'C', 0, 0},
+        {"Gamepad=0", 1024, 768, 32, 'X', 'Z', 'C', 0, 0},
+        {" Gamepad=0\n", 1024, 768, 32, 'X', 'Z', 'C', 0, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        Apply(c.text);
+        EXPECT_EQ(ScreenWidth, c.width);
+        EXPECT_EQ(ScreenHeight, c.height);
+        EXPECT_EQ(ScreenBits, c.bits);
+        EXPECT_EQ(KeyOk, c.ok);
+        EXPECT_EQ(KeyCancel, c.cancel);
+        EXPECT_EQ(KeyMenu, c.menu);
+        EXPECT_EQ(VSyncFlag, c.vsync);
+        EXPECT_EQ(GamepadFlag, c.gamepad);
+    }
 }
 
 } // namespace
