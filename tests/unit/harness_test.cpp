@@ -89,16 +89,10 @@ TEST(InputScript, PadLines) {
 }
 
 TEST(InputScript, KeyNames) {
-    EXPECT_EQ(ScriptKeyCode("Up"), KeyUp);
-    EXPECT_EQ(ScriptKeyCode("Down"), KeyDown);
-    EXPECT_EQ(ScriptKeyCode("Left"), KeyLeft);
-    EXPECT_EQ(ScriptKeyCode("Right"), KeyRight);
-    EXPECT_EQ(ScriptKeyCode("Escape"), KeyEscape);
-    EXPECT_EQ(ScriptKeyCode("Space"), KeySpace);
-    EXPECT_EQ(ScriptKeyCode("7"), '7');
-    EXPECT_EQ(ScriptKeyCode("y"), 'Y');
-    EXPECT_EQ(ScriptKeyCode("up"), 0);
-    EXPECT_EQ(ScriptKeyCode("?"), 0);
+    const std::pair<const char*, int> names[] = {
+        {"Up", KeyUp},       {"Down", KeyDown}, {"Left", KeyLeft}, {"Right", KeyRight}, {"Escape", KeyEscape},
+        {"Space", KeySpace}, {"7", '7'},        {"y", 'Y'},        {"up", 0},           {"?", 0}};
+    for (const auto& [name, key] : names) EXPECT_EQ(ScriptKeyCode(name), key) << name;
 }
 
 TEST(HarnessArgs, ReadsFlagsAndFrameFiles) {

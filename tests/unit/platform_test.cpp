@@ -35,15 +35,15 @@ TEST(VirtualKeys, KeycodesMapToTheGamesCodesAndUnknownKeysToZero) {
 }
 
 TEST(HostPaths, BackslashesBecomeSlashesAndTheResultIsAlwaysTerminated) {
-    char out[64];
-    ToHostPath("Levels\\Village.m3d", out, sizeof out);
-    EXPECT_STREQ(out, "Levels/Village.m3d");
-    ToHostPath("Scripts\\\\Fire.scp", out, sizeof out);
-    EXPECT_STREQ(out, "Scripts//Fire.scp");
-    ToHostPath("", out, sizeof out);
-    EXPECT_STREQ(out, "");
-    ToHostPath(nullptr, out, sizeof out);
-    EXPECT_STREQ(out, "");
+    const std::pair<const char*, const char*> paths[] = {{"Levels\\Village.m3d", "Levels/Village.m3d"},
+                                                         {"Scripts\\\\Fire.scp", "Scripts//Fire.scp"},
+                                                         {"", ""},
+                                                         {nullptr, ""}};
+    for (const auto& [game, host] : paths) {
+        char out[64];
+        ToHostPath(game, out, sizeof out);
+        EXPECT_STREQ(out, host);
+    }
 }
 
 TEST(HostPaths, LongNamesAreCutWithoutWritingPastTheBuffer) {
