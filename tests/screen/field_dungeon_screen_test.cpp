@@ -12,15 +12,6 @@
 
 namespace {
 
-// The console panel: a blue that darkens toward its lower edge, never grey or black.
-bool PanelBlue(int r, int g, int b) {
-    return b > 30 && b > 2 * r + 10 && b > g + 15;
-}
-
-bool WhiteText(int r, int g, int b) {
-    return r > 200 && g > 200 && b > 200;
-}
-
 // Mean brightness of a region, 0 to 255.
 double MeanBrightness(const Image& image, int x0, int y0, int x1, int y1) {
     double sum = 0;
@@ -80,8 +71,8 @@ TEST(FieldDungeon, TheChestGivesThreePotionsAndSaysSo) {
     // The announcement in white on the panel along the bottom (x 20 to 800, y 590 to 758).
     const Image shot = ReadPNG(dir + "/found.png");
     ASSERT_EQ(shot.width, 1024);
-    EXPECT_GT(FindPixels(shot, 20, 590, 800, 758, PanelBlue).count, 40000);
-    const Box text = FindPixels(shot, 25, 600, 795, 755, WhiteText);
+    EXPECT_GT(FindPixels(shot, 20, 590, 800, 758, IsPanelBlue).count, 40000);
+    const Box text = FindPixels(shot, 25, 600, 795, 755, IsWhite);
     EXPECT_GT(text.count, 300);
     EXPECT_GE(text.left, 48);    // the line starts at x 51, the speaker further right
     EXPECT_LT(text.bottom, 680); // two texts: the speaker and line 1
@@ -177,7 +168,7 @@ TEST_F(FieldDungeonExit, TheMessageBoxSlidesInOverTwentyFiveFrames) {
     for (const auto& [frame, name] : {std::pair{170, "sliding"}, std::pair{190, "shown"}}) {
         const Image shot = ReadPNG(dir_ + "/" + name + ".png");
         ASSERT_EQ(shot.width, 1024) << name;
-        const Box panel = FindPixels(shot, 270, 0, 470, 200, PanelBlue);
+        const Box panel = FindPixels(shot, 270, 0, 470, 200, IsPanelBlue);
         ASSERT_FALSE(panel.Empty()) << name;
         // The frame draws the box before stepping it: the offset it drew with is the previous frame's.
         const int slide = IntOf(At(frame - 1), "DialogueSlide");
@@ -186,7 +177,7 @@ TEST_F(FieldDungeonExit, TheMessageBoxSlidesInOverTwentyFiveFrames) {
             EXPECT_NEAR(panel.top, 50, 6) << name;
         }
         // The destination's name in white in the middle of the box.
-        EXPECT_GT(FindPixels(shot, 470, 0, 700, 150 + slide, WhiteText).count, 50) << name;
+        EXPECT_GT(FindPixels(shot, 470, 0, 700, 150 + slide, IsWhite).count, 50) << name;
     }
 }
 

@@ -14,14 +14,6 @@ namespace {
 // The long village walks run at 640 x 480 to stay quick.
 const char* const kSmallConfig = "Resolution=640 480 32\nControls=X Z C\nVSync=0\n";
 
-bool WhiteText(int r, int g, int b) {
-    return r > 200 && g > 200 && b > 200;
-}
-
-bool PanelBlue(int r, int g, int b) {
-    return b > 30 && b > 2 * r + 10 && b > g + 15;
-}
-
 std::vector<std::string> StateArgs(std::initializer_list<int> frames) {
     std::vector<std::string> args = {"--fixed-step"};
     for (int frame : frames) AddStates(args, frame, frame);
@@ -81,10 +73,10 @@ TEST(FieldVorudu, ItsExitRefusesUntilTheStoryMovesOn) {
     // Both boxes at once: the destination at the top, the refusal along the bottom.
     const Image shot = ReadPNG(dir + "/refusal.png");
     ASSERT_EQ(shot.width, 1024);
-    EXPECT_GT(FindPixels(shot, 270, 55, 470, 145, PanelBlue).count, 10000);
-    EXPECT_GT(FindPixels(shot, 470, 55, 760, 145, WhiteText).count, 50);
-    EXPECT_GT(FindPixels(shot, 20, 590, 800, 758, PanelBlue).count, 40000);
-    const Box line = FindPixels(shot, 25, 600, 795, 755, WhiteText);
+    EXPECT_GT(FindPixels(shot, 270, 55, 470, 145, IsPanelBlue).count, 10000);
+    EXPECT_GT(FindPixels(shot, 470, 55, 760, 145, IsWhite).count, 50);
+    EXPECT_GT(FindPixels(shot, 20, 590, 800, 758, IsPanelBlue).count, 40000);
+    const Box line = FindPixels(shot, 25, 600, 795, 755, IsWhite);
     EXPECT_GT(line.count, 300);
     EXPECT_GE(line.left, 48);
 }
@@ -126,8 +118,8 @@ TEST(FieldVorudu, UmosTalksAndHisTalkIgnoresTheHealingKey) {
     // At 480 the panel spans y 368 to 473 from x 12 to 500; his name and lines in white on it.
     const Image shot = ReadPNG(dir + "/talk.png");
     ASSERT_EQ(shot.width, 640);
-    EXPECT_GT(FindPixels(shot, 14, 370, 498, 472, PanelBlue).count, 20000);
-    const Box text = FindPixels(shot, 14, 360, 498, 472, WhiteText);
+    EXPECT_GT(FindPixels(shot, 14, 370, 498, 472, IsPanelBlue).count, 20000);
+    const Box text = FindPixels(shot, 14, 360, 498, 472, IsWhite);
     EXPECT_GT(text.count, 300);
     EXPECT_GE(text.left, 30);    // lines at W / 20 = 32
     EXPECT_GT(text.bottom, 400); // more than the speaker's name: line 2 sits at y 400

@@ -26,12 +26,6 @@ struct Script {
 constexpr int kTransition = 66;
 constexpr int kSlide = 55;
 
-bool PanelBlue(int r, int g, int b) {
-    return b > 30 && b > 2 * r + 10 && b > g + 15;
-}
-bool White(int r, int g, int b) {
-    return r > 200 && g > 200 && b > 200;
-}
 bool Black(int r, int g, int b) {
     return r + g + b < 30;
 }
@@ -70,13 +64,13 @@ TEST(Menu, SlidesOpenOverBlackAndShutBackToTheField) {
 
     // Open: the hero panel fills the left, the entries are white on the right.
     const Image shown = ReadPNG(dir + "/open.png");
-    EXPECT_GT(FindPixels(shown, 30, 30, 700, 580, PanelBlue).count, 200000);
-    const Box item = FindPixels(shown, 820, 60, 1000, 110, White);
+    EXPECT_GT(FindPixels(shown, 30, 30, 700, 580, IsPanelBlue).count, 200000);
+    const Box item = FindPixels(shown, 820, 60, 1000, 110, IsWhite);
     EXPECT_GT(item.count, 50);
-    EXPECT_GT(FindPixels(shown, 30, 20, 1000, 140, White).count, 300); // name, HP and MP
+    EXPECT_GT(FindPixels(shown, 30, 20, 1000, 140, IsWhite).count, 300); // name, HP and MP
     // Two frames in, the panels are still dark and mostly off the screen.
     const Image early = ReadPNG(dir + "/opening.png");
-    EXPECT_LT(FindPixels(early, 0, 0, 1024, 768, White).count, 10);
+    EXPECT_LT(FindPixels(early, 0, 0, 1024, 768, IsWhite).count, 10);
     EXPECT_GT(FindPixels(early, 400, 200, 700, 500, Black).count, 80000);
 }
 
@@ -120,8 +114,8 @@ TEST(Menu, EveryPageShowsAndAPotionAndAWarpAreUsed) {
         EXPECT_EQ(state["MenuState"], std::to_string(states[k])) << names[k];
         const Image shot = ReadPNG(dir + "/" + names[k] + ".png");
         // The page's title in its header panel, and panels over most of the screen.
-        EXPECT_GT(FindPixels(shot, 820, 25, 1000, 70, White).count, 40) << names[k];
-        EXPECT_GT(FindPixels(shot, 0, 0, 1024, 768, PanelBlue).count, 350000) << names[k];
+        EXPECT_GT(FindPixels(shot, 820, 25, 1000, 70, IsWhite).count, 40) << names[k];
+        EXPECT_GT(FindPixels(shot, 0, 0, 1024, 768, IsPanelBlue).count, 350000) << names[k];
     }
     EXPECT_EQ(ReadState(dir + "/item.txt")["Item0"], "Potion 3");
     auto potion = ReadState(dir + "/potion.txt");

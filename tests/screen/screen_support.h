@@ -56,5 +56,13 @@ Box FindPixels(const Image& image, int x0, int y0, int x1, int y1, Pred pred) {
         }
     return box;
 }
+// The console panel: a blue that darkens toward its lower edge, never grey or black.
+inline bool IsPanelBlue(int r, int g, int b) {
+    return b > 30 && b > 2 * r + 10 && b > g + 15;
+}
+// The white of printed text.
+inline bool IsWhite(int r, int g, int b) {
+    return r > 200 && g > 200 && b > 200;
+}
 // Tell whether the data folder has been built.
 bool GameDataBuilt();
