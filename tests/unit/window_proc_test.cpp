@@ -59,13 +59,6 @@ TEST_F(WindowProc, MouseButtonsActWithoutLogLines) {
     EXPECT_EQ(Log(), "");
 }
 
-TEST_F(WindowProc, CancelKeyOnLoadPageReturnsToMainPageAndLogs) {
-    TitlePage = 1;
-    Key('Z');
-    EXPECT_EQ(TitlePage, 0);
-    EXPECT_EQ(Log(), "Action : Cancel Button\n");
-}
-
 TEST_F(WindowProc, MenuKeyOpensMenuOnlyWithControlInTheField) {
     GameMode = ModeField;
     PlayerHasControl = 0;
@@ -121,9 +114,7 @@ TEST_F(WindowProc, TitleCursorMovesAreClamped) {
     for (int i = 0; i < 7; ++i) Key(KeyDown);
     EXPECT_EQ(SaveSlotCursor, 4);
     EXPECT_EQ(TitleCursor, 0);
-}
-
-TEST_F(WindowProc, ArrowsDoNothingInTheField) {
+    // In the field the arrows walk; they move no cursor.
     GameMode = ModeField;
     TitleCursor = 1;
     Key(KeyDown);
@@ -136,7 +127,8 @@ TEST_F(WindowProc, TitleOkOpensPages) {
     EXPECT_EQ(TitlePage, 1);
     Key('X'); // on the load page, OK stays there
     EXPECT_EQ(TitlePage, 1);
-    Key('Z');
+    Key('Z'); // Cancel goes back to the main page
+    EXPECT_EQ(TitlePage, 0);
     TitleCursor = 2;
     Key('X');
     EXPECT_EQ(TitlePage, 2);
@@ -149,6 +141,10 @@ TEST_F(WindowProc, EscapeQuitsInEveryMode) {
         EXPECT_EQ(DrainQueue(), 1);
     }
     EXPECT_EQ(Log(), "Quiting...\nQuiting...\nQuiting...\n");
+    // Closing the window only posts the quit.
+    Button(MessageType::Close);
+    EXPECT_EQ(DrainQueue(), 1);
+    EXPECT_EQ(Log(), "Quiting...\nQuiting...\nQuiting...\n");
 }
 
 TEST_F(WindowProc, QuitOnTitleRunsTheQuitSequence) {
@@ -156,12 +152,6 @@ TEST_F(WindowProc, QuitOnTitleRunsTheQuitSequence) {
     Key('X');
     EXPECT_EQ(DrainQueue(), 1);
     EXPECT_EQ(Log(), "Quiting...\nAction : OK Button\n");
-}
-
-TEST_F(WindowProc, CloseOnlyPostsQuit) {
-    Button(MessageType::Close);
-    EXPECT_EQ(DrainQueue(), 1);
-    EXPECT_EQ(Log(), "");
 }
 
 TEST_F(WindowProc, OtherKeysAndMessagesDoNothing) {
