@@ -1,5 +1,6 @@
 // The slot files: their byte layout, the round trip through a file, saves that
 // fail part-way, and damaged files that must be refused without a trace.
+#include "assets/camera.h"
 #include "assets/game_state.h"
 #include "assets/log.h"
 #include "battle/records.h"
@@ -7,7 +8,6 @@
 #include "menus/slot_actions.h"
 #include "menus/slot_list.h"
 #include "tests/unit/test_support.h"
-#include "assets/camera.h"
 #include "world/level_table.h"
 #include "world/story_flags.h"
 
@@ -78,6 +78,7 @@ class SaveFile : public ::testing::Test {
         FailingOps::Reset();
         SaveOps = &kFailingOps;
         SlotInfoRead = 0;
+        SaveSlotCursor = 0;
         for (SlotSummary& s : SlotSummaries) s = SlotSummary{};
         // A game well under way.
         Hero.Gold = 1234;
@@ -269,13 +270,6 @@ TEST_F(SaveFile, AnyFlippedBitLoadsInRangeOrIsRefusedUntouched) {
 }
 
 TEST_F(SaveFile, TheSlotListShowsTimeAsHoursMinutesSecondsAndZeroHpAsFree) {
-    PlayHours = 0;
-    PlayMinutes = 0;
-    PlaySeconds = 0;
-    for (int i = 0; i < 3723; ++i) { // what the play clock counts in 3723 seconds
-        if (++PlaySeconds > 59) PlaySeconds = 0, ++PlayMinutes;
-        if (PlayMinutes > 59) PlayMinutes = 0, ++PlayHours;
-    }
     ASSERT_TRUE(SaveGame("Save/Slot1.sav"));
     Hero.HP = 0;
     ASSERT_TRUE(SaveGame("Save/Slot2.sav"));
