@@ -18,12 +18,8 @@ TEST(RecordLayout, NewGameHeroHasNoStrayBytes) {
     HeroRecord* heroB = new (b) HeroRecord;
     ResetHero(*heroA);
     ResetHero(*heroB);
+    // Any pad byte or name tail left as it was would differ between the two.
     EXPECT_EQ(std::memcmp(a, b, sizeof a), 0);
-    // Pad bytes and the tail of every name are zero.
-    EXPECT_EQ(a[73], 0);
-    EXPECT_EQ(a[80 + 25], 0);
-    for (size_t i = std::strlen("Deduvavi"); i < 12; ++i) EXPECT_EQ(a[i], 0) << i;
-    for (size_t i = 2640 + 41; i < 2640 + 44; ++i) EXPECT_EQ(a[i], 0) << i;
 }
 
 TEST(NameCopy, NeverRunsPastTheFieldAndAlwaysTerminates) {
