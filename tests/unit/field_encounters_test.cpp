@@ -91,16 +91,9 @@ TEST_F(FieldEncounters, RandomBattlesDrawOneToThreeOfTheLevelsKinds) {
             EXPECT_GT(BattleSlots[s].HP, 0);
         }
         for (int s = n; s < kBattleSlotCount; ++s) ExpectEmpty(s);
-        if (n == 1) ExpectAt(0, 4.0f);
-        if (n == 2) {
-            ExpectAt(0, 8.0f);
-            ExpectAt(1, 0.0f);
-        }
-        if (n == 3) {
-            ExpectAt(0, 8.0f);
-            ExpectAt(1, 4.0f);
-            ExpectAt(2, 0.0f);
-        }
+        // One stands in the middle, two at the ends, three at the ends and the middle.
+        const float places[4][3] = {{}, {4}, {8, 0}, {8, 4, 0}};
+        for (int s = 0; s < n && n <= 3; ++s) ExpectAt(s, places[n][s]);
     }
     EXPECT_EQ(counts, (std::set<int>{1, 2, 3}));
     EXPECT_EQ(names,
