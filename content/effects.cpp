@@ -217,7 +217,7 @@ Rig BuildKintosRig() {
     rig.materials = m.materials;
     const int root =
         AddPart(rig, "Hips", -1, {0, 3, 0}, dark,
-                Transformed(MakeCylinder(2.4f, 2.0f, 3.0f, 10, true), Translation({0, 0.5f, 0})));
+                Transformed(MakeCylinder(2.4f, 2.0f, 3.8f, 10, true), Translation({0, -0.4f, 0})));
     const int chest = AddPart(rig, "Chest", root, {0, 3.5f, 0}, hide,
                               Transformed(MakeCylinder(2.0f, 2.9f, 4.0f, 10, true),
                                           Translation({0, 3.4f, 0}) * Scaling({1, 1, 0.75f})));
