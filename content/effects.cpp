@@ -254,11 +254,7 @@ Rig BuildKintosRig() {
 
 Pose KintosPose(const Rig& rig, int frame) {
     Pose p = RestPose(rig);
-    auto joint = [&](const char* part) -> JointPose& {
-        static JointPose spare;
-        const int i = FindPart(rig, part);
-        return i >= 0 ? p.joints[static_cast<size_t>(i)] : spare;
-    };
+    const auto joint = [&](const char* part) -> JointPose& { return NamedJoint(rig, p, part); };
     // Out of the ground by frame 26, then the arms go up to call the rocks.
     const float rise = Ease(Fraction(frame, 0, 26));
     const float call = Ease(Fraction(frame, 22, 34));

@@ -63,6 +63,11 @@ int SlotHP(const State& s, int i) {
     return IntOf(s, "BattleSlot" + std::to_string(i) + "HP");
 }
 
+// The scene itself runs: a monster already on its way finishes its blow first.
+bool Playing(const State& s, const std::string& flag) {
+    return IntOf(s, flag) == 1 && IntOf(s, "HeroActing") == 1;
+}
+
 // One cast from its first frame to the frame its flag drops.
 struct Cast {
     int start = -1, end = -1;
@@ -72,7 +77,7 @@ struct Cast {
 
 Cast FindCast(const Scene& s, const std::string& flag) {
     Cast c;
-    c.start = s.Find([&](const State& st) { return IntOf(st, flag) == 1; });
+    c.start = s.Find([&](const State& st) { return Playing(st, flag); });
     if (c.start < 0) return c;
     c.end = s.Find([&](const State& st) { return IntOf(st, flag) == 0; }, c.start);
     if (c.end < 0) return c;
@@ -111,8 +116,11 @@ TEST(EffectScenes, IceOnOneTargetFormsShattersAndStrikesOnce) {
     if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     int peak = -1;
     const Scene s = ProbeAndShoot(
-        "effects_ice", {"--warps", "Ice"}, "10 press Down\n", 520,
-        [](const Scene& p) { return p.Find([](const State& st) { return IntOf(st, "MoveFrame") == 17; }); },
+        "effects_ice", {"--warps", "Ice"}, "10 press Down\n", 720,
+        [](const Scene& p) {
+            return p.Find(
+                [](const State& st) { return Playing(st, "IceCast") && IntOf(st, "MoveFrame") == 17; });
+        },
         &peak);
     ASSERT_EQ(s.run.exitCode, 0) << s.run.stderrText;
     const Cast c = FindCast(s, "IceCast");
@@ -136,8 +144,11 @@ TEST(EffectScenes, IceWithMegaAllStrikesEveryMonsterWithItsOwnNumber) {
     if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     int peak = -1;
     const Scene s = ProbeAndShoot(
-        "effects_ice_all", {"--warps", "Ice,MegaAll"}, "10 press Down\n", 520,
-        [](const Scene& p) { return p.Find([](const State& st) { return IntOf(st, "MoveFrame") == 17; }); },
+        "effects_ice_all", {"--warps", "Ice,MegaAll"}, "10 press Down\n", 720,
+        [](const Scene& p) {
+            return p.Find(
+                [](const State& st) { return Playing(st, "IceCast") && IntOf(st, "MoveFrame") == 17; });
+        },
         &peak);
     ASSERT_EQ(s.run.exitCode, 0) << s.run.stderrText;
     const Cast c = FindCast(s, "IceCast");
@@ -164,10 +175,10 @@ TEST(EffectScenes, FireBurstsOverItsTargetAndStrikesOnce) {
     if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     int peak = -1;
     const Scene s = ProbeAndShoot(
-        "effects_fire", {"--warps", "Fire"}, "10 press Down\n", 560,
+        "effects_fire", {"--warps", "Fire"}, "10 press Down\n", 720,
         [](const Scene& p) {
             const int hit = p.Find(
-                [](const State& st) { return IntOf(st, "ShowDamage") == 1 && IntOf(st, "FireCast") == 1; });
+                [](const State& st) { return Playing(st, "FireCast") && IntOf(st, "ShowDamage") == 1; });
             return hit + 8;
         },
         &peak);
@@ -188,9 +199,9 @@ TEST(EffectScenes, KintosRisesDropsThreeRocksAndStrikesEveryMonsterOnce) {
     if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     int peak = -1;
     const Scene s = ProbeAndShoot(
-        "effects_kintos", {"--warps", "Kintos"}, "10 press Down\n11 press Down\n", 720,
+        "effects_kintos", {"--warps", "Kintos"}, "10 press Down\n11 press Down\n", 900,
         [](const Scene& p) {
-            const int start = p.Find([](const State& st) { return IntOf(st, "KintosCast") == 1; });
+            const int start = p.Find([](const State& st) { return Playing(st, "KintosCast"); });
             return start + 80; // risen, the first rock on its way
         },
         &peak);
@@ -219,12 +230,12 @@ TEST(EffectScenes, TheFurySkillAtAFullBarLeapsStrikesOnceAndEmptiesTheBar) {
     if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     // With the bar full the first row is the skill: OK, then OK on the target.
     int pause = -1;
-    const Scene probe = RunScene("effects_fury_probe", {"--fury", "100"}, "", 640);
+    const Scene probe = RunScene("effects_fury_probe", {"--fury", "100"}, "", 760);
     pause = probe.Find(
-        [](const State& st) { return IntOf(st, "MoveFrame") == 17 && IntOf(st, "FuryCommand") == 1; });
+        [](const State& st) { return Playing(st, "FuryCommand") && IntOf(st, "MoveFrame") == 17; });
     ASSERT_GT(pause, 0);
     const int blast = probe.Find([](const State& st) { return IntOf(st, "ShowDamage") == 1; }, pause) + 20;
-    const Scene s = RunScene("effects_fury", {"--fury", "100"}, "", 640, {pause + 40, blast});
+    const Scene s = RunScene("effects_fury", {"--fury", "100"}, "", 760, {pause + 40, blast});
     ASSERT_EQ(s.run.exitCode, 0) << s.run.stderrText;
     const Cast c = FindCast(s, "FuryCommand");
     ASSERT_GT(c.end, 0);
