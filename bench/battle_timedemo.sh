@@ -34,7 +34,7 @@ spell_input() {
   for ((d = 0; d < $1; d++)); do printf '%d press Down\n' $((10 + d)); done
   for ((f = 30; f < SPELL_FRAMES; f += 20)); do printf '%d press X\n' "$f"; done
 }
-SPELL_FRAMES="${SPELL_FRAMES:-600}"
+SPELL_FRAMES="${SPELL_FRAMES:-800}"
 spell_input 1 >"$WORK/fire.txt"
 spell_input 2 >"$WORK/kintos.txt"
 
