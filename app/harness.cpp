@@ -56,6 +56,31 @@ void PlaceStartBattle() {
     StartScriptedBattle(chosen[0], chosen[1], chosen[2], static_cast<int32_t>(Harness.battle.size()));
 }
 
+// The first field frame of a run that asked for Warps or a fury bar gives them to the hero.
+void PlaceStartStones() {
+    static bool placed = false;
+    if (placed || GameMode != ModeField) return;
+    placed = true;
+    for (size_t i = 0; i < Harness.warps.size() && i < kWarpHolderSlots; ++i)
+        Hero.WarpHolders[0][i] = WarpTemplate(Harness.warps[i]);
+    if (Harness.fury >= 0) Hero.FuryBar = Harness.fury;
+}
+
+// "Ice,Kintos" into Warp template indices; false for an unknown name or too many.
+bool ParseWarps(const std::string& text, std::vector<int32_t>* kinds) {
+    std::stringstream list(text);
+    std::string name;
+    kinds->clear();
+    while (std::getline(list, name, ',')) {
+        int32_t found = -1;
+        for (int32_t k = 0; k < kWarpTemplateCount; ++k)
+            if (NameEquals(WarpTemplate(k).Name, name.c_str())) found = k;
+        if (found < 0 || kinds->size() == static_cast<size_t>(kWarpHolderSlots)) return false;
+        kinds->push_back(found);
+    }
+    return !kinds->empty();
+}
+
 // "Ogre,Bat" into template indices; false for an unknown name or more than three.
 bool ParseBattle(const std::string& text, std::vector<int32_t>* kinds) {
     std::stringstream list(text);
@@ -285,6 +310,19 @@ bool ParseHarnessArgs(int argc, char** argv, std::string* error) {
                          argv[i] + "\"";
                 return false;
             }
+        } else if (arg == "--warps" && hasValue) {
+            if (!ParseWarps(argv[++i], &Harness.warps)) {
+                *error = std::string("--warps wants Warp names such as Ice,MegaAll,Kintos, not \"") +
+                         argv[i] + "\"";
+                return false;
+            }
+        } else if (arg == "--fury" && hasValue) {
+            uint32_t fury = 0;
+            if (!ParseUnsigned(argv[++i], &fury) || fury > 100) {
+                *error = std::string("--fury wants a bar from 0 to 100, not \"") + argv[i] + "\"";
+                return false;
+            }
+            Harness.fury = static_cast<int32_t>(fury);
         } else if (arg == "--encounter-steps" && hasValue) {
             if (!ParseUnsigned(argv[++i], &Harness.encounterSteps) || Harness.encounterSteps == 0) {
                 *error = std::string("--encounter-steps wants a step count, not \"") + argv[i] + "\"";
@@ -326,6 +364,7 @@ bool HarnessSteppedClock() {
 void HarnessBeforeFrame() {
     ++FramesRun;
     PlaceStartLevel();
+    PlaceStartStones();
     PlaceStartBattle();
     for (const FrameFile& shot : Harness.shots)
         if (shot.frame == FramesRun) RequestScreenshot(shot.path.c_str());

@@ -32,9 +32,11 @@ struct HarnessOptions {
     bool fixedStep = false;
     bool timedemo = false;
     uint32_t quitAfter = 0;
-    int32_t startLevel = -1; // placed there once the field first runs; -1 leaves the new game's start
+    int32_t startLevel = -1;     // placed there once the field first runs; -1 leaves the new game's start
     uint32_t encounterSteps = 0; // steps to the first random battle; 0 keeps the game's own
     std::vector<int32_t> battle; // monster kinds of a battle started on the first field frame
+    std::vector<int32_t> warps;  // Warp kinds set into the first holder on the first field frame
+    int32_t fury = -1;           // the fury bar on the first field frame; -1 leaves it
     std::string inputFile;
     std::vector<FrameFile> shots;
     std::vector<FrameFile> states;

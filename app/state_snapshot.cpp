@@ -3,6 +3,7 @@
 #include "app/graphics.h"
 #include "app/harness.h"
 #include "assets/camera.h"
+#include "assets/camera_script.h"
 #include "assets/game_state.h"
 #include "battle/battle_slots.h"
 #include "battle/battle_state.h"
@@ -96,6 +97,12 @@ void WriteStateSnapshot(FILE* file) {
                  HeroActing, AttackCommand, ItemCommand, ShowDamage, DamageShown[0]);
     std::fprintf(file, "HeroAttackTimer %d\nFuryBar %d\nFuryReady %d\nHeroDead %d\n", Hero.AttackTimer,
                  Hero.FuryBar, FuryReady, Hero.Dead);
+    std::fprintf(file, "FuryCommand %d\nIceCast %d\nFireCast %d\nKintosCast %d\nShowAllDamage %d\n",
+                 FuryCommand, IceCast, FireCast, KintosCast, ShowAllDamage);
+    std::fprintf(
+        file, "DamageShown1 %d\nDamageShown2 %d\nMoveFrame %d\nCameraKeyIndex %d\nCameraScriptPlaying %d\n",
+        DamageShown[1], DamageShown[2], AttackMove.MoveFrame, CameraKeyIndex, CameraScriptPlaying ? 1 : 0);
+    std::fprintf(file, "SpellListOpen %d\nSummonListOpen %d\n", SpellListOpen, SummonListOpen);
     std::fprintf(file, "BattleExpReward %d\nBattleGoldReward %d\nBattleWarpExpReward %d\n", BattleExpReward,
                  BattleGoldReward, BattleWarpExpReward);
     std::fprintf(file, "VictoryPanelY %d\nRewardsReady %d\nLeaveReady %d\n", VictoryPanelY, RewardsReady,

@@ -9,6 +9,7 @@
 #include "battle/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/command_menu.h"
+#include "battle/effects.h"
 #include "battle/particles.h"
 #include "battle/physical_attack.h"
 #include "battle/shatter.h"
@@ -106,8 +107,8 @@ void RunHeroAttack() {
 void RunHeroSpecials() {
     if (AnySlotActing() || Hero.HP <= 0) return;
     if (ItemCommand) UseItemAction();
-    // The spell scenes come later; until then a chosen spell ends the turn as it is.
-    if (AnySpellCast()) ClearSpellFlags();
+    if (FuryCommand) FuryStrike();
+    if (AnySpellCast()) RunSpellScene();
 }
 
 void ShowDefeat() {

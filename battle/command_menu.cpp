@@ -7,11 +7,10 @@
 #include "battle/battle_numbers.h"
 #include "battle/battle_slots.h"
 #include "battle/battle_state.h"
+#include "battle/effects.h"
 #include "battle/records.h"
 
 #include <GL/gl.h>
-
-#include <cstring>
 
 int32_t CommandCursor = 0;
 int32_t TargetCursor = 0;
@@ -67,13 +66,6 @@ bool TakeTarget() {
     return true;
 }
 
-// Only these three spells have a scene; any other name ends the turn idle.
-void CastByName(const char* name) {
-    if (std::strcmp(name, "Ice") == 0) IceCast = 1;
-    if (std::strcmp(name, "Fire") == 0) FireCast = 1;
-    if (std::strcmp(name, "Kintos") == 0) KintosCast = 1;
-}
-
 void CommonEnd() {
     MenuSlide = MenuSlideStart();
     Hero.AttackTimer = 0;
@@ -88,8 +80,10 @@ void OkAttack() {
         return;
     }
     if (!TakeTarget()) return;
-    // The fury scene comes with the spells; until then a full bar strikes as a plain blow.
-    AttackCommand = 1;
+    if (FuryReady)
+        FuryCommand = 1;
+    else
+        AttackCommand = 1;
     CommonEnd();
 }
 
@@ -104,12 +98,13 @@ void OkMagic() {
     const SpellEntry& entry = SpellList[i];
     if (SpellColumn < 0 || SpellColumn > 2 || SpellColumn > entry.WarpLevel - 1) return;
     if (!CanSpend(entry.MpCost[SpellColumn])) return;
+    // A spell without a scene of its own would end the turn doing nothing.
+    if (!SpellHasScene(entry.SpellName[SpellColumn])) return;
     if (!TargetSelect) {
         TargetSelect = 1;
         return;
     }
-    if (!TakeTarget()) return;
-    CastByName(entry.SpellName[SpellColumn]);
+    if (!TakeTarget() || !ChooseSpell(entry, SpellColumn)) return;
     CommonEnd();
 }
 
@@ -120,15 +115,15 @@ void OkSummon() {
         return;
     }
     const int32_t i = SummonScroll + SummonRow;
-    if (i < 0 || i >= kSummonListSize) return;
+    // An empty row, like a summon without a scene, would end the turn doing nothing.
+    if (i < 0 || i > LastSummonIndex || i >= kSummonListSize) return;
     const SpellEntry& entry = SummonList[i];
-    if (!CanSpend(entry.MpCost[0])) return;
+    if (!CanSpend(entry.MpCost[0]) || !SpellHasScene(entry.SpellName[0])) return;
     if (!TargetSelect) {
         TargetSelect = 1;
         return;
     }
-    if (!TakeTarget()) return;
-    CastByName(entry.SpellName[0]);
+    if (!TakeTarget() || !ChooseSpell(entry, 0)) return;
     CommonEnd();
 }
 

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Time whole battle frames beside the title's, in one run: the game's timedemo
 # on the title screen, then a battle against an Ogre, a Bat and a Toad in the
-# first dungeon's arena from the shatter to the victory panel, at 1024 x 768.
+# first dungeon's arena from the shatter to the victory panel, then the same
+# battle with a Fire cast as the first action, and with the Kintos summon,
+# at 1024 x 768.
 # Without a display it runs under Xvfb on Mesa's software renderer. Each runs
 # RUNS times (3 unless set) and the run with the median mean is printed, with
 # the battle's mean and p95 as multiples of the title's.
@@ -25,6 +27,16 @@ FRAMES="${FRAMES:-1200}"
   for ((f = 30; f < FRAMES; f += 20)); do printf '%d press X\n' "$f"; done
   for ((f = 45; f < FRAMES; f += 160)); do printf '%d press Down\n' "$f"; done
 } >"$WORK/battle.txt"
+# The cursor goes to Magic (Fire) or Summon (Kintos) before the menu first
+# opens; OK then casts as soon as it does, and again whenever it comes back.
+spell_input() {
+  printf '2 press Up\n3 press X\n'
+  for ((d = 0; d < $1; d++)); do printf '%d press Down\n' $((10 + d)); done
+  for ((f = 30; f < SPELL_FRAMES; f += 20)); do printf '%d press X\n' "$f"; done
+}
+SPELL_FRAMES="${SPELL_FRAMES:-800}"
+spell_input 1 >"$WORK/fire.txt"
+spell_input 2 >"$WORK/kintos.txt"
 
 run() {
   if [ -n "${DISPLAY:-}" ]; then
@@ -44,8 +56,12 @@ cd "$WORK"
 RUNS="${RUNS:-3}"
 title="$(median --timedemo --quit-after "$FRAMES")"
 battle="$(median --timedemo --battle Ogre,Bat,Toad --input battle.txt --quit-after "$FRAMES")"
-printf 'title   %s\nbattle  %s\n' "$title" "$battle"
+fire="$(median --timedemo --warps Fire --battle Ogre,Bat,Toad --input fire.txt --quit-after "$SPELL_FRAMES")"
+kintos="$(median --timedemo --warps Kintos --battle Ogre,Bat,Toad --input kintos.txt --quit-after "$SPELL_FRAMES")"
+printf 'title   %s\nbattle  %s\nfire    %s\nkintos  %s\n' "$title" "$battle" "$fire" "$kintos"
 # Fields of the timedemo line: mean is the 8th word, p95 the 11th.
-awk -v t="$title" -v b="$battle" 'BEGIN {
-  split(t, tw, " "); split(b, bw, " ");
-  printf "battle / title: mean %.2fx, p95 %.2fx\n", bw[8] / tw[8], bw[11] / tw[11] }'
+for name in battle fire kintos; do
+  awk -v n="$name" -v t="$title" -v b="${!name}" 'BEGIN {
+    split(t, tw, " "); split(b, bw, " ");
+    printf "%-6s / title: mean %.2fx, p95 %.2fx\n", n, bw[8] / tw[8], bw[11] / tw[11] }'
+done

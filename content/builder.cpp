@@ -2,6 +2,7 @@
 
 #include "content/battle.h"
 #include "content/characters.h"
+#include "content/effects.h"
 #include "content/levels_common.h"
 #include "content/menu_props.h"
 #include "content/music.h"
@@ -60,6 +61,7 @@ bool BuildGameData(DataWriter& w) {
     BuildCharacters(w);
     BuildBattleContent(w);
     BuildLevels(w);
+    BuildEffects(w);
     for (const TextureFile& t : BuildTextures()) {
         if (t.image.width == 0) {
             w.failures.push_back(t.gamePath + ": empty picture");

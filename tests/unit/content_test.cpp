@@ -7,6 +7,7 @@
 #include "content/audio.h"
 #include "content/battle.h"
 #include "content/characters.h"
+#include "content/effects.h"
 #include "content/image.h"
 #include "content/levels_common.h"
 #include "content/mesh.h"
@@ -469,6 +470,79 @@ TEST(ContentCharacters, HeroStandsOnTheFloorFacingForward) {
         EXPECT_GT(low.y, -0.32f) << f;
         EXPECT_LT(low.y, 0.0f) << f;
     }
+}
+
+// What each effect must show at the moments its scene looks at it.
+TEST(ContentEffects, EachEffectMovesAsItsSceneExpects) {
+    CVector3 low, high;
+    // The largest piece: pieces that have melted or sunk away are points.
+    const auto piece = [&](const Mesh& m) {
+        float largest = 0;
+        for (const MeshObject& o : m.objects) {
+            Mesh one;
+            one.materials = m.materials;
+            one.objects.push_back(o);
+            GetBounds(one, low, high);
+            largest = std::max(largest, Length(high - low));
+        }
+        return largest;
+    };
+    // Ice: nothing at first, a crystal taller than a monster at 17, melted away at 34.
+    EXPECT_LT(piece(IceCrushFrame(0)), 0.05f);
+    GetBounds(IceCrushFrame(17), low, high);
+    EXPECT_GT(high.y - low.y, 2.0f);
+    EXPECT_LT(piece(IceCrushFrame(34)), 0.05f);
+    // A rock falls from high over the monster, lands on it at 20 and is gone at 34.
+    GetBounds(RockFrame(0), low, high);
+    EXPECT_GT(low.y, 12.0f);
+    GetBounds(RockFrame(20), low, high);
+    EXPECT_LT(low.y, 1.5f);
+    EXPECT_LT(piece(RockFrame(34)), 0.05f);
+    // Kintos starts below the floor and stands over the arena at the end.
+    const Rig kintos = BuildKintosRig();
+    ASSERT_LE(kintos.parts.size(), static_cast<size_t>(kMaxAnimationObjects));
+    GetBounds(PosedMesh(kintos, KintosPose(kintos, 0)), low, high);
+    EXPECT_LT(high.y, 0.0f) << high.y;
+    GetBounds(PosedMesh(kintos, KintosPose(kintos, kEffectFrames - 1)), low, high);
+    EXPECT_GT(high.y, 9.0f);
+    // Rooted in the floor (0.2 below the origin), not floating over it.
+    EXPECT_LT(low.y, -0.2f);
+    EXPECT_GT(low.y, -1.0f);
+    // The hero's leap tops out at the pause, with the burst (4.8 up, 7.4 ahead)
+    // near his raised sword, and lands before the monster 10 ahead.
+    const Rig hero = BuildHeroRig();
+    GetBounds(PosedMesh(hero, HeroFuryPose(hero, kFuryPauseFrame)), low, high);
+    EXPECT_NEAR(high.y, 4.8f, 0.8f);
+    EXPECT_NEAR(high.z, 7.4f, 1.0f);
+    GetBounds(PosedMesh(hero, HeroFuryPose(hero, kEffectFrames - 1)), low, high);
+    EXPECT_GT(high.z, 8.5f);
+    EXPECT_LT(high.z, 11.0f);
+    EXPECT_GT(low.y, -0.6f);
+}
+
+// The flights reach the keys the scenes wait for, and the game's reader takes them.
+TEST(ContentEffects, CameraFlightsReachTheKeysTheScenesWaitFor) {
+    std::map<std::string, int32_t> lastKey;
+    std::map<std::string, int32_t> fourthKeySteps;
+    for (const ScriptFile& script : BuildEffectScripts()) {
+        CameraKey keys[kCameraKeyCount];
+        int32_t last = -1;
+        const int32_t read = ParseCameraScript(script.text.data(), script.text.size(), keys, last);
+        EXPECT_EQ(read, last + 1) << script.gamePath;
+        lastKey[script.gamePath] = last;
+        fourthKeySteps[script.gamePath] = keys[3].Steps;
+    }
+    ASSERT_EQ(lastKey.size(), 7u);
+    for (const char* ice : {"Scripts\\Ice0.scp", "Scripts\\Ice1.scp", "Scripts\\Ice2.scp"}) {
+        EXPECT_EQ(lastKey[ice], 3) << ice;
+        EXPECT_GE(fourthKeySteps[ice], 35) << ice; // the crush's 34 frames before the flight ends
+    }
+    EXPECT_EQ(lastKey["Scripts//Fire.scp"], 3);
+    for (const char* kintos : {"Scripts\\Kintos0.scp", "Scripts\\Kintos1.scp"}) {
+        EXPECT_EQ(lastKey[kintos], 4) << kintos;
+        EXPECT_GT(fourthKeySteps[kintos], 3 * 34) << kintos; // all three rocks while it stands at key 3
+    }
+    EXPECT_GE(lastKey["Scripts\\AngelCrush.scp"], 1);
 }
 
 float FrameDistance(const Mesh& a, const Mesh& b) {

@@ -129,6 +129,14 @@ TEST(HarnessArgs, StartLevelMakesAnUnattendedRun) {
     EXPECT_EQ(Harness.startLevel, -1);
 }
 
+TEST(HarnessArgs, WarpsAndFuryForTheBattleTests) {
+    const char* argv[] = {"aurelant", "--warps", "Ice,MegaAll,Kintos", "--fury", "100"};
+    std::string error;
+    ASSERT_TRUE(ParseHarnessArgs(5, const_cast<char**>(argv), &error)) << error;
+    EXPECT_EQ(Harness.warps, (std::vector<int32_t>{0, 2, 3})); // the Warp table's order
+    EXPECT_EQ(Harness.fury, 100);
+}
+
 TEST(HarnessArgs, PlainRunIsNotScripted) {
     const char* argv[] = {"aurelant"};
     std::string error;
@@ -145,7 +153,11 @@ TEST(HarnessArgs, RefusesBadArguments) {
                                                        {"aurelant", "--state", "5:"},
                                                        {"aurelant", "--level", "7"},
                                                        {"aurelant", "--level", "-1"},
-                                                       {"aurelant", "--level"}};
+                                                       {"aurelant", "--level"},
+                                                       {"aurelant", "--warps", "Ice,Thunder"},
+                                                       {"aurelant", "--warps", ""},
+                                                       {"aurelant", "--fury", "101"},
+                                                       {"aurelant", "--fury", "-5"}};
     for (const auto& args : bad) {
         std::string error;
         EXPECT_FALSE(ParseHarnessArgs(static_cast<int>(args.size()), const_cast<char**>(args.data()), &error))
