@@ -6,6 +6,7 @@
 // and on the random generator, which the stepped clock makes repeat exactly.
 // So each fight is run once to find when things happen, then replayed with
 // shots at those frames.
+#include "tests/screen/battle_runs.h"
 #include "tests/screen/field_routes.h"
 #include "tests/screen/screen_support.h"
 
@@ -22,73 +23,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-using State = std::map<std::string, std::string>;
-
-bool PanelBlue(int r, int g, int b) {
-    return b > 30 && b > 2 * r + 10 && b > g + 15;
-}
-
-bool WhiteText(int r, int g, int b) {
-    return r > 200 && g > 200 && b > 200;
-}
-
-// OK every `every` frames from `from` to `to`: enough to attack whenever the menu is up.
-std::string OkEvery(int from, int to, int every) {
-    std::string script;
-    for (int f = from; f <= to; f += every) script += std::to_string(f) + " press X\n";
-    return script;
-}
-
-struct Fight {
-    std::string dir;
-    GameRun run;
-    std::vector<State> states; // states[i] is frame first + i * step
-    int first = 0;
-    int step = 1;
-
-    const State& At(int frame) const {
-        static const State none;
-        const int i = (frame - first) / step;
-        return frame < first || i >= static_cast<int>(states.size()) ? none : states[static_cast<size_t>(i)];
-    }
-    int Last() const { return first + step * (static_cast<int>(states.size()) - 1); }
-    // The first recorded frame at or after `from` whose state passes the test; -1 when none.
-    int Find(const std::function<bool(const State&)>& test, int from = 0) const {
-        for (size_t i = 0; i < states.size(); ++i) {
-            const int frame = first + static_cast<int>(i) * step;
-            if (frame >= from && test(states[i])) return frame;
-        }
-        return -1;
-    }
-    std::string Shot(int frame) const { return dir + "/f" + std::to_string(frame) + ".png"; }
-};
-
-Fight RunFight(const std::string& name, std::vector<std::string> args, const std::string& script, int frames,
-               int step, const std::vector<int>& shots = {}) {
-    Fight fight;
-    fight.dir = PrepareGameDir(name, true);
-    fight.first = 4;
-    fight.step = step;
-    args.insert(args.begin(), "--fixed-step");
-    AddStates(args, fight.first, frames, step);
-    for (int frame : shots)
-        args.insert(args.end(), {"--shot", std::to_string(frame) + ":f" + std::to_string(frame) + ".png"});
-    args.insert(args.end(), {"--quit-after", std::to_string(frames + 1)});
-    fight.run = RunGameIn(fight.dir, args, script);
-    for (int frame = fight.first; frame <= frames; frame += step) {
-        State state = ReadState(StatePath(fight.dir, frame));
-        if (state.empty()) break; // the game ended earlier
-        fight.states.push_back(std::move(state));
-    }
-    return fight;
-}
-
-bool HasLine(const std::vector<std::string>& lines, const std::string& text) {
-    for (const std::string& line : lines)
-        if (line == text) return true;
-    return false;
-}
 
 // One Ogre, attacked whenever the menu opens, until the victory screen has
 // been left: run once to find the moments, then replayed with shots of them.
@@ -180,7 +114,7 @@ void TheHeroStrikesAsTheRollAllows() {
 
     // From the frame after the blow the number shows, black on its white copy.
     const Image shot = ReadPNG(f.Shot(hit_ + 3));
-    EXPECT_GT(FindPixels(shot, 0, 0, 1024, 560, WhiteText).count, 10);
+    EXPECT_GT(FindPixels(shot, 0, 0, 1024, 560, IsWhite).count, 10);
 }
 
 void TheMenuSlidesInWhenTheGaugeIsFull() {
@@ -193,11 +127,11 @@ void TheMenuSlidesInWhenTheGaugeIsFull() {
     EXPECT_EQ(IntOf(f.At(opened + 1), "MenuSlide"), -475);
     const Image shot = ReadPNG(f.Shot(menu_));
     // The command panel in the lower left, with its rows in white.
-    EXPECT_GT(FindPixels(shot, 200, 600, 400, 760, PanelBlue).count, 15000);
-    EXPECT_GT(FindPixels(shot, 240, 610, 400, 720, WhiteText).count, 30);
+    EXPECT_GT(FindPixels(shot, 200, 600, 400, 760, IsPanelBlue).count, 15000);
+    EXPECT_GT(FindPixels(shot, 240, 610, 400, 720, IsWhite).count, 30);
     // The time bar's panel at the lower right, left of it the fury bar's.
-    EXPECT_GT(FindPixels(shot, 906, 614, 1003, 640, PanelBlue).count, 1000);
-    EXPECT_GT(FindPixels(shot, 782, 614, 882, 640, PanelBlue).count, 1000);
+    EXPECT_GT(FindPixels(shot, 906, 614, 1003, 640, IsPanelBlue).count, 1000);
+    EXPECT_GT(FindPixels(shot, 782, 614, 882, 640, IsPanelBlue).count, 1000);
 }
 
 void VictoryPaysOnceAndLevelsNobodyAtTwentyExp() {
@@ -219,8 +153,8 @@ void VictoryPaysOnceAndLevelsNobodyAtTwentyExp() {
     EXPECT_EQ(panel_ - moving, 49);
 
     const Image shot = ReadPNG(f.Shot(panel_));
-    EXPECT_GT(FindPixels(shot, 100, 100, 906, 704, PanelBlue).count, 300000);
-    EXPECT_GT(FindPixels(shot, 300, 180, 906, 420, WhiteText).count, 300);
+    EXPECT_GT(FindPixels(shot, 100, 100, 906, 704, IsPanelBlue).count, 300000);
+    EXPECT_GT(FindPixels(shot, 300, 180, 906, 420, IsWhite).count, 300);
 }
 
 void TheFieldComesBackAsItWas() {

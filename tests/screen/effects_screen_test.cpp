@@ -4,6 +4,7 @@
 // and played to its end; the damage must land once, and the menu must come
 // back for the next turn. Each run is probed for its moments, then replayed
 // with shots of the effect at its height.
+#include "tests/screen/battle_runs.h"
 #include "tests/screen/field_routes.h"
 #include "tests/screen/screen_support.h"
 
@@ -15,48 +16,14 @@
 
 namespace {
 
-using State = std::map<std::string, std::string>;
+using Scene = Fight;
 
-struct Scene {
-    std::string dir;
-    GameRun run;
-    int first = 0;
-    std::vector<State> states; // from frame `first`, one a frame
-
-    const State& At(int frame) const {
-        static const State none;
-        const int i = frame - first;
-        return i < 0 || i >= static_cast<int>(states.size()) ? none : states[static_cast<size_t>(i)];
-    }
-    int Find(const std::function<bool(const State&)>& test, int from = 0) const {
-        for (size_t i = 0; i < states.size(); ++i) {
-            const int frame = first + static_cast<int>(i);
-            if (frame >= from && test(states[i])) return frame;
-        }
-        return -1;
-    }
-    std::string Shot(int frame) const { return dir + "/f" + std::to_string(frame) + ".png"; }
-};
-
+// New Game into a battle against an Ogre, a Bat and a Toad, OK every 20 frames after the input.
 Scene RunScene(const std::string& name, std::vector<std::string> args, const std::string& input, int frames,
                const std::vector<int>& shots = {}) {
-    Scene scene;
-    scene.dir = PrepareGameDir(name, true);
-    scene.first = 4;
-    std::string script = std::string(kNewGameScript) + input;
-    for (int f = 30; f < frames; f += 20) script += std::to_string(f) + " press X\n";
-    args.insert(args.begin(), {"--fixed-step", "--battle", "Ogre,Bat,Toad"});
-    AddStates(args, scene.first, frames);
-    for (int frame : shots)
-        args.insert(args.end(), {"--shot", std::to_string(frame) + ":f" + std::to_string(frame) + ".png"});
-    args.insert(args.end(), {"--quit-after", std::to_string(frames + 1)});
-    scene.run = RunGameIn(scene.dir, args, script);
-    for (int frame = scene.first; frame <= frames; ++frame) {
-        State state = ReadState(StatePath(scene.dir, frame));
-        if (state.empty()) break;
-        scene.states.push_back(std::move(state));
-    }
-    return scene;
+    args.insert(args.begin(), {"--battle", "Ogre,Bat,Toad"});
+    return RunFight(name, args, std::string(kNewGameScript) + input + OkEvery(30, frames - 1, 20), frames, 1,
+                    shots);
 }
 
 int SlotHP(const State& s, int i) {
