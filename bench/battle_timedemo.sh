@@ -9,15 +9,7 @@
 # the battle's mean and p95 as multiples of the title's.
 #   bench/battle_timedemo.sh [BUILD_DIR]    (default: build)
 set -euo pipefail
-ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-BUILD="$(cd "${1:-$ROOT/build}" && pwd)"
-GAME="$BUILD/aurelant"
-[ -x "$GAME" ] && [ -d "$BUILD/data" ] || { echo "build the game and its data first (./play or ./run-tests)" >&2; exit 1; }
-
-WORK="$(mktemp -d)"
-trap 'rm -rf "$WORK"' EXIT
-for entry in "$BUILD/data"/*; do ln -s "$entry" "$WORK/"; done
-printf 'Resolution=1024 768 32\nControls=X Z C\nVSync=0\n' >"$WORK/Game.cfg"
+source "$(dirname "${BASH_SOURCE[0]}")/timedemo_common.sh"
 
 FRAMES="${FRAMES:-1200}"
 # New Game lands in the dungeon, where the battle starts at once; OK now and
@@ -37,14 +29,6 @@ spell_input() {
 SPELL_FRAMES="${SPELL_FRAMES:-800}"
 spell_input 1 >"$WORK/fire.txt"
 spell_input 2 >"$WORK/kintos.txt"
-
-run() {
-  if [ -n "${DISPLAY:-}" ]; then
-    "$@"
-  else
-    LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1024x768x24" "$@"
-  fi
-}
 
 median() {
   local lines=()

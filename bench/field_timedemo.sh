@@ -6,15 +6,7 @@
 # printed: a shared machine's noise moves single runs by a fifth.
 #   bench/field_timedemo.sh [BUILD_DIR]    (default: build)
 set -euo pipefail
-ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-BUILD="$(cd "${1:-$ROOT/build}" && pwd)"
-GAME="$BUILD/aurelant"
-[ -x "$GAME" ] && [ -d "$BUILD/data" ] || { echo "build the game and its data first (./play or ./run-tests)" >&2; exit 1; }
-
-WORK="$(mktemp -d)"
-trap 'rm -rf "$WORK"' EXIT
-for entry in "$BUILD/data"/*; do ln -s "$entry" "$WORK/"; done
-printf 'Resolution=1024 768 32\nControls=X Z C\nVSync=0\n' >"$WORK/Game.cfg"
+source "$(dirname "${BASH_SOURCE[0]}")/timedemo_common.sh"
 
 # New Game, then three legs of 30 steps with a turn between them (90 steps stays
 # under the 100 before a dungeon's first battle), then turning on the spot.
@@ -32,14 +24,6 @@ printf 'Resolution=1024 768 32\nControls=X Z C\nVSync=0\n' >"$WORK/Game.cfg"
     frame=$((frame + 8))
   done
 } >"$WORK/walk.txt"
-
-run() {
-  if [ -n "${DISPLAY:-}" ]; then
-    "$@"
-  else
-    LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1024x768x24" "$@"
-  fi
-}
 
 # RoadPass is the ending's stage: its arrival puts the hero far below the road, so
 # its figure is of an almost empty view.
