@@ -1,6 +1,7 @@
 #include "battle/physical_attack.h"
 
 #include "assets/loaded_assets.h"
+#include "assets/saturate.h"
 #include "battle/particles.h"
 #include "battle/records.h"
 #include "platform/platform.h"
@@ -10,10 +11,6 @@
 
 namespace {
 
-int32_t ClampToInt32(int64_t value) {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
-}
-
 int64_t PhysicalBase(int32_t attack, int32_t dexterity) {
     return static_cast<int64_t>(attack) * 6 + static_cast<int64_t>(dexterity) * 4;
 }
@@ -22,12 +19,12 @@ int64_t PhysicalBase(int32_t attack, int32_t dexterity) {
 
 int32_t PhysicalSpread(int32_t attack, int32_t dexterity) {
     // A base under 10 has no tenth to spread by: such a blow always lands as rolled.
-    return ClampToInt32(std::max<int64_t>(PhysicalBase(attack, dexterity) / 10, 0));
+    return Saturate(std::max<int64_t>(PhysicalBase(attack, dexterity) / 10, 0));
 }
 
 int32_t PhysicalValue(int32_t attack, int32_t dexterity, int32_t luck, int32_t luckRoll, int32_t spreadRoll) {
     const int64_t base = PhysicalBase(attack, dexterity);
-    return ClampToInt32(luckRoll <= luck ? base + spreadRoll : base - spreadRoll);
+    return Saturate(luckRoll <= luck ? base + spreadRoll : base - spreadRoll);
 }
 
 int32_t RollPhysicalValue(int32_t attack, int32_t dexterity, int32_t luck) {
@@ -39,7 +36,7 @@ int32_t RollPhysicalValue(int32_t attack, int32_t dexterity, int32_t luck) {
 }
 
 int32_t DamageAfterDefense(int64_t value, int32_t defense) {
-    return ClampToInt32(std::max<int64_t>(value - defense, 0));
+    return Saturate(std::max<int64_t>(value - defense, 0));
 }
 
 int32_t FuryAfterDamage(int32_t furyBar, int32_t damage, int32_t furyPercent, int32_t maxHP) {
@@ -52,7 +49,7 @@ int32_t FuryAfterDamage(int32_t furyBar, int32_t damage, int32_t furyPercent, in
     const int64_t q = percent * maxHP / 100;
     if (q <= 0) return damage > 0 ? 100 : furyBar;
     const double gain = damage / (static_cast<double>(q) / 100.0);
-    return ClampToInt32(std::min<int64_t>(furyBar + static_cast<int64_t>(gain), 100));
+    return Saturate(std::min<int64_t>(furyBar + static_cast<int64_t>(gain), 100));
 }
 
 void PhysicalAttack(AttackMoveRecord& move, const AttackRoles& roles) {
@@ -77,7 +74,7 @@ void PhysicalAttack(AttackMoveRecord& move, const AttackRoles& roles) {
     if (!move.MoveHit) {
         const int32_t value = RollPhysicalValue(roles.attack, roles.dexterity, roles.luck);
         const int32_t damage = DamageAfterDefense(value, roles.targetDefense);
-        if (damage > 0) *roles.targetHP = ClampToInt32(static_cast<int64_t>(*roles.targetHP) - damage);
+        if (damage > 0) *roles.targetHP = Saturate(static_cast<int64_t>(*roles.targetHP) - damage);
         DamageShown[0] = damage;
         move.MoveHit = 1;
         if (roles.targetIsHero) {

@@ -1,7 +1,8 @@
 // The Ice and Fire spells, and what every spell scene shares: the choice made
 // in the menu, the damage rules and the pentagram under the hero.
-#include "assets/loaded_assets.h"
 #include "assets/camera_script.h"
+#include "assets/loaded_assets.h"
+#include "assets/saturate.h"
 #include "battle/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/effects.h"
@@ -20,12 +21,8 @@ int32_t SpellInUseColumn = 0;
 
 namespace {
 
-int32_t Clamp32(int64_t value) {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
-}
-
 int32_t Floored(int64_t amount) {
-    return Clamp32(std::max<int64_t>(amount, 0));
+    return Saturate(std::max<int64_t>(amount, 0));
 }
 
 void DrawAt(const Model3D& model, const CVector3& at) {
@@ -137,7 +134,7 @@ int32_t FuryDamage(int32_t rolledValue, int32_t defense) {
 }
 
 void TakeHP(int32_t& hp, int32_t damage) {
-    hp = Clamp32(static_cast<int64_t>(hp) - damage);
+    hp = Saturate(static_cast<int64_t>(hp) - damage);
 }
 
 bool SlotLiving(const MonsterRecord& slot) {
@@ -145,7 +142,7 @@ bool SlotLiving(const MonsterRecord& slot) {
 }
 
 void SpendMP(int32_t& mp, int32_t cost) {
-    mp = Clamp32(std::max<int64_t>(static_cast<int64_t>(mp) - cost, 0));
+    mp = Saturate(std::max<int64_t>(static_cast<int64_t>(mp) - cost, 0));
 }
 
 SpellCast HeroSpellCast() {
