@@ -6,6 +6,7 @@
 #include "content/levels_common.h"
 #include "content/menu_props.h"
 #include "content/music.h"
+#include "content/story.h"
 #include "content/textures.h"
 
 namespace {
@@ -62,6 +63,7 @@ bool BuildGameData(DataWriter& w) {
     BuildBattleContent(w);
     BuildLevels(w);
     BuildEffects(w);
+    BuildStory(w);
     for (const TextureFile& t : BuildTextures()) {
         if (t.image.width == 0) {
             w.failures.push_back(t.gamePath + ": empty picture");

@@ -39,7 +39,7 @@ const char* const kCharacterFiles[] = {
     "Objects\\Deduvavi\\Deduvavi.m3d", "Objects\\Vorudu\\Villager.m3d",   "Objects\\Chest\\ChestModel.m3d",
     "Objects\\Ogre\\Ogre.m3d",         "Objects\\Bat\\Bat.m3d",           "Objects\\Toad\\Toad.m3d",
     "Objects\\Behemoth\\Behemoth.m3d", "Objects\\Scorpion\\Scorpion.m3d", "Objects\\Spike\\Spike.m3d",
-    "Objects\\Limbus\\Limbus.m3d",     "Objects\\Katu\\Katu.m3d"};
+    "Objects\\Limbus\\Limbus.m3d",     "Objects\\Katu\\Katu.m3d",         "Objects\\Effects\\LavaBall.m3d"};
 
 struct Shot {
     std::string name;
@@ -271,6 +271,101 @@ void ShootBattles(std::vector<Shot>& shots, const std::string& out) {
     }
 }
 
+// The story's flights key by key with their figures as the game would show
+// them then: the sword scene in the dungeon, and the ending on the road with
+// a hero left standing where the road exit lands him, who must stay out of
+// every view.
+void ShootStory(std::vector<Shot>& shots, const std::string& out, const Scene& s) {
+    Model3D hero = s.hero, katu, ball;
+    Animation sword, dodge, katu1, katu2;
+    LoadModel3D("Objects\\Katu\\Katu.m3d", katu);
+    LoadModel3D("Objects\\Effects\\LavaBall.m3d", ball);
+    LoadAnimation("Objects\\Deduvavi\\TGetSword.ani", sword);
+    LoadAnimation("Objects\\Deduvavi\\TBulletDodge.ani", dodge);
+    LoadAnimation("Objects\\Katu\\KatuAni1.ani", katu1);
+    LoadAnimation("Objects\\Katu\\KatuAni2.ani", katu2);
+    auto keys = [](const char* path, int32_t& last) {
+        std::vector<CameraKey> k(kCameraKeyCount);
+        CameraKey table[kCameraKeyCount];
+        std::vector<char> text;
+        if (!ReadGameFile(path, text)) text.clear();
+        ParseCameraScript(text.data(), text.size(), table, last);
+        std::copy(table, table + kCameraKeyCount, k.begin());
+        return k;
+    };
+    auto begin = [&](int level, const CameraKey& key) {
+        glClearColor(0, 0, 0, 0.5f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        LookThrough(key);
+        glEnable(GL_LIGHT1);
+        DrawModel3D(s.levels[level]);
+        glDisable(GL_LIGHT1);
+    };
+    auto pose = [](Model3D& m, const Animation& a, int f) {
+        if (a.frameCount > 0) ApplyAnimationFrame(m, a, std::min(f, a.frameCount - 1));
+    };
+    int32_t last = 0;
+    const std::vector<CameraKey> found = keys("Scripts\\FoundSword.scp", last);
+    const CVector3 at = {1.9f, 0.0f, -3.63f};
+    for (int f : {0, 14, 24, 34}) {
+        begin(LevelVoruduDungeon, found[static_cast<size_t>(last)]);
+        pose(hero, sword, f);
+        DrawAt(hero, at, 0.0f);
+        Save(shots, out, "story_sword_" + std::to_string(f));
+    }
+    begin(LevelVoruduDungeon, found[0]);
+    pose(hero, sword, 0);
+    DrawAt(hero, at, 0.0f);
+    Save(shots, out, "story_sword_first");
+    for (int f : {0, 13}) {
+        begin(LevelVoruduDungeon,
+              {{at.x + 2.5f, 1.0f, at.z + 0.6f}, {at.x, 0.6f, at.z + 0.3f}, {0, 1, 0}, 1});
+        pose(hero, sword, f);
+        DrawAt(hero, at, 0.0f);
+        Save(shots, out, "story_sword_side_" + std::to_string(f));
+    }
+
+    const std::vector<CameraKey> road = keys("Scripts\\BulletDodge.scp", last);
+    CVector3 arrival = {0, 0, 0};
+    for (const LevelRecord& from : GameLevels())
+        for (const ExitRecord& e : from.Exits)
+            if (e.TargetLevel == LevelRoadPass) arrival = e.ArrivalPosition;
+    // The ending's clock: Katu's first animation, ten frames of his second at
+    // once, the rest at a quarter speed, then the balls at 0.02 a frame.
+    const int castEnd = 35 + 11 + 127;
+    auto shootRoad = [&](const CameraKey& key, int frame, const std::string& name) {
+        begin(LevelRoadPass, key);
+        if (frame < 35)
+            pose(katu, katu1, frame);
+        else if (frame < 46)
+            pose(katu, katu2, frame - 35);
+        else
+            pose(katu, katu2, std::min(136, 10 + frame - 46) / 4);
+        DrawAt(katu, {0, -0.5f, 0}, 0.0f);
+        const float offset = 2.0f + 0.02f * static_cast<float>(std::max(0, frame - castEnd));
+        Model3D duelist = s.hero;
+        pose(duelist, dodge, offset > 29 ? static_cast<int>((offset - 29) / 0.02f) / 4 : 0);
+        DrawAt(duelist, {0, 0, 30}, 180.0f);
+        DrawAt(s.hero, arrival, 181.4f);
+        if (frame >= castEnd) {
+            const float balls[7][3] = {{-1.846f, 2.434f, -0.894f}, {-1.041f, 2.289f, -1.02f},
+                                       {0.292f, 2.263f, -0.738f},  {-0.48f, 1.941f, -1.189f},
+                                       {0.593f, 1.188f, -1.258f},  {-0.806f, 0.967f, -1.116f},
+                                       {0.178f, 1.684f, -1.258f}};
+            for (const auto& b : balls) DrawAt(ball, {b[0], b[1], offset + b[2]}, 0.0f);
+        }
+        Save(shots, out, name);
+    };
+    int frame = 1;
+    for (int k = 0; k <= last; ++k) {
+        if (k > 0) frame += road[static_cast<size_t>(k)].Steps;
+        shootRoad(road[static_cast<size_t>(k)], frame, "story_end_key" + std::to_string(k));
+    }
+    for (float offset : {29.5f, 31.0f, 36.0f, 41.0f})
+        shootRoad(road[static_cast<size_t>(last)], castEnd + static_cast<int>((offset - 2.0f) / 0.02f),
+                  "story_end_at" + std::to_string(static_cast<int>(offset)));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -364,6 +459,7 @@ int main(int argc, char** argv) {
         }
     }
     ShootBattles(shots, out);
+    ShootStory(shots, out, scene);
     WriteSheet(shots, out);
     std::printf("aurelant_gallery: %zu pictures in %s\n", shots.size(), out.c_str());
     ShutdownPlatform();

@@ -33,12 +33,10 @@ std::vector<LevelAnchor> LevelAnchors(int32_t level) {
         out.push_back({AnchorChest, here.Chests[static_cast<size_t>(i)].Position, 3.0f});
     for (int32_t i = 0; i < here.ExitCount && i < static_cast<int32_t>(here.Exits.size()); ++i)
         out.push_back({AnchorExit, here.Exits[static_cast<size_t>(i)].Trigger, 5.0f});
-    if (here.ExitCount > 0) {
-        for (const LevelRecord& from : levels)
-            for (int32_t i = 0; i < from.ExitCount && i < static_cast<int32_t>(from.Exits.size()); ++i)
-                if (from.Exits[static_cast<size_t>(i)].TargetLevel == level)
-                    out.push_back({AnchorArrival, from.Exits[static_cast<size_t>(i)].ArrivalPosition, 0.0f});
-    }
+    for (const LevelRecord& from : levels)
+        for (int32_t i = 0; i < from.ExitCount && i < static_cast<int32_t>(from.Exits.size()); ++i)
+            if (from.Exits[static_cast<size_t>(i)].TargetLevel == level)
+                out.push_back({AnchorArrival, from.Exits[static_cast<size_t>(i)].ArrivalPosition, 0.0f});
     if (level == kNewGameLevel) out.push_back({AnchorNewGame, kNewGameHero, 0.0f});
     for (const StoryPlace& place : StoryPlaces) {
         if (place.level != level) continue;

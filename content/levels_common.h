@@ -42,9 +42,7 @@ constexpr CVector3 kNewGameHero = {0.0f, 0.0f, 6.0f};
 constexpr CVector3 kNewGameEye = {0.0f, 3.0f, 0.0f};
 constexpr CVector3 kNewGameView = {0.0f, 3.0f, 6.0f};
 
-// Every place of a level that must lie on walkable ground. Arrivals into a
-// level without exits are left out: that is the ending, where the hero never
-// walks and the story places him.
+// Every place of a level that must lie on walkable ground.
 std::vector<LevelAnchor> LevelAnchors(int32_t level);
 // Does the anchor fix the floor height? Villagers, chests and figures stand on
 // it (floor = y); the hero rests 0.2 above it. Triggers leave it open.

@@ -110,14 +110,16 @@ constexpr ExitStart kExits[] = {
      {19.473398f, 6.451863f, 104.12221f},
      {19.473398f, 3.6469f, 104.12221f},
      181.38719f},
-    // The road out: the hero arrives far below the camera, which stays at exit 2's height.
+    // The road out shares exit 2's arrival camera, so the hero lands at exit 2's
+    // height under it: anywhere lower he would stand on nothing and sink with
+    // the camera at every step.
     {LevelWorldMap,
      -35.84f,
      55.9f,
      LevelRoadPass,
      {19.594336f, 6.841897f, 109.12051f},
      {19.473398f, 6.451863f, 104.12221f},
-     {19.473398f, -100.6469f, 104.12221f},
+     {19.473398f, 3.6469f, 104.12221f},
      181.38719f},
     {LevelForgottenForest,
      -3.45f,
