@@ -1,13 +1,14 @@
 #include "app/harness.h"
 
-#include "assets/quit.h"
 #include "app/state_snapshot.h"
 #include "assets/game_state.h"
+#include "assets/quit.h"
 #include "battle/records.h"
 #include "platform/platform.h"
 #include "world/encounters.h"
 #include "world/level_change.h"
 #include "world/level_table.h"
+#include "world/story_flags.h"
 
 #include <algorithm>
 #include <chrono>
@@ -79,6 +80,14 @@ bool ParseWarps(const std::string& text, std::vector<int32_t>* kinds) {
         kinds->push_back(found);
     }
     return !kinds->empty();
+}
+
+// The first field frame of a run that skips part of the story marks those scenes done.
+void PlaceStartStory() {
+    static bool placed = false;
+    if (placed || Harness.story == 0 || GameMode != ModeField) return;
+    placed = true;
+    for (int32_t k = 0; k < Harness.story && k < kStoryFlagCount; ++k) StoryFlags[k] = 1;
 }
 
 // "Ogre,Bat" into template indices; false for an unknown name or more than three.
@@ -323,6 +332,14 @@ bool ParseHarnessArgs(int argc, char** argv, std::string* error) {
                 return false;
             }
             Harness.fury = static_cast<int32_t>(fury);
+        } else if (arg == "--story" && hasValue) {
+            uint32_t scenes = 0;
+            if (!ParseUnsigned(argv[++i], &scenes) || scenes > static_cast<uint32_t>(kStoryFlagCount)) {
+                *error = "--story wants a scene count from 0 to " + std::to_string(kStoryFlagCount) +
+                         ", not \"" + argv[i] + "\"";
+                return false;
+            }
+            Harness.story = static_cast<int32_t>(scenes);
         } else if (arg == "--encounter-steps" && hasValue) {
             if (!ParseUnsigned(argv[++i], &Harness.encounterSteps) || Harness.encounterSteps == 0) {
                 *error = std::string("--encounter-steps wants a step count, not \"") + argv[i] + "\"";
@@ -365,6 +382,7 @@ void HarnessBeforeFrame() {
     ++FramesRun;
     PlaceStartLevel();
     PlaceStartStones();
+    PlaceStartStory();
     PlaceStartBattle();
     for (const FrameFile& shot : Harness.shots)
         if (shot.frame == FramesRun) RequestScreenshot(shot.path.c_str());

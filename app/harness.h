@@ -37,6 +37,7 @@ struct HarnessOptions {
     std::vector<int32_t> battle; // monster kinds of a battle started on the first field frame
     std::vector<int32_t> warps;  // Warp kinds set into the first holder on the first field frame
     int32_t fury = -1;           // the fury bar on the first field frame; -1 leaves it
+    int32_t story = 0;           // story scenes 0..story-1 marked done on the first field frame
     std::string inputFile;
     std::vector<FrameFile> shots;
     std::vector<FrameFile> states;

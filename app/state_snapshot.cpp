@@ -19,6 +19,7 @@
 #include "world/level_change.h"
 #include "world/level_table.h"
 #include "world/story_flags.h"
+#include "world/story_scenes.h"
 
 namespace {
 
@@ -137,6 +138,15 @@ void WriteStateSnapshot(FILE* file) {
     std::fprintf(file, "StoryFlags");
     for (uint8_t flag : StoryFlags) std::fprintf(file, " %d", flag);
     std::fprintf(file, "\n");
+    std::fprintf(file, "SceneStarted %d\nSceneReady %d\nSceneBattleStarted %d\nSceneAfterBattle %d\n",
+                 SceneStarted, SceneReady, SceneBattleStarted, SceneAfterBattle);
+    std::fprintf(file, "ScenePage %d\nSceneAnimFrame %d\n", ScenePage, SceneAnimFrame);
+    for (int k = 0; k < kEndingStageCount; ++k)
+        std::fprintf(file, "EndingStage%d %d\n", k + 1, EndingStage[k]);
+    std::fprintf(file, "EndingFlightStarted %d\nEndingRiseFrame %d\nEndingCastFrame %d\n",
+                 EndingFlightStarted, EndingRiseFrame, EndingCastFrame);
+    std::fprintf(file, "EndingSpellFrame %d\nEndingDodgeFrame %d\nEndingOffset %.2f\n", EndingSpellFrame,
+                 EndingDodgeFrame, EndingOffset);
     for (int k = 0; k < kSkillCount; ++k)
         std::fprintf(file, "Skill%d %.*s %d %d\n", k, Width(Hero.Skills[k].Name), Hero.Skills[k].Name,
                      Hero.Skills[k].Learned, Hero.Skills[k].Selected);

@@ -8,6 +8,7 @@
 #include "menus/slot_list.h"
 #include "world/field_movement.h"
 #include "world/level_table.h"
+#include "world/story_scenes.h"
 
 #include <GL/gl.h>
 
@@ -38,6 +39,9 @@ bool LoadSlotIntoField(int32_t slotIndex) {
     SaveSlotCursor = 0;
     DialogueOpen = 0;
     PlayerHasControl = 1;
+    // Only the flags are saved: a scene cut short, or lost in its battle, starts over.
+    ResetSceneState();
+    ResetEndingState();
     AppendLog("Loaded Save Slot:%s", path);
     PlayMusic(LevelTable[static_cast<size_t>(CurrentLevel)].Music);
     // A battle may have left culling off and the hero in another pose.

@@ -6,6 +6,7 @@
 #include "menus/slot_list.h"
 #include "platform/platform.h"
 #include "world/level_table.h"
+#include "world/story_scenes.h"
 
 #include <GL/gl.h>
 
@@ -99,6 +100,9 @@ void NewGame() {
     PlayHours = 0;
     PlayMinutes = 0;
     PlaySeconds = 0;
-    // The ending hands the title back with control off.
+    // The ending hands the title back with control off and its last words up.
     PlayerHasControl = 1;
+    DialogueOpen = 0;
+    // A game played to its end before would leave every scene done.
+    ResetStory();
 }

@@ -12,6 +12,7 @@
 #include "world/field_camera.h"
 #include "world/field_common.h"
 #include "world/level_change.h"
+#include "world/story_scenes.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -53,14 +54,16 @@ void FieldFrame() {
     LevelRecord* found = LevelAt(CurrentLevel);
     LevelRecord& level = found ? *found : noLevel;
 
-    // The story scenes' first step joins here, before the screen is cleared.
+    // Before the clear: a scene may move the camera or ask for a battle this frame.
+    UpdateStoryScenes();
     if (EncounterPending) glViewport(0, 0, kBattleCaptureSize, kBattleCaptureSize);
     glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     gluLookAt(Camera.Position.x, Camera.Position.y, Camera.Position.z, Camera.ViewPoint.x, Camera.ViewPoint.y,
               Camera.ViewPoint.z, Camera.UpVector.x, Camera.UpVector.y, Camera.UpVector.z);
-    // The story scenes' scenery joins here, once the view is set.
+    // Once the view is set: the story draws its figures in world space.
+    UpdateStoryScenery();
     ExtractFrustum(ViewFrustum);
     UpdateCameraScript();
 

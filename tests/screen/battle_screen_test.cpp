@@ -35,7 +35,7 @@ int running_ = -1, menu_ = -1, hit_ = -1, panel_ = -1, back_ = -1;
 
 void RunOgreFight() {
     const std::string script = std::string(kNewGameScript) + OkEvery(30, kOgreFrames - 20, 40);
-    const std::vector<std::string> args = {"--battle", "Ogre"};
+    const std::vector<std::string> args = {"--story", "1", "--battle", "Ogre"};
     probe_ = new Fight(RunFight("battle_ogre_probe", args, script, kOgreFrames, 1));
     const Fight& p = *probe_;
     running_ = p.Find([](const State& s) { return IntOf(s, "BattleRunning") == 1; });
@@ -49,7 +49,8 @@ void RunOgreFight() {
     replay_ = new Fight(RunFight("battle_ogre", args, script, kOgreFrames, 1, shots));
     // Where the new game stands before any battle.
     const std::string dir = PrepareGameDir("battle_ogre_field", true);
-    RunGameIn(dir, {"--fixed-step", "--state", "4:s4.txt", "--quit-after", "5"}, kNewGameScript);
+    RunGameIn(dir, {"--fixed-step", "--story", "1", "--state", "4:s4.txt", "--quit-after", "5"},
+              kNewGameScript);
     field_ = new State(ReadState(StatePath(dir, 4)));
 }
 
@@ -213,7 +214,7 @@ TEST(Battle, TheDungeonsHundredthStepStartsOne) {
     if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     std::string script = kNewGameScript;
     AddDungeonToExit(script);
-    const Fight f = RunFight("battle_dungeon_step", {}, script, 130, 1);
+    const Fight f = RunFight("battle_dungeon_step", {"--story", "1"}, script, 130, 1);
     ASSERT_EQ(f.run.exitCode, 0) << f.run.stderrText;
     const int started = f.Find([](const State& s) { return IntOf(s, "GameMode") == 4; });
     ASSERT_GT(started, 0);
@@ -240,7 +241,7 @@ TEST(Battle, APotionRestoresHpAndIsUsedUp) {
     // The cursor down to Item well before the menu opens; then OK to open the list and OK on the Potion.
     std::string script = std::string(kNewGameScript) + "10 press Down\n11 press Down\n12 press Down\n";
     script += OkEvery(30, 800, 20);
-    const Fight f = RunFight("battle_potion", {"--battle", "Ogre"}, script, 800, 1);
+    const Fight f = RunFight("battle_potion", {"--story", "1", "--battle", "Ogre"}, script, 800, 1);
     ASSERT_EQ(f.run.exitCode, 0) << f.run.stderrText;
     const int using_ = f.Find([](const State& s) { return IntOf(s, "ItemCommand") == 1; });
     ASSERT_GT(using_, 0);
@@ -257,7 +258,7 @@ TEST(Battle, APotionRestoresHpAndIsUsedUp) {
 TEST(Battle, LostWithNoSaveEndsTheGame) {
     if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     // No OK at all: the hero never strikes back.
-    const Fight f = RunFight("battle_lost", {"--battle", "Limbus"}, kNewGameScript, 1600, 10);
+    const Fight f = RunFight("battle_lost", {"--story", "1", "--battle", "Limbus"}, kNewGameScript, 1600, 10);
     ASSERT_EQ(f.run.exitCode, 0) << f.run.stderrText;
     ASSERT_LT(f.Last(), 1590) << "the game should have ended by itself";
     const std::vector<std::string> log = LogLines(f.dir);
@@ -276,7 +277,8 @@ TEST(Battle, LostAfterASaveComesBackAtTheSave) {
     script += "40 press C\n";
     for (int f = 41; f < 47; ++f) script += std::to_string(f) + " press Down\n";
     script += "102 press X\n170 press X\n";
-    RunGameIn(dir, {"--fixed-step", "--state", "171:saved.txt", "--quit-after", "180"}, script);
+    RunGameIn(dir, {"--fixed-step", "--story", "1", "--state", "171:saved.txt", "--quit-after", "180"},
+              script);
     const State saved = ReadState(dir + "/saved.txt");
     ASSERT_TRUE(HasLine(LogLines(dir), "Saved Save Slot:Save/Slot1.sav"));
     // One point of HP left: the first blow fells him.
@@ -324,8 +326,10 @@ TEST(Battle, AMonsterMissingFromTheDataStillFightsToTheEnd) {
         if (entry.path().filename() != "Ogre")
             fs::create_directory_symlink(entry.path(), fs::path(dir) / "Objects" / entry.path().filename());
     const std::string script = std::string(kNewGameScript) + OkEvery(30, 1180, 20);
-    GameRun run = RunGameIn(
-        dir, {"--fixed-step", "--battle", "Ogre", "--state", "1200:end.txt", "--quit-after", "1201"}, script);
+    GameRun run = RunGameIn(dir,
+                            {"--fixed-step", "--story", "1", "--battle", "Ogre", "--state", "1200:end.txt",
+                             "--quit-after", "1201"},
+                            script);
     ASSERT_EQ(run.exitCode, 0) << run.stderrText;
     const std::vector<std::string> log = LogLines(dir);
     EXPECT_TRUE(HasLine(log, "Could not Load Model :Objects\\Ogre\\Ogre.m3d"));

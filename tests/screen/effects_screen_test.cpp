@@ -21,7 +21,7 @@ using Scene = Fight;
 // New Game into a battle against an Ogre, a Bat and a Toad, OK every 20 frames after the input.
 Scene RunScene(const std::string& name, std::vector<std::string> args, const std::string& input, int frames,
                const std::vector<int>& shots = {}) {
-    args.insert(args.begin(), {"--battle", "Ogre,Bat,Toad"});
+    args.insert(args.begin(), {"--story", "1", "--battle", "Ogre,Bat,Toad"});
     return RunFight(name, args, std::string(kNewGameScript) + input + OkEvery(30, frames - 1, 20), frames, 1,
                     shots);
 }

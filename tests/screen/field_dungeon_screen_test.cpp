@@ -32,7 +32,7 @@ TEST(FieldDungeon, TheChestGivesThreePotionsAndSaysSo) {
     std::string script = std::string(kNewGameScript) + "4 hold Right 23\n30 hold Up 62\n95 press X\n";
     // Closing the find, then OK again at the opened chest.
     script += "130 press X\n135 press X\n";
-    std::vector<std::string> args = {"--fixed-step", "--shot", "129:found.png"};
+    std::vector<std::string> args = {"--fixed-step", "--story", "1", "--shot", "129:found.png"};
     for (int frame : {95, 127, 128, 131, 140}) AddStates(args, frame, frame);
     args.insert(args.end(), {"--quit-after", "141"});
     const GameRun run = RunGameIn(dir, args, script);
@@ -82,7 +82,7 @@ TEST(FieldDungeon, AWallStopsTheHeroWhileUpIsHeld) {
     if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     const std::string dir = PrepareGameDir("dungeon_wall", true);
     // Straight ahead from the new-game spot the hall's wall is some 6 units away.
-    std::vector<std::string> args = {"--fixed-step"};
+    std::vector<std::string> args = {"--fixed-step", "--story", "1"};
     for (int frame : {14, 34, 44, 54}) AddStates(args, frame, frame);
     args.insert(args.end(), {"--quit-after", "55"});
     const GameRun run = RunGameIn(dir, args, std::string(kNewGameScript) + "4 hold Up 50\n");
@@ -118,9 +118,10 @@ class FieldDungeonExit : public testing::Test {
         std::string script = kNewGameScript;
         walkEnd_ = AddDungeonToExit(script);
         script += std::to_string(kDungeonExitOk) + " press X\n";
-        std::vector<std::string> args = {"--fixed-step",     "--shot",        "170:sliding.png",
-                                         "--shot",           "190:shown.png", "--shot",
-                                         "196:fogstart.png", "--shot",        "245:fogdeep.png"};
+        std::vector<std::string> args = {"--fixed-step",  "--story",         "1",
+                                         "--shot",        "170:sliding.png", "--shot",
+                                         "190:shown.png", "--shot",          "196:fogstart.png",
+                                         "--shot",        "245:fogdeep.png"};
         AddStates(args, kFirstState, kLastState);
         WalkPastBattles(args);
         args.insert(args.end(), {"--quit-after", std::to_string(kLastState + 1)});

@@ -9,9 +9,10 @@ namespace {
 
 TEST(Field, HoldingUpWalksAndCountsDungeonSteps) {
     const std::string dir = PrepareGameDir("field_walk", GameDataBuilt());
-    const GameRun run = RunGameIn(
-        dir, {"--fixed-step", "--state", "9:before.txt", "--state", "30:after.txt", "--quit-after", "31"},
-        "2 press Up\n3 press X\n9 hold Up 10\n");
+    const GameRun run = RunGameIn(dir,
+                                  {"--fixed-step", "--story", "1", "--state", "9:before.txt", "--state",
+                                   "30:after.txt", "--quit-after", "31"},
+                                  "2 press Up\n3 press X\n9 hold Up 10\n");
     ASSERT_EQ(run.exitCode, 0) << run.stderrText;
     auto before = ReadState(dir + "/before.txt");
     auto after = ReadState(dir + "/after.txt");
@@ -28,9 +29,10 @@ TEST(Field, HoldingUpWalksAndCountsDungeonSteps) {
 
 TEST(Field, StandingStillChangesNothing) {
     const std::string dir = PrepareGameDir("field_still", GameDataBuilt());
-    const GameRun run =
-        RunGameIn(dir, {"--fixed-step", "--state", "6:a.txt", "--state", "40:b.txt", "--quit-after", "41"},
-                  "2 press Up\n3 press X\n");
+    const GameRun run = RunGameIn(
+        dir,
+        {"--fixed-step", "--story", "1", "--state", "6:a.txt", "--state", "40:b.txt", "--quit-after", "41"},
+        "2 press Up\n3 press X\n");
     ASSERT_EQ(run.exitCode, 0) << run.stderrText;
     auto a = ReadState(dir + "/a.txt");
     auto b = ReadState(dir + "/b.txt");

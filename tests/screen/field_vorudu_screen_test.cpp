@@ -15,7 +15,7 @@ namespace {
 const char* const kSmallConfig = "Resolution=640 480 32\nControls=X Z C\nVSync=0\n";
 
 std::vector<std::string> StateArgs(std::initializer_list<int> frames) {
-    std::vector<std::string> args = {"--fixed-step"};
+    std::vector<std::string> args = {"--fixed-step", "--story", "1"};
     for (int frame : frames) AddStates(args, frame, frame);
     WalkPastBattles(args);
     return args;
@@ -29,7 +29,7 @@ TEST(FieldVorudu, ItsExitRefusesUntilTheStoryMovesOn) {
     script += std::to_string(kVoruduStart) + " hold Down 15\n";
     // OK while the box is still sliding in does nothing; once it is in, the hero refuses.
     script += "270 press X\n300 press X\n";
-    std::vector<std::string> args = {"--fixed-step", "--shot", "305:refusal.png"};
+    std::vector<std::string> args = {"--fixed-step", "--story", "1", "--shot", "305:refusal.png"};
     WalkPastBattles(args);
     AddStates(args, kVoruduStart, 310);
     AddStates(args, 340, 340);

@@ -17,11 +17,13 @@ int CountLines(const std::vector<std::string>& log, const std::string& line) {
 // out mid-walk, plugged in again.
 TEST(Gamepad, PlaysFromTheTitleAndIsPulledOutMidWalk) {
     const std::string dir = PrepareGameDir("gamepad_play", GameDataBuilt());
-    const GameRun run = RunGameIn(dir,
-                                  {"--fixed-step", "--state", "5:field.txt", "--state", "16:walked.txt",
-                                   "--shot", "16:walked.png", "--state", "28:turned.txt", "--shot",
-                                   "28:turned.png", "--state", "35:pulled.txt", "--state", "45:later.txt",
-                                   "--state", "50:menu.txt", "--quit-after", "51"},
+    const GameRun run = RunGameIn(dir, {"--fixed-step",  "--story",       "1",
+                                        "--state",       "5:field.txt",   "--state",
+                                        "16:walked.txt", "--shot",        "16:walked.png",
+                                        "--state",       "28:turned.txt", "--shot",
+                                        "28:turned.png", "--state",       "35:pulled.txt",
+                                        "--state",       "45:later.txt",  "--state",
+                                        "50:menu.txt",   "--quit-after",  "51"},
                                   "2 pad plug\n"
                                   "3 pad press up\n"    // the title's cursor onto New Game
                                   "4 pad press south\n" // the field from frame 5

@@ -42,7 +42,7 @@ TEST(Menu, SlidesOpenOverBlackAndShutBackToTheField) {
     s.Press("C"); // frame 10
     s.Wait(kSlide);
     s.Press("Z"); // frame 66
-    std::vector<std::string> args = {"--fixed-step"};
+    std::vector<std::string> args = {"--fixed-step", "--story", "1"};
     Shot(args, 12, "opening");
     Shot(args, 64, "open");
     Shot(args, 90, "closing");
@@ -81,7 +81,7 @@ TEST(Menu, EveryPageShowsAndAPotionAndAWarpAreUsed) {
     Script s;
     s.Press("C");
     s.Wait(kSlide);
-    std::vector<std::string> args = {"--fixed-step"};
+    std::vector<std::string> args = {"--fixed-step", "--story", "1"};
     for (int k = 0; k < 8; ++k) {
         if (k > 0) s.Press("Down");
         s.Press("X");
@@ -163,7 +163,7 @@ TEST(Menu, ASaveInSlotThreeLoadsFromTheTitleWhereHeStood) {
     s.Wait(kTransition);
     s.Press("Down", 2); // Quit
     s.Press("X");
-    std::vector<std::string> args = {"--fixed-step"};
+    std::vector<std::string> args = {"--fixed-step", "--story", "1"};
     Shot(args, saved, "saved");
     args.insert(args.end(), {"--quit-after", std::to_string(s.frame + 200)});
     GameRun run = RunGameIn(dir, args, s.text);

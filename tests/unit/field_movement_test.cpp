@@ -11,6 +11,7 @@
 #include "world/field_frame.h"
 #include "world/field_movement.h"
 #include "world/level_table.h"
+#include "world/story_flags.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +48,7 @@ class FieldMovementTest : public ::testing::Test {
         StepCounter = 0;
         StepsToEncounter = 100;
         EncounterPending = 0;
+        StoryFlags[StorySwordFound] = 1; // the sword scene would take the hero away
         // Every plane passes every point: the whole level is in view.
         for (auto& plane : ViewFrustum.plane) {
             plane[0] = plane[1] = plane[2] = 0.0f;
