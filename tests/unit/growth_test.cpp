@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -27,28 +28,27 @@ void PayExperience(int32_t exp) {
     while (Hero.NextLevelExp < Hero.Exp) LevelUp();
 }
 
+// One level-up from where the hero stands.
+void LevelOnce() {
+    Hero.Exp = Hero.NextLevelExp;
+    LevelUp();
+}
+
+using Figures = std::vector<int32_t>;
+
 } // namespace
 
 TEST_F(Growth, SixtyExperienceFromANewGameGivesLevelTwo) {
     PayExperience(60);
-    EXPECT_EQ(Hero.Level, 2);
-    EXPECT_EQ(Hero.Exp, 10);
-    EXPECT_EQ(Hero.NextLevelExp, 100);
-    EXPECT_EQ(Hero.MaxHP, 523);
-    EXPECT_EQ(Hero.MaxMP, 51);
-    EXPECT_EQ(Hero.Attack, 10);
-    EXPECT_EQ(Hero.Defense, 12);
-    EXPECT_EQ(Hero.Dexterity, 8);
-    EXPECT_EQ(Hero.MagicDefense, 6);
-    EXPECT_EQ(Hero.Luck, 21);
-    EXPECT_EQ(Hero.HP, 500); // a level-up does not heal
-    EXPECT_EQ(Hero.MP, 50);
+    const HeroRecord& h = Hero;
+    EXPECT_EQ((Figures{h.Level, h.Exp, h.NextLevelExp, h.MaxHP, h.MaxMP, h.Attack, h.Defense, h.Dexterity,
+                       h.MagicDefense, h.Luck}),
+              (Figures{2, 10, 100, 523, 51, 10, 12, 8, 6, 21}));
+    EXPECT_EQ((Figures{h.HP, h.MP}), (Figures{500, 50})); // a level-up does not heal
     // A large reward levels several times, doubling the threshold each time.
     ResetHero(Hero);
     PayExperience(50 + 100 + 200 + 1);
-    EXPECT_EQ(Hero.Level, 4);
-    EXPECT_EQ(Hero.Exp, 1);
-    EXPECT_EQ(Hero.NextLevelExp, 400);
+    EXPECT_EQ((Figures{h.Level, h.Exp, h.NextLevelExp}), (Figures{4, 1, 400}));
 }
 
 TEST_F(Growth, LevelUpNeedsTheThresholdAndVictoryNeedsMore) {
@@ -57,64 +57,44 @@ TEST_F(Growth, LevelUpNeedsTheThresholdAndVictoryNeedsMore) {
     EXPECT_EQ(Hero.Level, 1);
     Hero.Exp = 50;
     LevelUp(); // reached: one step when asked directly
-    EXPECT_EQ(Hero.Level, 2);
-    EXPECT_EQ(Hero.Exp, 0);
-
+    EXPECT_EQ((Figures{Hero.Level, Hero.Exp}), (Figures{2, 0}));
     ResetHero(Hero);
     PayExperience(50); // the victory loop wants strictly more
     EXPECT_EQ(Hero.Level, 1);
 }
 
-TEST_F(Growth, MaxHpStopsAt9999ButStatsStillGrow) {
+TEST_F(Growth, CapsOnHpLuckAndMpGrowth) {
+    // Max HP stops at 9999 but the stats it feeds still grow; MP stops once HP is past 999.
     Hero.MaxHP = 9999;
     Hero.MaxMP = 390;
-    Hero.Exp = Hero.NextLevelExp;
-    LevelUp();
-    EXPECT_EQ(Hero.MaxHP, 9999);
-    EXPECT_EQ(Hero.MaxMP, 390); // HP is past 999
-    EXPECT_EQ(Hero.Attack, 8 + 9999 / 200);
-    EXPECT_EQ(Hero.Defense, 10 + 9999 / 200);
-    EXPECT_EQ(Hero.MagicDefense, 5 + 9999 / 400);
-
+    LevelOnce();
+    EXPECT_EQ((Figures{Hero.MaxHP, Hero.MaxMP, Hero.Attack, Hero.Defense, Hero.MagicDefense}),
+              (Figures{9999, 390, 8 + 9999 / 200, 10 + 9999 / 200, 5 + 9999 / 400}));
     Hero.MaxHP = 9998; // still grows, past 9999
-    Hero.Exp = Hero.NextLevelExp;
-    LevelUp();
+    LevelOnce();
     EXPECT_EQ(Hero.MaxHP, 9998 + 465);
-}
 
-TEST_F(Growth, LuckStopsAtOneHundred) {
     Hero.Luck = 99;
     for (int i = 0; i < 2; ++i) {
-        Hero.Exp = Hero.NextLevelExp;
-        LevelUp();
+        LevelOnce();
         EXPECT_EQ(Hero.Luck, 100);
     }
-}
 
-TEST_F(Growth, MpGrowthStopsWhenHpReaches999WhateverMpIs) {
-    Hero.MaxHP = 977; // grows to 1022
+    Hero.MaxHP = 977; // grows to 1022: MP no longer does, whatever it is
     Hero.MaxMP = 10;
-    Hero.Exp = Hero.NextLevelExp;
-    LevelUp();
-    EXPECT_EQ(Hero.MaxHP, 1022);
-    EXPECT_EQ(Hero.MaxMP, 10);
-
+    LevelOnce();
+    EXPECT_EQ((Figures{Hero.MaxHP, Hero.MaxMP}), (Figures{1022, 10}));
     Hero.MaxHP = 900; // grows to 941, still below 999
     Hero.MaxMP = 390;
-    Hero.Exp = Hero.NextLevelExp;
-    LevelUp();
-    EXPECT_EQ(Hero.MaxHP, 941);
-    EXPECT_EQ(Hero.MaxMP, 400);
+    LevelOnce();
+    EXPECT_EQ((Figures{Hero.MaxHP, Hero.MaxMP}), (Figures{941, 400}));
 }
 
 TEST_F(Growth, DamagedThresholdsCannotLevelForever) {
     Hero.NextLevelExp = 0;
     Hero.Exp = 10;
     int steps = 0;
-    while (Hero.NextLevelExp < Hero.Exp && steps < 100) {
-        LevelUp();
-        ++steps;
-    }
+    for (; Hero.NextLevelExp < Hero.Exp && steps < 100; ++steps) LevelUp();
     EXPECT_LT(steps, 100);
 
     Hero.NextLevelExp = INT_MAX / 2 + 1;
@@ -130,31 +110,26 @@ TEST_F(Growth, DamagedThresholdsCannotLevelForever) {
 TEST_F(Growth, WarpsGrowOneLevelPerBattleUpToTheirMaximum) {
     SetWarp(0, 0, WarpIce);
     SetWarp(1, 7, WarpFire);
+    const WarpRecord& ice = Hero.WarpHolders[0][0];
     GrowWarps(1000); // exactly at the threshold: waits
-    EXPECT_EQ(Hero.WarpHolders[0][0].WarpLevel, 1);
+    EXPECT_EQ(ice.WarpLevel, 1);
     GrowWarps(1);
-    for (const WarpRecord* warp : {&Hero.WarpHolders[0][0], &Hero.WarpHolders[1][7]}) {
-        EXPECT_EQ(warp->WarpLevel, 2);
-        EXPECT_EQ(warp->WarpExp, 1001); // kept, not spent
-        EXPECT_EQ(warp->NextWarpExp, 4000);
-    }
+    for (const WarpRecord* warp : {&Hero.WarpHolders[0][0], &Hero.WarpHolders[1][7]}) // exp kept, not spent
+        EXPECT_EQ((Figures{warp->WarpLevel, warp->WarpExp, warp->NextWarpExp}), (Figures{2, 1001, 4000}));
     GrowWarps(100000); // far past two thresholds, still one level
-    EXPECT_EQ(Hero.WarpHolders[0][0].WarpLevel, 3);
-    EXPECT_EQ(Hero.WarpHolders[0][0].NextWarpExp, 16000);
+    EXPECT_EQ((Figures{ice.WarpLevel, ice.NextWarpExp}), (Figures{3, 16000}));
     GrowWarps(100000); // at the maximum: exp and threshold go on, the level does not
-    EXPECT_EQ(Hero.WarpHolders[0][0].WarpLevel, 3);
-    EXPECT_EQ(Hero.WarpHolders[0][0].WarpExp, 201001);
-    EXPECT_EQ(Hero.WarpHolders[0][0].NextWarpExp, 64000);
-}
+    EXPECT_EQ((Figures{ice.WarpLevel, ice.WarpExp, ice.NextWarpExp}), (Figures{3, 201001, 64000}));
 
-TEST_F(Growth, OnlySetWarpsInUsableSlotsGrow) {
+    // Only set Warps in usable slots grow.
     SetWarp(0, 1, WarpIce);
     Hero.WarpHolders[0][1].Present = 0; // stone in a slot not forged
-    Hero.WarpHolders[0][0].WarpExp = 5; // usable but empty
+    Hero.WarpHolders[0][2].Present = 1; // usable but empty
+    Hero.WarpHolders[0][2].WarpExp = 5;
     GrowWarps(2000);
-    EXPECT_EQ(Hero.WarpHolders[0][1].WarpExp, 0);
-    EXPECT_EQ(Hero.WarpHolders[0][0].WarpExp, 5);
-    EXPECT_EQ(Hero.WarpBag[0].WarpExp, 0); // the bag does not learn
+    EXPECT_EQ(
+        (Figures{Hero.WarpHolders[0][1].WarpExp, Hero.WarpHolders[0][2].WarpExp, Hero.WarpBag[0].WarpExp}),
+        (Figures{0, 5, 0})); // the bag does not learn
 }
 
 TEST_F(Growth, SpellListsFollowHolderThenSlotOrder) {
@@ -175,33 +150,24 @@ TEST_F(Growth, SpellListsFollowHolderThenSlotOrder) {
     EXPECT_STREQ(SpellList[2].SpellName[2], "Fire3");
     EXPECT_EQ(SpellList[1].MpCost[1], 25);
     EXPECT_EQ(SpellList[0].Name, Hero.WarpHolders[0][5].Name); // refers into the hero
-
     ASSERT_EQ(LastSummonIndex, 0);
     EXPECT_STREQ(SummonList[0].Name, "Kintos");
     EXPECT_EQ(SummonList[0].MpCost[0], 40);
-
     // Entries past the last are blank.
     EXPECT_STREQ(SpellList[3].Name, "");
     EXPECT_STREQ(SpellList[3].SpellName[0], "");
-    EXPECT_EQ(SpellList[3].WarpLevel, 0);
-    EXPECT_EQ(SpellList[3].MpCost[2], 0);
+    EXPECT_EQ((Figures{SpellList[3].WarpLevel, SpellList[3].MpCost[2]}), (Figures{0, 0}));
     EXPECT_FALSE(AllTargets);
-}
 
-TEST_F(Growth, RebuildForgetsWarpsTakenOut) {
-    SetWarp(0, 0, WarpIce);
+    // Taken out again, they are forgotten.
+    for (WarpRecord& warp : Hero.WarpHolders[0]) warp = WarpRecord{};
+    for (WarpRecord& warp : Hero.WarpHolders[1]) warp = WarpRecord{};
     SetWarp(0, 1, WarpMegaAll);
-    SetWarp(0, 2, WarpKintos);
     RebuildSpellLists();
-    EXPECT_EQ(LastSpellIndex, 0);
     EXPECT_TRUE(AllTargets);
-
-    Hero.WarpHolders[0][0] = WarpRecord{};
     Hero.WarpHolders[0][1] = WarpRecord{};
-    Hero.WarpHolders[0][2] = WarpRecord{};
     RebuildSpellLists();
-    EXPECT_EQ(LastSpellIndex, -1);
-    EXPECT_EQ(LastSummonIndex, -1);
+    EXPECT_EQ((Figures{LastSpellIndex, LastSummonIndex}), (Figures{-1, -1}));
     EXPECT_STREQ(SpellList[0].Name, "");
     EXPECT_STREQ(SummonList[0].Name, "");
     EXPECT_FALSE(AllTargets);
@@ -211,14 +177,12 @@ TEST_F(Growth, SupportFlagsNeedTheirNamesAndLevels) {
     SetWarp(0, 0, WarpMegaAll);
     RebuildSpellLists();
     EXPECT_TRUE(AllTargets);
-    EXPECT_FALSE(HasMegaAll2);
-    EXPECT_FALSE(HasMegaAll3);
+    EXPECT_FALSE(HasMegaAll2 || HasMegaAll3);
     EXPECT_EQ(LastSpellIndex, -1); // support Warps are not cast
 
     Hero.WarpHolders[0][0].WarpLevel = 3;
     RebuildSpellLists();
-    EXPECT_TRUE(HasMegaAll2);
-    EXPECT_TRUE(HasMegaAll3);
+    EXPECT_TRUE(HasMegaAll2 && HasMegaAll3);
 
     WarpRecord& quadra = Hero.WarpHolders[1][4];
     quadra = WarpTemplate(WarpMegaAll);
@@ -228,8 +192,7 @@ TEST_F(Growth, SupportFlagsNeedTheirNamesAndLevels) {
     CopyName(quadra.SpellName[2], "Quadra3");
     quadra.WarpLevel = 2;
     RebuildSpellLists();
-    EXPECT_TRUE(HasQuadra);
-    EXPECT_TRUE(HasQuadra2);
+    EXPECT_TRUE(HasQuadra && HasQuadra2);
     EXPECT_FALSE(HasQuadra3);
 }
 
@@ -252,27 +215,20 @@ TEST_F(Growth, SwarpBonusSumsOnlyForgedSlots) {
     Hero.SwordSlots[2] = SwarpTable[SwarpTunner];
     Hero.SwordSlots[2].Open = 0; // a stone lying in an unforged slot lends nothing
     BuildSwarpBonus();
-    EXPECT_EQ(SwarpBonus.AddAttack, 11);
-    EXPECT_EQ(SwarpBonus.AddDefense, 3);
-    EXPECT_EQ(SwarpBonus.AddLuck, 50);
-    EXPECT_EQ(SwarpBonus.AddMaxHP, 100);
-    EXPECT_EQ(SwarpBonus.Open, 1);
-    EXPECT_STREQ(SwarpBonus.Name, "");
+    const SwarpRecord& b = SwarpBonus;
+    EXPECT_EQ((Figures{b.AddAttack, b.AddDefense, b.AddLuck, b.AddMaxHP, b.Open}),
+              (Figures{11, 3, 50, 100, 1}));
+    EXPECT_STREQ(b.Name, "");
 
     ApplySwarpStats(true);
-    EXPECT_EQ(Hero.Attack, 19);
-    EXPECT_EQ(Hero.Luck, 70);
+    EXPECT_EQ((Figures{Hero.Attack, Hero.Luck}), (Figures{19, 70}));
     ApplySwarpStats(false);
-    EXPECT_EQ(Hero.Attack, 8);
-    EXPECT_EQ(Hero.Luck, 20);
-    EXPECT_EQ(Hero.Defense, 10);
-
+    EXPECT_EQ((Figures{Hero.Attack, Hero.Luck, Hero.Defense}), (Figures{8, 20, 10}));
     // The next battle starts from a fresh sum.
     Hero.SwordSlots[1] = SwarpRecord{};
     BuildSwarpBonus();
     EXPECT_EQ(SwarpBonus.AddAttack, 3);
 }
-
 // Entering and leaving a battle must not cost the hero points: a full bar
 // stays full and a part-filled one comes back as it was.
 TEST_F(Growth, MaxStatsKeepTheFillAndRoundTripLosingNothing) {
