@@ -7,6 +7,7 @@
 #include <cstring>
 #include <new>
 #include <string>
+#include <vector>
 
 TEST(RecordLayout, NewGameHeroHasNoStrayBytes) {
     // Two heroes built over different garbage must save identically.
@@ -35,8 +36,7 @@ TEST(NameCopy, NeverRunsPastTheFieldAndAlwaysTerminates) {
     EXPECT_EQ(std::string(g.after, 4), "xxxx");
 
     CopyName(g.field, "Ice");
-    EXPECT_STREQ(g.field, "Ice");
-    for (int i = 3; i < 10; ++i) EXPECT_EQ(g.field[i], '\0') << i; // old text gone
+    EXPECT_EQ(std::string(g.field, 10), std::string("Ice\0\0\0\0\0\0\0", 10)); // old text gone
     CopyName(g.field, nullptr);
     EXPECT_STREQ(g.field, "");
     CopyName(g.field, "123456789"); // exactly fills
@@ -71,38 +71,28 @@ TEST(NewGameHero, StartsWithOneIceWarpAndOnlyTheFirstSlotsUsable) {
     CopyName(hero.WarpBag[3].Name, "Fire");
     ResetHero(hero);
 
-    EXPECT_TRUE(NameEquals(hero.WarpBag[0].Name, "Ice"));
-    EXPECT_EQ(hero.WarpBag[0].Present, 1);
-    EXPECT_EQ(hero.WarpBag[0].WarpLevel, 1);
-    EXPECT_EQ(hero.WarpBag[0].NextWarpExp, 1000);
-    for (int i = 1; i < kWarpBagSize; ++i) {
-        EXPECT_TRUE(NameIsEmpty(hero.WarpBag[i].Name)) << i;
-        EXPECT_EQ(hero.WarpBag[i].Present, 1) << i;
-    }
-    for (int i = 0; i < kSwordSlotCount; ++i) {
-        EXPECT_EQ(hero.SwordSlots[i].Open, i == 0 ? 1 : 0) << i;
-        EXPECT_EQ(hero.SwordSlots[i].AddAttack, 0) << i;
-    }
+    const WarpRecord& ice = hero.WarpBag[0];
+    EXPECT_TRUE(NameEquals(ice.Name, "Ice") && ice.Present == 1 && ice.WarpLevel == 1 &&
+                ice.NextWarpExp == 1000);
+    for (int i = 1; i < kWarpBagSize; ++i)
+        EXPECT_TRUE(NameIsEmpty(hero.WarpBag[i].Name) && hero.WarpBag[i].Present == 1) << i;
+    for (int i = 0; i < kSwordSlotCount; ++i)
+        EXPECT_TRUE(hero.SwordSlots[i].Open == (i == 0) && hero.SwordSlots[i].AddAttack == 0) << i;
     for (const SwarpRecord& swarp : hero.SwarpBag) EXPECT_EQ(swarp.Open, 1);
     int present = 0;
     for (auto& holder : hero.WarpHolders)
         for (const WarpRecord& warp : holder) present += warp.Present;
-    EXPECT_EQ(present, 1);
-    EXPECT_EQ(hero.WarpHolders[0][0].Present, 1);
+    EXPECT_TRUE(present == 1 && hero.WarpHolders[0][0].Present == 1);
     EXPECT_EQ(hero.DeathSink, 0.05f);
 }
 
 TEST(NewGameHero, InitHeroTakesStatsInItsOwnOrder) {
     HeroRecord hero{};
     InitHero(hero, 1, 2, 3, 4, 5);
-    EXPECT_EQ(hero.Attack, 1);
-    EXPECT_EQ(hero.Dexterity, 2);
-    EXPECT_EQ(hero.Luck, 3);
-    EXPECT_EQ(hero.Defense, 4);
-    EXPECT_EQ(hero.MagicDefense, 5);
-    EXPECT_TRUE(NameEquals(hero.Skills[3].Name, "Meta Slash"));
-    EXPECT_EQ(hero.Skills[3].FuryPercent, 100);
-    EXPECT_EQ(hero.Skills[3].Learned, 0);
+    EXPECT_EQ((std::vector<int32_t>{hero.Attack, hero.Dexterity, hero.Luck, hero.Defense, hero.MagicDefense}),
+              (std::vector<int32_t>{1, 2, 3, 4, 5}));
+    const SkillRecord& meta = hero.Skills[3];
+    EXPECT_TRUE(NameEquals(meta.Name, "Meta Slash") && meta.FuryPercent == 100 && meta.Learned == 0);
 }
 
 TEST(NewGameHero, StaticStartValuesAreTheNewGame) {
@@ -127,16 +117,10 @@ TEST(SelectedSkill, FirstSelectedWinsAndNoneMeansTheFirst) {
 TEST(StoneTables, TemplatesAreReadyToCarry) {
     // Bags and templates always hold their stones usable; Warps start at level 1 of 3.
     InitStoneTables();
-    for (const SwarpRecord& swarp : SwarpTable) {
-        EXPECT_EQ(swarp.Open, 1);
-        EXPECT_FALSE(NameIsEmpty(swarp.Name));
-    }
-    for (const WarpRecord& warp : WarpTable) {
-        EXPECT_EQ(warp.Present, 1);
-        EXPECT_EQ(warp.WarpLevel, 1);
-        EXPECT_EQ(warp.MaxWarpLevel, 3);
-        EXPECT_EQ(warp.WarpExp, 0);
-    }
+    for (const SwarpRecord& swarp : SwarpTable) EXPECT_TRUE(swarp.Open == 1 && !NameIsEmpty(swarp.Name));
+    for (const WarpRecord& warp : WarpTable)
+        EXPECT_TRUE(warp.Present == 1 && warp.WarpLevel == 1 && warp.MaxWarpLevel == 3 && warp.WarpExp == 0)
+            << warp.Name;
     EXPECT_TRUE(NameIsEmpty(WarpTable[WarpKintos].SpellName[1])); // a summon with one spell
     EXPECT_TRUE(NameIsEmpty(WarpTemplate(-1).Name));
     EXPECT_TRUE(NameIsEmpty(WarpTemplate(kWarpTemplateCount).Name));
@@ -146,13 +130,12 @@ TEST(MonsterTables, RosterHoldsTheFirstSixWithTheirLooks) {
     MonsterTemplates[MonsterOgre].HP = 1; // hurt in an earlier battle
     InitMonsterTables();
     for (int i = 0; i < kMonsterRosterSize; ++i) {
-        EXPECT_STREQ(MonsterRoster[i].Name, MonsterTemplates[i].Name);
-        EXPECT_EQ(MonsterRoster[i].Model, &MonsterModels[i]);
-        EXPECT_EQ(MonsterRoster[i].IdleAnim, &MonsterIdleAnims[i]);
-        EXPECT_EQ(MonsterRoster[i].AttackAnim, &MonsterAttackAnims[i]);
-        EXPECT_EQ(MonsterRoster[i].HP, MonsterRoster[i].MaxHP);
-        EXPECT_EQ(MonsterRoster[i].MP, MonsterRoster[i].MaxMP);
-        EXPECT_EQ(MonsterRoster[i].DeathSink, 0.05f);
+        const MonsterRecord& m = MonsterRoster[i];
+        EXPECT_STREQ(m.Name, MonsterTemplates[i].Name);
+        EXPECT_TRUE(m.Model == &MonsterModels[i] && m.IdleAnim == &MonsterIdleAnims[i] &&
+                    m.AttackAnim == &MonsterAttackAnims[i])
+            << i;
+        EXPECT_TRUE(m.HP == m.MaxHP && m.MP == m.MaxMP && m.DeathSink == 0.05f) << i;
     }
     EXPECT_STREQ(MonsterRoster[MonsterSpike].Name, "Spike");
     EXPECT_EQ(MonsterTemplates[MonsterLimbus].Model, &MonsterModels[MonsterLimbus]);
