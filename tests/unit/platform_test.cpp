@@ -16,6 +16,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -50,15 +52,11 @@ TEST(HostPaths, LongNamesAreCutWithoutWritingPastTheBuffer) {
     char out[8];
     std::memset(out, 'x', sizeof out);
     ToHostPath("Music\\Battle.wav", out, 6);
-    EXPECT_STREQ(out, "Music");
-    EXPECT_EQ(out[6], 'x');
-    EXPECT_EQ(out[7], 'x');
-    out[0] = 'x';
+    EXPECT_EQ(std::string(out, 8), std::string("Music\0xx", 8));
+    ToHostPath("abc", out, 0);
+    EXPECT_EQ(out[0], 'M');
     ToHostPath("abc", out, 1);
     EXPECT_EQ(out[0], '\0');
-    out[0] = 'x';
-    ToHostPath("abc", out, 0);
-    EXPECT_EQ(out[0], 'x');
 }
 
 TEST(HostPaths, GameFilesOpenByTheirBackslashNames) {
@@ -116,14 +114,10 @@ TEST(PixelFormats, FallbacksStartWithTheRequestAndEndOnTheDefaults) {
     PixelFormatRequest attempts[MaxPixelFormatAttempts];
     const int count = PixelFormatAttempts(PixelFormatRequest{32, 32, true}, attempts);
     ASSERT_GE(count, 4);
-    EXPECT_EQ(attempts[0].colorBits, 32);
-    EXPECT_EQ(attempts[0].depthBits, 32);
+    const auto bits = [&](int i) { return std::pair(attempts[i].colorBits, attempts[i].depthBits); };
     // Depth gives way before colour: Mesa lacks depth 32 but has colour 32.
-    EXPECT_EQ(attempts[1].colorBits, 32);
-    EXPECT_EQ(attempts[1].depthBits, 24);
-    EXPECT_EQ(attempts[2].depthBits, 16);
-    EXPECT_EQ(attempts[count - 1].colorBits, 0);
-    EXPECT_EQ(attempts[count - 1].depthBits, 0);
+    EXPECT_EQ((std::vector{bits(0), bits(1), bits(2), bits(count - 1)}),
+              (std::vector<std::pair<int, int>>{{32, 32}, {32, 24}, {32, 16}, {0, 0}}));
     for (int i = 0; i < count; ++i) {
         EXPECT_TRUE(attempts[i].doubleBuffer);
         for (int j = 0; j < i; ++j)
@@ -132,20 +126,17 @@ TEST(PixelFormats, FallbacksStartWithTheRequestAndEndOnTheDefaults) {
                 << "attempt " << i << " repeats " << j;
     }
     const int small = PixelFormatAttempts(PixelFormatRequest{16, 16, false}, attempts);
-    EXPECT_EQ(attempts[0].colorBits, 16);
-    EXPECT_EQ(attempts[0].depthBits, 16);
+    EXPECT_EQ(bits(0), std::pair(16, 16));
     EXPECT_LT(small, count);
 }
 
 TEST(PixelFormats, ColourDepthsSplitIntoChannels) {
-    int channels[4];
-    ChannelBitsForColor(32, channels);
-    EXPECT_EQ(channels[0] + channels[1] + channels[2], 24);
-    EXPECT_EQ(channels[3], 0);
-    ChannelBitsForColor(16, channels);
-    EXPECT_EQ(channels[0] + channels[1] + channels[2], 16);
-    ChannelBitsForColor(8, channels);
-    EXPECT_EQ(channels[0] + channels[1] + channels[2], 0);
+    for (const auto& [bits, colour] : {std::pair{32, 24}, {16, 16}, {8, 0}}) {
+        int channels[4];
+        ChannelBitsForColor(bits, channels);
+        EXPECT_EQ(channels[0] + channels[1] + channels[2], colour) << bits;
+        EXPECT_EQ(channels[3], 0) << bits;
+    }
 }
 
 TEST(SteppedClock, MovesOnlyByItsStepsAndWrapsAt32Bits) {
@@ -210,9 +201,7 @@ TEST(PngFiles, PixelsComeBackAsWrittenTopRowFirst) {
     ASSERT_TRUE(WritePNG(path.c_str(), width, height, rgba.data()));
     PngImage image;
     ASSERT_TRUE(ReadPng(path, &image));
-    EXPECT_EQ(image.width, width);
-    EXPECT_EQ(image.height, height);
-    EXPECT_EQ(image.rgba, rgba);
+    EXPECT_EQ(std::tie(image.width, image.height, image.rgba), std::tie(width, height, rgba));
 }
 
 TEST(PngFiles, RefusesWhatItCannotWrite) {
@@ -239,25 +228,25 @@ PlatformMessage Key(int key) {
     return PlatformMessage{MessageType::KeyDown, key, 0};
 }
 
+// Everything queued, as type and key (or exit code), oldest first.
+std::vector<std::pair<MessageType, int>> Drain() {
+    std::vector<std::pair<MessageType, int>> out;
+    PlatformMessage m;
+    while (PeekPlatformMessage(&m))
+        out.emplace_back(m.type, m.type == MessageType::Quit ? m.exitCode : m.key);
+    return out;
+}
+
 TEST(MessageQueue, MessagesComeBackInTheOrderPosted) {
-    PlatformMessage message;
-    while (PeekPlatformMessage(&message)) {
-    }
+    Drain();
     PostPlatformMessage(Key('X'));
     PostPlatformMessage(PlatformMessage{MessageType::LeftButtonDown, 0, 0});
     PostQuitMessage(3);
     PostPlatformMessage(Key(KeyEscape));
-    ASSERT_TRUE(PeekPlatformMessage(&message));
-    EXPECT_EQ(message.type, MessageType::KeyDown);
-    EXPECT_EQ(message.key, 'X');
-    ASSERT_TRUE(PeekPlatformMessage(&message));
-    EXPECT_EQ(message.type, MessageType::LeftButtonDown);
-    ASSERT_TRUE(PeekPlatformMessage(&message));
-    EXPECT_EQ(message.type, MessageType::Quit);
-    EXPECT_EQ(message.exitCode, 3);
-    ASSERT_TRUE(PeekPlatformMessage(&message));
-    EXPECT_EQ(message.key, KeyEscape);
-    EXPECT_FALSE(PeekPlatformMessage(&message));
+    EXPECT_EQ(Drain(), (std::vector<std::pair<MessageType, int>>{{MessageType::KeyDown, 'X'},
+                                                                 {MessageType::LeftButtonDown, 0},
+                                                                 {MessageType::Quit, 3},
+                                                                 {MessageType::KeyDown, KeyEscape}}));
 }
 
 SDL_Event KeyEvent(SDL_Keycode sym, Uint8 repeat) {
@@ -266,6 +255,16 @@ SDL_Event KeyEvent(SDL_Keycode sym, Uint8 repeat) {
     event.type = SDL_KEYDOWN;
     event.key.keysym.sym = sym;
     event.key.repeat = repeat;
+    return event;
+}
+
+SDL_Event Event(Uint32 type, Uint8 detail = 0) {
+    SDL_Event event;
+    std::memset(&event, 0, sizeof event);
+    event.type = type;
+    if (type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP) event.button.button = detail;
+    if (type == SDL_WINDOWEVENT) event.window.event = detail;
+    if (type == SDL_KEYUP) event.key.keysym.sym = SDLK_x;
     return event;
 }
 
@@ -279,43 +278,22 @@ TEST(EventTranslation, KeysButtonsAndWindowEventsBecomeMessages) {
     EXPECT_EQ(message.key, KeyDown);
     EXPECT_FALSE(TranslateEvent(KeyEvent(SDLK_LALT, 0), &message));
 
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = SDL_KEYUP;
-    event.key.keysym.sym = SDLK_x;
-    EXPECT_FALSE(TranslateEvent(event, &message));
-
-    const std::pair<Uint8, MessageType> buttons[] = {{SDL_BUTTON_LEFT, MessageType::LeftButtonDown},
-                                                     {SDL_BUTTON_RIGHT, MessageType::RightButtonDown},
-                                                     {SDL_BUTTON_MIDDLE, MessageType::MiddleButtonDown}};
-    for (const auto& [button, type] : buttons) {
-        std::memset(&event, 0, sizeof event);
-        event.type = SDL_MOUSEBUTTONDOWN;
-        event.button.button = button;
-        ASSERT_TRUE(TranslateEvent(event, &message));
-        EXPECT_EQ(message.type, type);
+    const std::pair<SDL_Event, MessageType> become[] = {
+        {Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT), MessageType::LeftButtonDown},
+        {Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT), MessageType::RightButtonDown},
+        {Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE), MessageType::MiddleButtonDown},
+        {Event(SDL_QUIT), MessageType::Close},
+        {Event(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE), MessageType::Close},
+        {Event(SDL_WINDOWEVENT, SDL_WINDOWEVENT_EXPOSED), MessageType::Paint},
+    };
+    for (const auto& [event, type] : become) {
+        ASSERT_TRUE(TranslateEvent(event, &message)) << event.type;
+        EXPECT_EQ(message.type, type) << event.type;
     }
-    event.button.button = SDL_BUTTON_X1;
-    EXPECT_FALSE(TranslateEvent(event, &message));
-    event.type = SDL_MOUSEBUTTONUP;
-    event.button.button = SDL_BUTTON_LEFT;
-    EXPECT_FALSE(TranslateEvent(event, &message));
-
-    std::memset(&event, 0, sizeof event);
-    event.type = SDL_QUIT;
-    ASSERT_TRUE(TranslateEvent(event, &message));
-    EXPECT_EQ(message.type, MessageType::Close);
-    event.type = SDL_WINDOWEVENT;
-    event.window.event = SDL_WINDOWEVENT_CLOSE;
-    ASSERT_TRUE(TranslateEvent(event, &message));
-    EXPECT_EQ(message.type, MessageType::Close);
-    event.window.event = SDL_WINDOWEVENT_EXPOSED;
-    ASSERT_TRUE(TranslateEvent(event, &message));
-    EXPECT_EQ(message.type, MessageType::Paint);
-    event.window.event = SDL_WINDOWEVENT_MOVED;
-    EXPECT_FALSE(TranslateEvent(event, &message));
-    event.type = SDL_MOUSEMOTION;
-    EXPECT_FALSE(TranslateEvent(event, &message));
+    for (const SDL_Event& event : {Event(SDL_KEYUP), Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_X1),
+                                   Event(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT),
+                                   Event(SDL_WINDOWEVENT, SDL_WINDOWEVENT_MOVED), Event(SDL_MOUSEMOTION)})
+        EXPECT_FALSE(TranslateEvent(event, &message)) << event.type;
 }
 
 // The rest runs SDL itself, on its dummy video driver so no display is needed.
@@ -360,57 +338,45 @@ TEST_F(DummyPlatform, SdlEventsJoinTheQueueBehindPostedMessages) {
     PostPlatformMessage(Key('1'));
     SDL_Event event = KeyEvent(SDLK_2, 0);
     ASSERT_EQ(SDL_PushEvent(&event), 1);
-    PlatformMessage message;
-    ASSERT_TRUE(PeekPlatformMessage(&message));
-    EXPECT_EQ(message.key, '1');
-    ASSERT_TRUE(PeekPlatformMessage(&message));
-    EXPECT_EQ(message.key, '2');
-    EXPECT_FALSE(PeekPlatformMessage(&message));
+    EXPECT_EQ(Drain(), (std::vector<std::pair<MessageType, int>>{{MessageType::KeyDown, '1'},
+                                                                 {MessageType::KeyDown, '2'}}));
 }
 
 TEST_F(DummyPlatform, WaitingWakesForAnSdlEventAndSleepsOtherwise) {
-    PlatformMessage message;
-    while (PeekPlatformMessage(&message)) {
-    }
+    Drain();
     uint32_t start = SDL_GetTicks();
     WaitPlatformMessage(60);
     EXPECT_GE(SDL_GetTicks() - start, 55u);
-    EXPECT_FALSE(PeekPlatformMessage(&message));
-
+    EXPECT_TRUE(Drain().empty());
+    // An SDL event wakes it, and so does one posted by the game itself.
     SDL_Event event = KeyEvent(SDLK_ESCAPE, 0);
-    SDL_PushEvent(&event);
-    start = SDL_GetTicks();
-    WaitPlatformMessage(3000);
-    EXPECT_LT(SDL_GetTicks() - start, 1000u);
-    ASSERT_TRUE(PeekPlatformMessage(&message));
-    EXPECT_EQ(message.key, KeyEscape);
-    // So does one posted by the game itself.
-    PostPlatformMessage(Key('Z'));
-    start = SDL_GetTicks();
-    WaitPlatformMessage(3000);
-    EXPECT_LT(SDL_GetTicks() - start, 1000u);
-    EXPECT_TRUE(PeekPlatformMessage(&message));
+    for (const bool posted : {false, true}) {
+        if (posted)
+            PostPlatformMessage(Key(KeyEscape));
+        else
+            SDL_PushEvent(&event);
+        start = SDL_GetTicks();
+        WaitPlatformMessage(3000);
+        EXPECT_LT(SDL_GetTicks() - start, 1000u);
+        EXPECT_EQ(Drain(), (std::vector<std::pair<MessageType, int>>{{MessageType::KeyDown, KeyEscape}}));
+    }
 }
 
 TEST_F(DummyPlatform, ScriptedKeysAndCursorIgnoreTheRealDevices) {
     EXPECT_FALSE(IsKeyDown(KeyUp));
     SetScriptedKey(KeyUp, true);
-    EXPECT_TRUE(IsKeyDown(KeyUp));
-    EXPECT_FALSE(IsKeyDown(KeyDown));
+    EXPECT_TRUE(IsKeyDown(KeyUp) && !IsKeyDown(KeyDown));
     SetScriptedKey(KeyUp, false);
     EXPECT_FALSE(IsKeyDown(KeyUp));
     SetScriptedKey(-5, true); // out of range: ignored, never written
     SetScriptedKey(4000, true);
-    EXPECT_FALSE(IsKeyDown(-5));
-    EXPECT_FALSE(IsKeyDown(4000));
+    EXPECT_FALSE(IsKeyDown(-5) || IsKeyDown(4000));
 
     SetCursorPosition(512, 384);
     NudgeCursor(10, -4);
-    int x = 0;
-    int y = 0;
+    int x = 0, y = 0;
     GetCursorPosition(&x, &y);
-    EXPECT_EQ(x, 522);
-    EXPECT_EQ(y, 380);
+    EXPECT_EQ(std::pair(x, y), std::pair(522, 380));
 }
 
 TEST_F(DummyPlatform, ShutdownReleasesScriptedKeysAndQueueAndMayRunTwice) {
@@ -419,8 +385,7 @@ TEST_F(DummyPlatform, ShutdownReleasesScriptedKeysAndQueueAndMayRunTwice) {
     ShutdownPlatform();
     ShutdownPlatform();
     EXPECT_FALSE(IsKeyDown('W'));
-    PlatformMessage message;
-    EXPECT_FALSE(PeekPlatformMessage(&message));
+    EXPECT_TRUE(Drain().empty());
     ASSERT_TRUE(InitPlatform(true));
 }
 
@@ -450,11 +415,9 @@ TEST_F(DummyPlatform, ADriverWithoutOpenGlStillGivesAWindowWithoutAFormat) {
     EXPECT_FALSE(CreateRenderContext());
     SwapScreenBuffer(); // without a context: nothing, no crash
     EXPECT_FALSE(BuildBitmapFont("Arial", 64, 700, 1));
-    int x = 0;
-    int y = 0;
+    int x = 0, y = 0;
     GetCursorPosition(&x, &y);
-    EXPECT_EQ(x, 320);
-    EXPECT_EQ(y, 240);
+    EXPECT_EQ(std::pair(x, y), std::pair(320, 240));
     PlatformMessage message;
     ASSERT_TRUE(PeekPlatformMessage(&message));
     EXPECT_EQ(message.type, MessageType::Paint);
