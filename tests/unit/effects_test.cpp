@@ -2,8 +2,8 @@
 // flights written for the test: what each strike takes, that it lands and
 // costs MP exactly once, that every scene ends with its flags down, and the
 // menu refusing what has no scene.
-#include "assets/loaded_assets.h"
 #include "assets/camera_script.h"
+#include "assets/loaded_assets.h"
 #include "battle/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/command_menu.h"
@@ -18,8 +18,16 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
+
+using Figures = std::vector<int32_t>;
+
+// Every slot's HP.
+Figures SlotHp() {
+    return {BattleSlots[0].HP, BattleSlots[1].HP, BattleSlots[2].HP};
+}
 
 std::string Keys(const std::vector<int>& steps) {
     std::string text;
@@ -94,18 +102,13 @@ class Effects : public ::testing::Test {
 };
 
 TEST_F(Effects, TheDamageRulesNeverHealAndNeverWrap) {
-    // The new hero: Attack 8, Dexterity 6.
-    EXPECT_EQ(IceDamage(8, 5), 75);
-    EXPECT_EQ(FireDamage(8, 5), 91);
-    EXPECT_EQ(KintosDamage(8, 6, 5), 355);
-    EXPECT_EQ(FuryDamage(71, 5), 198);
-    // Defences above the strike: 0, not a heal.
-    EXPECT_EQ(IceDamage(1, 500), 0);
-    EXPECT_EQ(FireDamage(1, 500), 0);
-    EXPECT_EQ(KintosDamage(1, 1, 500), 0);
-    EXPECT_EQ(FuryDamage(3, 5), 0);
+    // The new hero: Attack 8, Dexterity 6; then defences above the strike give 0, not a heal.
+    EXPECT_EQ((Figures{IceDamage(8, 5), FireDamage(8, 5), KintosDamage(8, 6, 5), FuryDamage(71, 5)}),
+              (Figures{75, 91, 355, 198}));
+    EXPECT_EQ((Figures{IceDamage(1, 500), FireDamage(1, 500), KintosDamage(1, 1, 500), FuryDamage(3, 5),
+                       FuryDamage(INT32_MIN, INT32_MAX)}),
+              (Figures{0, 0, 0, 0, 0}));
     EXPECT_EQ(KintosDamage(INT32_MAX, INT32_MAX, INT32_MIN), INT32_MAX);
-    EXPECT_EQ(FuryDamage(INT32_MIN, INT32_MAX), 0);
 }
 
 TEST_F(Effects, IceStrikesItsTargetOnceWithItsMagicDefenceAndMegaAllEveryLivingSlot) {
@@ -113,15 +116,9 @@ TEST_F(Effects, IceStrikesItsTargetOnceWithItsMagicDefenceAndMegaAllEveryLivingS
     int hits = 0, spends = 0;
     Play(
         IceCast, [] { RunSpellScene(); }, &hits, &spends);
-    EXPECT_EQ(hits, 1);
-    EXPECT_EQ(spends, 1);
-    EXPECT_EQ(Hero.MP, 45);
-    EXPECT_EQ(BattleSlots[1].HP, 100 - 77); // the Bat: 80 - MagicDefense 3
-    EXPECT_EQ(BattleSlots[0].HP, 150);
-    EXPECT_EQ(DamageShown[0], 77);
-    EXPECT_EQ(HeroActing, 0);
-    EXPECT_EQ(ShowDamage, 0);
-    EXPECT_EQ(AttackMove.MoveFrame, 0);
+    EXPECT_EQ((Figures{hits, spends, Hero.MP, DamageShown[0]}), (Figures{1, 1, 45, 77}));
+    EXPECT_EQ(SlotHp(), (Figures{150, 100 - 77, 200})); // the Bat: 80 - MagicDefense 3
+    EXPECT_EQ((Figures{HeroActing, ShowDamage, AttackMove.MoveFrame}), (Figures{0, 0, 0}));
 
     // With MegaAll each living slot takes 80 - its Defense in its own entry;
     // the one already down is left alone.
@@ -133,16 +130,9 @@ TEST_F(Effects, IceStrikesItsTargetOnceWithItsMagicDefenceAndMegaAllEveryLivingS
     Play(
         IceCast, [] { RunSpellScene(); }, &hits, &spends);
     AllTargets = false;
-    EXPECT_EQ(hits, 1);
-    EXPECT_EQ(spends, 1);
-    EXPECT_EQ(Hero.MP, 40);
-    EXPECT_EQ(BattleSlots[0].HP, 150 - 75);
-    EXPECT_EQ(BattleSlots[1].HP, 100 - 77);
-    EXPECT_EQ(BattleSlots[2].HP, 200);
-    EXPECT_EQ(DamageShown[0], 75);
-    EXPECT_EQ(DamageShown[1], 77);
-    EXPECT_EQ(DamageShown[2], 0);
-    EXPECT_EQ(ShowAllDamage, 0);
+    EXPECT_EQ((Figures{hits, spends, Hero.MP, ShowAllDamage}), (Figures{1, 1, 40, 0}));
+    EXPECT_EQ(SlotHp(), (Figures{150 - 75, 100 - 77, 200}));
+    EXPECT_EQ((Figures{DamageShown[0], DamageShown[1], DamageShown[2]}), (Figures{75, 77, 0}));
 }
 
 TEST_F(Effects, IceWithoutItsFlightStillEnds) {
@@ -160,15 +150,10 @@ TEST_F(Effects, FireLandsAtTheThirdKeyAndEndsWithItsFlight) {
     const int frames = Play(
         FireCast, [] { RunSpellScene(); }, &hits, &spends);
     AllTargets = false;
-    EXPECT_EQ(frames, 1 + 31); // the start, then the flight's 1 + 5 + 5 + 20 steps
-    EXPECT_EQ(hits, 1);
-    EXPECT_EQ(spends, 1);
-    EXPECT_EQ(Hero.MP, 43);
-    EXPECT_EQ(BattleSlots[0].HP, 150 - 91);
-    EXPECT_EQ(BattleSlots[1].HP, 100 - 93);
-    EXPECT_EQ(BattleSlots[2].HP, 200 - 88);
-    EXPECT_EQ(HeroActing, 0);
-    EXPECT_EQ(ShowAllDamage, 0);
+    // The start, then the flight's 1 + 5 + 5 + 20 steps.
+    EXPECT_EQ((Figures{frames, hits, spends, Hero.MP, HeroActing, ShowAllDamage}),
+              (Figures{1 + 31, 1, 1, 43, 0, 0}));
+    EXPECT_EQ(SlotHp(), (Figures{150 - 91, 100 - 93, 200 - 88}));
 }
 
 TEST_F(Effects, KintosStrikesEveryLivingSlotOnceTheThirdRockHasFallen) {
@@ -183,18 +168,11 @@ TEST_F(Effects, KintosStrikesEveryLivingSlotOnceTheThirdRockHasFallen) {
             if (struck < 0 && BattleSlots[0].HP != 150) struck = frame;
         },
         &hits, &spends);
-    EXPECT_EQ(hits, 1);
-    EXPECT_EQ(spends, 1);
-    EXPECT_EQ(Hero.MP, 10);
-    // Dexterity 6 x 20 + Attack 8 x 30 = 360, less each one's MagicDefense.
-    EXPECT_EQ(BattleSlots[0].HP, 150 - 355);
-    EXPECT_EQ(BattleSlots[1].HP, 100 - 357);
-    EXPECT_EQ(BattleSlots[2].HP, 200 - 355);
     // The rocks wait for key index 3 (after 1 + 20 + 20 steps), then fall 34 frames each.
-    EXPECT_EQ(struck, 41 + 3 * 34);
-    EXPECT_EQ(AttackMove.SpinAngle, 10.0f);
-    EXPECT_EQ(AttackMove.BurstScale, 1.1f);
-    EXPECT_EQ(HeroActing, 0);
+    EXPECT_EQ((Figures{hits, spends, Hero.MP, struck, HeroActing}), (Figures{1, 1, 10, 41 + 3 * 34, 0}));
+    // Dexterity 6 x 20 + Attack 8 x 30 = 360, less each one's MagicDefense.
+    EXPECT_EQ(SlotHp(), (Figures{150 - 355, 100 - 357, 200 - 355}));
+    EXPECT_TRUE(AttackMove.SpinAngle == 10.0f && AttackMove.BurstScale == 1.1f);
 }
 
 TEST_F(Effects, AKintosFlightThatNeverStandsAtItsFourthKeyEndsWithoutAStrike) {
@@ -204,9 +182,7 @@ TEST_F(Effects, AKintosFlightThatNeverStandsAtItsFourthKeyEndsWithoutAStrike) {
     int hits = 0;
     Play(
         KintosCast, [] { SummonKintos(HeroSpellCast()); }, &hits);
-    EXPECT_EQ(hits, 0);
-    EXPECT_EQ(Hero.MP, 50);
-    EXPECT_EQ(HeroActing, 0);
+    EXPECT_EQ((Figures{hits, Hero.MP, HeroActing}), (Figures{0, 50, 0}));
 }
 
 TEST_F(Effects, TheFurySkillStrikesOnceAndEmptiesTheBar) {
@@ -220,9 +196,7 @@ TEST_F(Effects, TheFurySkillStrikesOnceAndEmptiesTheBar) {
     EXPECT_GE(DamageShown[0], 3 * 64);
     EXPECT_LE(DamageShown[0], 3 * 76);
     EXPECT_EQ(BattleSlots[1].HP, 100 - DamageShown[0]);
-    EXPECT_EQ(Hero.FuryBar, 0);
-    EXPECT_EQ(FuryReady, 0);
-    EXPECT_EQ(HeroActing, 0);
+    EXPECT_EQ((Figures{Hero.FuryBar, FuryReady, HeroActing}), (Figures{0, 0, 0}));
     EXPECT_EQ(HeroBattlePos.x, HeroBattleHome.x);
     // The next explosion grows from 0.1.
     EXPECT_FLOAT_EQ(AttackMove.BurstScale, 0.1f);
@@ -245,13 +219,11 @@ TEST_F(Effects, TheMenuRefusesSpellsAndSummonRowsWithoutAScene) {
     BattleMenuOk();    // the list opens
     SpellColumn = 1;
     BattleMenuOk();
-    EXPECT_EQ(TargetSelect, 0);
-    EXPECT_EQ(MenuOpen, 1);
+    EXPECT_EQ((Figures{TargetSelect, MenuOpen}), (Figures{0, 1}));
     SpellColumn = 0;
     BattleMenuOk();
     BattleMenuOk();
-    EXPECT_EQ(IceCast, 1);
-    EXPECT_EQ(MenuOpen, 0);
+    EXPECT_EQ((Figures{IceCast, MenuOpen}), (Figures{1, 0}));
 
     ClearSpellFlags();
     MenuOpen = 1;
@@ -259,13 +231,11 @@ TEST_F(Effects, TheMenuRefusesSpellsAndSummonRowsWithoutAScene) {
     BattleMenuOk();
     SummonRow = 1; // past the one summon
     BattleMenuOk();
-    EXPECT_EQ(TargetSelect, 0);
-    EXPECT_EQ(MenuOpen, 1);
+    EXPECT_EQ((Figures{TargetSelect, MenuOpen}), (Figures{0, 1}));
     SummonRow = 0;
     BattleMenuOk();
     BattleMenuOk();
-    EXPECT_EQ(KintosCast, 1);
-    EXPECT_EQ(SpellInUse.MpCost[0], 40);
+    EXPECT_EQ((Figures{KintosCast, SpellInUse.MpCost[0]}), (Figures{1, 40}));
     ClearSpellFlags();
     BattleRunning = 0;
 }
@@ -277,8 +247,7 @@ TEST_F(Effects, AFullFuryBarTurnsTheAttackIntoTheSkill) {
     FuryReady = 1;
     BattleMenuOk();
     BattleMenuOk();
-    EXPECT_EQ(FuryCommand, 1);
-    EXPECT_EQ(AttackCommand, 0);
+    EXPECT_EQ((Figures{FuryCommand, AttackCommand}), (Figures{1, 0}));
     FuryCommand = FuryReady = BattleRunning = 0;
 }
 
