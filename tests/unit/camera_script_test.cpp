@@ -10,6 +10,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -84,18 +85,11 @@ TEST(CameraScriptParse, ReadsKeyLinesIntoTheTable) {
     const Parsed p = Parse("0 1.5,2,3,4,5,6,0,1,0,40\r\n"
                            "1 -10, 20,  30,1e1,0,0,\t0,1,0,60\n"
                            "\n  2 0,0,0,0,0,0,0,0,1,5");
-    EXPECT_EQ(p.stored, 3);
-    EXPECT_EQ(p.lastKey, 2);
-    EXPECT_FLOAT_EQ(p.keys[0].Position.x, 1.5f);
-    EXPECT_FLOAT_EQ(p.keys[0].ViewPoint.z, 6);
-    EXPECT_FLOAT_EQ(p.keys[0].UpVector.y, 1);
-    EXPECT_EQ(p.keys[0].Steps, 40);
-    EXPECT_FLOAT_EQ(p.keys[1].Position.x, -10);
-    EXPECT_FLOAT_EQ(p.keys[1].Position.z, 30);
-    EXPECT_FLOAT_EQ(p.keys[1].ViewPoint.x, 10);
-    EXPECT_EQ(p.keys[1].Steps, 60);
-    EXPECT_FLOAT_EQ(p.keys[2].UpVector.z, 1);
-    EXPECT_EQ(p.keys[2].Steps, 5);
+    EXPECT_EQ(std::pair(p.stored, p.lastKey), std::pair(3, 2));
+    EXPECT_EQ(KeyFloats(p.keys[0]), (std::vector<float>{1.5f, 2, 3, 4, 5, 6, 0, 1, 0}));
+    EXPECT_EQ(KeyFloats(p.keys[1]), (std::vector<float>{-10, 20, 30, 10, 0, 0, 0, 1, 0}));
+    EXPECT_EQ(KeyFloats(p.keys[2]), (std::vector<float>{0, 0, 0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ((std::vector{p.keys[0].Steps, p.keys[1].Steps, p.keys[2].Steps}), (std::vector{40, 60, 5}));
     for (int i = 3; i < kCameraKeyCount; ++i) EXPECT_TRUE(IsZero(p.keys[i])) << i;
 
     // The last line read names the last key, even out of order.
@@ -118,14 +112,12 @@ TEST(CameraScriptParse, ABrokenLineEndsTheReading) {
     for (const char* line : broken) {
         SCOPED_TRACE(line);
         const Parsed p = Parse(good + line + SimpleKey(3, 30, 3));
-        EXPECT_EQ(p.stored, 2);
-        EXPECT_EQ(p.lastKey, 1);
+        EXPECT_EQ(std::pair(p.stored, p.lastKey), std::pair(2, 1));
         for (int i = 2; i < kCameraKeyCount; ++i) EXPECT_TRUE(IsZero(p.keys[i])) << i;
     }
 
     const Parsed empty = Parse("");
-    EXPECT_EQ(empty.stored, 0);
-    EXPECT_EQ(empty.lastKey, 0);
+    EXPECT_EQ(std::pair(empty.stored, empty.lastKey), std::pair(0, 0));
     for (const CameraKey& key : empty.keys) EXPECT_TRUE(IsZero(key));
 }
 
@@ -164,12 +156,10 @@ TEST_F(CameraScriptPlayback, MovesToEachKeyInItsStepsByEqualIncrements) {
         UpdateCameraScript();
         const std::vector<float> now = CameraFloats();
         // Increments of a whole 1, 2, -1, 0.5 and 1 units: exact in floats, so equal to the bit.
-        EXPECT_EQ(now[0] - previous[0], 1.0f) << step;
-        EXPECT_EQ(now[1] - previous[1], 2.0f) << step;
-        EXPECT_EQ(now[2] - previous[2], -1.0f) << step;
-        EXPECT_EQ(now[3] - previous[3], 0.5f) << step;
-        EXPECT_EQ(now[5] - previous[5], 1.0f) << step;
-        EXPECT_EQ(now[7] - previous[7], 0.0f) << step;
+        EXPECT_EQ((std::vector<float>{now[0] - previous[0], now[1] - previous[1], now[2] - previous[2],
+                                      now[3] - previous[3], now[5] - previous[5], now[7] - previous[7]}),
+                  (std::vector<float>{1, 2, -1, 0.5f, 1, 0}))
+            << step;
         EXPECT_EQ(CameraKeyIndex, step < 60 ? 1 : 2) << step;
         previous = now;
     }
@@ -230,7 +220,7 @@ TEST_F(CameraScriptPlayback, MissingFileClearsTheTableAndEndsAtOnce) {
     UpdateCameraScript();
     EXPECT_FALSE(CameraScriptPlaying);
     EXPECT_EQ(CameraKeyIndex, 0);
-    for (float f : CameraFloats()) EXPECT_EQ(f, 0.0f); // no 0/0 anywhere
+    EXPECT_EQ(CameraFloats(), std::vector<float>(9, 0.0f)); // no 0/0 anywhere
 }
 
 TEST_F(CameraScriptPlayback, KeyWithoutStepsIsJumpedToAndCountsAsReached) {
