@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -19,12 +20,10 @@ constexpr uint8_t Bit(int key) {
 }
 
 TEST(StickDeadZone, PlayIsNothingAndTheRestStretchesToFullTravel) {
-    EXPECT_EQ(ApplyDeadZone(0, 0).x, 0.0f);
     // Inside the circle, even where one axis alone is past it on a diagonal's way.
     const StickTravel inside = ApplyDeadZone(5600, -5600);
-    EXPECT_EQ(inside.x, 0.0f);
-    EXPECT_EQ(inside.y, 0.0f);
-    EXPECT_EQ(ApplyDeadZone(kStickDeadZone, 0).x, 0.0f);
+    EXPECT_TRUE(inside.x == 0 && inside.y == 0 && ApplyDeadZone(0, 0).x == 0 &&
+                ApplyDeadZone(kStickDeadZone, 0).x == 0);
     // Just past the edge starts from nothing: no jump where the zone ends.
     EXPECT_NEAR(ApplyDeadZone(kStickDeadZone + 100, 0).x, 0.004f, 0.001f);
     EXPECT_FLOAT_EQ(ApplyDeadZone(32767, 0).x, 1.0f);
@@ -40,31 +39,30 @@ TEST(StickDeadZone, PlayIsNothingAndTheRestStretchesToFullTravel) {
 }
 
 TEST(StickArrows, EightSectorsAndNothingInTheDeadZone) {
-    EXPECT_EQ(StickArrows(ApplyDeadZone(3000, 3000)), 0);
-    EXPECT_EQ(StickArrows(ApplyDeadZone(0, -32768)), Bit(KeyUp));
-    EXPECT_EQ(StickArrows(ApplyDeadZone(0, 20000)), Bit(KeyDown));
-    EXPECT_EQ(StickArrows(ApplyDeadZone(-20000, 0)), Bit(KeyLeft));
-    EXPECT_EQ(StickArrows(ApplyDeadZone(20000, 0)), Bit(KeyRight));
-    EXPECT_EQ(StickArrows(ApplyDeadZone(20000, -20000)), Bit(KeyUp) | Bit(KeyRight));
-    EXPECT_EQ(StickArrows(ApplyDeadZone(-20000, 20000)), Bit(KeyDown) | Bit(KeyLeft));
-    // 20 degrees off straight up still walks straight; 30 degrees off also turns.
-    const double a20 = 20.0 * M_PI / 180.0;
-    const double a30 = 30.0 * M_PI / 180.0;
-    EXPECT_EQ(StickArrows(ApplyDeadZone(static_cast<int>(30000 * std::sin(a20)),
-                                        static_cast<int>(-30000 * std::cos(a20)))),
-              Bit(KeyUp));
-    EXPECT_EQ(StickArrows(ApplyDeadZone(static_cast<int>(30000 * std::sin(a30)),
-                                        static_cast<int>(-30000 * std::cos(a30)))),
-              Bit(KeyUp) | Bit(KeyRight));
+    // 20 degrees off straight up (10260, -28190) still walks straight; 30 degrees off also turns.
+    const struct {
+        int x, y;
+        int arrows;
+    } cases[] = {
+        {3000, 3000, 0},
+        {0, -32768, Bit(KeyUp)},
+        {0, 20000, Bit(KeyDown)},
+        {-20000, 0, Bit(KeyLeft)},
+        {20000, 0, Bit(KeyRight)},
+        {20000, -20000, Bit(KeyUp) | Bit(KeyRight)},
+        {-20000, 20000, Bit(KeyDown) | Bit(KeyLeft)},
+        {10260, -28190, Bit(KeyUp)},
+        {14999, -25980, Bit(KeyUp) | Bit(KeyRight)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(StickArrows(ApplyDeadZone(c.x, c.y)), c.arrows) << c.x << "," << c.y;
 }
 
 TEST(StickTurn, SquaredSymmetricAndAsFastAsABriskMouse) {
-    EXPECT_EQ(StickTurnPixels(0.0f), 0.0f);
-    EXPECT_FLOAT_EQ(StickTurnPixels(1.0f), kStickTurnPixels);
-    EXPECT_FLOAT_EQ(StickTurnPixels(-1.0f), -kStickTurnPixels);
-    EXPECT_FLOAT_EQ(StickTurnPixels(0.5f), kStickTurnPixels / 4);
-    EXPECT_FLOAT_EQ(StickTurnPixels(-0.5f), -kStickTurnPixels / 4);
-    EXPECT_FLOAT_EQ(StickTurnPixels(3.0f), kStickTurnPixels); // never past full travel
+    // Never past full travel.
+    for (const auto& [travel, share] :
+         {std::pair{0.0f, 0.0f}, {1.0f, 1.0f}, {-1.0f, -1.0f}, {0.5f, 0.25f}, {-0.5f, -0.25f}, {3.0f, 1.0f}})
+        EXPECT_FLOAT_EQ(StickTurnPixels(travel), share * kStickTurnPixels) << travel;
     // Mouse look turns 1/1000 radian a pixel: a full push turns between one and
     // five degrees a frame (the arrow keys turn three).
     const double degrees = kStickTurnPixels / 1000.0 * 180.0 / M_PI;
@@ -192,13 +190,11 @@ TEST_F(VirtualPad, RightStickPushesEachCursorReadLikeAMouse) {
     ASSERT_TRUE(UseGamepads('X', 'Z', 'C'));
     Plug();
     SetCursorPosition(512, 384);
-    int x = 0;
-    int y = 0;
+    int x = 0, y = 0;
     SetVirtualPadStick(PadStick::Right, 32767, 0);
     Pump();
     GetCursorPosition(&x, &y);
-    EXPECT_EQ(x, 512 + static_cast<int>(kStickTurnPixels));
-    EXPECT_EQ(y, 384);
+    EXPECT_EQ(std::pair(x, y), std::pair(512 + static_cast<int>(kStickTurnPixels), 384));
     GetCursorPosition(&x, &y); // every read pushes again, from where the cursor is
     EXPECT_EQ(x, 512 + static_cast<int>(kStickTurnPixels));
     // A light push moves by fractions that add up over reads, up and to the left.
@@ -214,8 +210,7 @@ TEST_F(VirtualPad, RightStickPushesEachCursorReadLikeAMouse) {
     SetVirtualPadStick(PadStick::Right, 0, 0);
     Pump();
     GetCursorPosition(&x, &y);
-    EXPECT_EQ(x, 512);
-    EXPECT_EQ(y, 384);
+    EXPECT_EQ(std::pair(x, y), std::pair(512, 384));
 }
 
 TEST_F(VirtualPad, PullingItOutMidWalkLetsGoOfEverything) {
@@ -229,8 +224,7 @@ TEST_F(VirtualPad, PullingItOutMidWalkLetsGoOfEverything) {
     EXPECT_TRUE(Pump().empty());
     EXPECT_FALSE(IsKeyDown(KeyUp));
     SetCursorPosition(100, 100);
-    int x = 0;
-    int y = 0;
+    int x = 0, y = 0;
     GetCursorPosition(&x, &y);
     EXPECT_EQ(x, 100);
     EXPECT_NE(Stderr().find("gamepad disconnected: "), std::string::npos);
