@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <new>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -24,22 +25,10 @@ struct Header {
 };
 
 std::string Tga(const Header& h, const std::string& pixels) {
-    std::string s(18, '\0');
-    s[0] = static_cast<char>(h.idLength);
-    s[1] = static_cast<char>(h.colorMapType);
-    s[2] = static_cast<char>(h.imageType);
-    s[3] = static_cast<char>(h.colorMapByte);
-    s[8] = static_cast<char>(h.xOrigin & 0xff);
-    s[9] = static_cast<char>(h.xOrigin >> 8);
-    s[10] = static_cast<char>(h.yOrigin & 0xff);
-    s[11] = static_cast<char>(h.yOrigin >> 8);
-    s[12] = static_cast<char>(h.width & 0xff);
-    s[13] = static_cast<char>(h.width >> 8);
-    s[14] = static_cast<char>(h.height & 0xff);
-    s[15] = static_cast<char>(h.height >> 8);
-    s[16] = static_cast<char>(h.depth);
-    s[17] = static_cast<char>(h.descriptor);
-    return s + pixels;
+    std::string s = {
+        char(h.idLength), char(h.colorMapType), char(h.imageType), char(h.colorMapByte), 0, 0, 0, 0};
+    for (uint16_t v : {h.xOrigin, h.yOrigin, h.width, h.height}) s += {char(v & 0xff), char(v >> 8)};
+    return s + char(h.depth) + char(h.descriptor) + pixels;
 }
 
 bool Decode(const std::string& bytes, DecodedTGA& out) {
@@ -61,9 +50,7 @@ TextureImage Untouched() {
 TEST(TgaDecode, SwapsBlueAndRedAndKeepsAlpha) {
     DecodedTGA rgb;
     ASSERT_TRUE(Decode(Tga({}, Bytes({1, 2, 3, 4, 5, 6})), rgb));
-    EXPECT_EQ(rgb.bpp, 24u);
-    EXPECT_EQ(rgb.width, 2u);
-    EXPECT_EQ(rgb.height, 1u);
+    EXPECT_EQ(std::tuple(rgb.bpp, rgb.width, rgb.height), std::tuple(24u, 2u, 1u));
     EXPECT_EQ(rgb.pixels, (std::vector<uint8_t>{3, 2, 1, 6, 5, 4}));
 
     Header h;
@@ -100,8 +87,7 @@ TEST(TgaDecode, RefusesEveryFormOtherThanPlainTrueColour) {
         DecodedTGA out;
         EXPECT_FALSE(Decode(Tga(h, Bytes({1, 2, 3, 4, 5, 6, 7, 8})), out));
         // Refused on the first twelve bytes, before the size fields are read.
-        EXPECT_EQ(out.width, 0u);
-        EXPECT_TRUE(out.pixels.empty());
+        EXPECT_TRUE(out.width == 0 && out.pixels.empty());
     }
 }
 
@@ -113,9 +99,7 @@ TEST(TgaDecode, WrongDepthOrEmptySizeIsRefusedAfterTheSizeIsStored) {
         h.depth = static_cast<uint8_t>(depth);
         DecodedTGA out;
         EXPECT_FALSE(Decode(Tga(h, std::string(300 * 5 * 4, '\x01')), out)) << depth;
-        EXPECT_EQ(out.width, 300u);
-        EXPECT_EQ(out.height, 5u);
-        EXPECT_TRUE(out.pixels.empty());
+        EXPECT_TRUE(out.width == 300 && out.height == 5 && out.pixels.empty());
     }
     Header noWidth, noHeight;
     noWidth.width = 0;
@@ -198,8 +182,7 @@ TEST_F(TgaFile, MissingOrRefusedFilesLeaveTheTextureName) {
     rle.imageType = 10;
     texture = Untouched();
     EXPECT_FALSE(LoadTGATexture(texture, Write("Rle.tga", Tga(rle, "123456")).c_str(), true));
-    EXPECT_EQ(texture.width, 0u);
-    EXPECT_EQ(texture.texName, 77u);
+    EXPECT_EQ(std::tuple(texture.width, texture.texName), std::tuple(0u, 77u));
 
     Header sixteen;
     sixteen.depth = 16;
@@ -208,9 +191,7 @@ TEST_F(TgaFile, MissingOrRefusedFilesLeaveTheTextureName) {
     texture = Untouched();
     EXPECT_FALSE(
         LoadTGATexture(texture, Write("Sixteen.tga", Tga(sixteen, std::string(24, 'x'))).c_str(), false));
-    EXPECT_EQ(texture.width, 3u);
-    EXPECT_EQ(texture.height, 4u);
-    EXPECT_EQ(texture.texName, 77u);
+    EXPECT_EQ(std::tuple(texture.width, texture.height, texture.texName), std::tuple(3u, 4u, 77u));
 
     texture = Untouched();
     EXPECT_FALSE(LoadTGATexture(texture, Write("Header.tga", Tga({}, "").substr(0, 15)).c_str(), true));
@@ -223,9 +204,7 @@ TEST_F(TgaFile, MissingOrRefusedFilesLeaveTheTextureName) {
     texture = Untouched();
     EXPECT_FALSE(
         LoadTGATexture(texture, Write("Short.tga", Tga(shortPixels, std::string(63, 'p'))).c_str(), true));
-    EXPECT_EQ(texture.bpp, 32u);
-    EXPECT_EQ(texture.pixels, nullptr);
-    EXPECT_EQ(texture.texName, 77u);
+    EXPECT_EQ(std::tuple(texture.bpp, texture.pixels, texture.texName), std::tuple(32u, nullptr, 77u));
 }
 
 TEST_F(TgaFile, HugeClaimInATinyFileAllocatesNothing) {
@@ -239,9 +218,7 @@ TEST_F(TgaFile, HugeClaimInATinyFileAllocatesNothing) {
 #endif
     TextureImage texture = Untouched();
     EXPECT_FALSE(LoadTGATexture(texture, path.c_str(), true));
-    EXPECT_EQ(texture.width, 65535u);
-    EXPECT_EQ(texture.pixels, nullptr);
-    EXPECT_EQ(texture.texName, 77u);
+    EXPECT_EQ(std::tuple(texture.width, texture.pixels, texture.texName), std::tuple(65535u, nullptr, 77u));
 #ifdef AURELANT_TRACKS_ALLOCATION
     EXPECT_LT(LargestArrayRequest, 1u << 20);
 #endif
