@@ -1,8 +1,8 @@
 // The in-game menu's state machine: the slide, the page transition, the
 // cursors and what OK and Cancel do on each page.
-#include "assets/game_state.h"
 #include "app/screen_actions.h"
 #include "app/window_proc.h"
+#include "assets/game_state.h"
 #include "battle/records.h"
 #include "menus/game_menu.h"
 #include "menus/slot_actions.h"
@@ -11,6 +11,9 @@
 #include "world/level_table.h"
 
 #include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -51,16 +54,12 @@ class GameMenu : public ::testing::Test {
 TEST_F(GameMenu, OpensWithItsSlideAndClosesBackToTheField) {
     EXPECT_EQ(GameMode, ModeMenu);
     // The location panel travels 0.52 to 0.03 in steps of 0.01.
-    const int opened = RunUntil([] { return MenuOpened; });
-    EXPECT_GE(opened, 49);
-    EXPECT_LE(opened, 51);
+    EXPECT_NEAR(RunUntil([] { return MenuOpened; }), 50, 1);
     EXPECT_NEAR(PanelSlideX, 0.01f, 0.011f);
     EXPECT_NEAR(PanelBrightness, 1.0f, 0.03f);
     MenuCancel();
     EXPECT_EQ(MenuClosing, 1);
-    const int closed = RunUntil([] { return GameMode == ModeField; });
-    EXPECT_GE(closed, 49);
-    EXPECT_LE(closed, 52);
+    EXPECT_NEAR(RunUntil([] { return GameMode == ModeField; }), 50.5, 1.5);
     EXPECT_FALSE(MenuOpened);
     // No menu without control (a scene or dialogue holds it).
     PlayerHasControl = 0;
@@ -78,9 +77,7 @@ TEST_F(GameMenu, EachEntryLeadsToItsPageAndCancelBackToTheList) {
         MenuCancel();
         EXPECT_EQ(MenuState, MenuTransition);
         // Leaving the save or load list makes the next one read the files again.
-        if (cursor >= 6) {
-            EXPECT_EQ(SlotInfoRead, 0);
-        }
+        EXPECT_TRUE(cursor < 6 || SlotInfoRead == 0) << cursor;
         EXPECT_GT(RunUntil([] { return MenuState == MenuTopList; }), 0);
         EXPECT_FALSE(PageEntered);
     }
@@ -103,8 +100,7 @@ TEST_F(GameMenu, APotionIsSpentEvenAtFullHpAndHealsUpToTheMaximum) {
     HeldItems[ItemEther].Count = 0;
     Hero.MP = 0;
     MenuOk();
-    EXPECT_EQ(Hero.MP, 0);
-    EXPECT_EQ(HeldItems[ItemEther].Count, 0);
+    EXPECT_TRUE(Hero.MP == 0 && HeldItems[ItemEther].Count == 0);
 }
 
 TEST_F(GameMenu, FuryTakesOnlyLearnedSkills) {
@@ -115,12 +111,10 @@ TEST_F(GameMenu, FuryTakesOnlyLearnedSkills) {
     Hero.Skills[2].Learned = 0;
     MenuDown();
     MenuOk();
-    EXPECT_EQ(Hero.Skills[0].Selected, 0);
-    EXPECT_EQ(Hero.Skills[1].Selected, 1);
+    EXPECT_TRUE(Hero.Skills[0].Selected == 0 && Hero.Skills[1].Selected == 1);
     MenuDown();
     MenuOk(); // row 2 is not learned
-    EXPECT_EQ(Hero.Skills[1].Selected, 1);
-    EXPECT_EQ(Hero.Skills[2].Selected, 0);
+    EXPECT_TRUE(Hero.Skills[1].Selected == 1 && Hero.Skills[2].Selected == 0);
     MenuDown();
     MenuDown();
     EXPECT_EQ(FuryCursor, 3);
@@ -144,13 +138,11 @@ TEST_F(GameMenu, SwarpsMoveBetweenSwordAndBagAndSlotsStayOpen) {
     MenuDown();
     MenuOk();
     EXPECT_FALSE(SwarpPicked);
-    EXPECT_TRUE(NameEquals(Hero.SwordSlots[0].Name, "Sling"));
-    EXPECT_EQ(Hero.SwordSlots[0].Open, 1);
+    EXPECT_TRUE(NameEquals(Hero.SwordSlots[0].Name, "Sling") && Hero.SwordSlots[0].Open == 1);
     // And back: the slot is empty again but still forged.
     MenuOk();
     MenuOk();
-    EXPECT_TRUE(NameIsEmpty(Hero.SwordSlots[0].Name));
-    EXPECT_EQ(Hero.SwordSlots[0].Open, 1);
+    EXPECT_TRUE(NameIsEmpty(Hero.SwordSlots[0].Name) && Hero.SwordSlots[0].Open == 1);
     EXPECT_TRUE(NameEquals(Hero.SwarpBag[1].Name, "Sling"));
     // Cancel first drops a picked stone, then leaves the page.
     MenuOk();
@@ -167,8 +159,7 @@ TEST_F(GameMenu, WarpsMoveIntoTheHoldersAndTheBagScrolls) {
     MenuOk(); // holder 0, slot 0 is present and empty
     ASSERT_TRUE(WarpPicked);
     MenuOk();
-    EXPECT_TRUE(NameEquals(Hero.WarpHolders[0][0].Name, "Ice"));
-    EXPECT_EQ(Hero.WarpHolders[0][0].Present, 1);
+    EXPECT_TRUE(NameEquals(Hero.WarpHolders[0][0].Name, "Ice") && Hero.WarpHolders[0][0].Present == 1);
     RebuildSpellLists();
     EXPECT_EQ(LastSpellIndex, 0);
     // Moved out again, its spells leave the lists.
@@ -180,11 +171,9 @@ TEST_F(GameMenu, WarpsMoveIntoTheHoldersAndTheBagScrolls) {
 
     MenuOk();
     for (int i = 0; i < 40; ++i) MenuDown();
-    EXPECT_EQ(WarpBagRow, 11);
-    EXPECT_EQ(WarpBagScroll, 18); // entry 30 of 30
+    EXPECT_EQ(std::pair(WarpBagRow, WarpBagScroll), std::pair(11, 18)); // entry 30 of 30
     for (int i = 0; i < 40; ++i) MenuUp();
-    EXPECT_EQ(WarpBagRow, 0);
-    EXPECT_EQ(WarpBagScroll, 0);
+    EXPECT_EQ(std::pair(WarpBagRow, WarpBagScroll), std::pair(0, 0));
     MenuCancel();
     MenuDown();
     MenuDown();
@@ -196,11 +185,9 @@ TEST_F(GameMenu, WarpsMoveIntoTheHoldersAndTheBagScrolls) {
 TEST_F(GameMenu, TheMagicListScrollsPastItsNinthRow) {
     OpenPage(1);
     for (int i = 0; i < 20; ++i) MenuDown();
-    EXPECT_EQ(MagicMenuRow, 8);
-    EXPECT_EQ(MagicMenuScroll, 7);
+    EXPECT_EQ(std::pair(MagicMenuRow, MagicMenuScroll), std::pair(8, 7));
     for (int i = 0; i < 20; ++i) MenuUp();
-    EXPECT_EQ(MagicMenuRow, 0);
-    EXPECT_EQ(MagicMenuScroll, 0);
+    EXPECT_EQ(std::pair(MagicMenuRow, MagicMenuScroll), std::pair(0, 0));
     for (int i = 0; i < 5; ++i) MenuRight();
     EXPECT_EQ(MagicMenuColumn, 2);
     MenuOk(); // for viewing only
@@ -216,13 +203,9 @@ TEST_F(GameMenu, LoadingASlotReturnsToTheFieldWithTheMenuShut) {
     Hero.Gold = 0;
     OpenPage(7);
     MenuOk(); // slot 4 is under the cursor still
-    EXPECT_EQ(GameMode, ModeField);
-    EXPECT_EQ(Hero.Gold, 4321);
-    EXPECT_EQ(MenuState, MenuTopList);
-    EXPECT_FALSE(MenuOpened);
-    EXPECT_EQ(PanelEdgeB, 0.52f);
-    EXPECT_EQ(SaveSlotCursor, 0);
-    EXPECT_EQ(PlayerHasControl, 1);
+    EXPECT_TRUE(GameMode == ModeField && MenuState == MenuTopList && !MenuOpened && PanelEdgeB == 0.52f);
+    EXPECT_EQ((std::vector<int32_t>{Hero.Gold, SaveSlotCursor, PlayerHasControl}),
+              (std::vector<int32_t>{4321, 0, 1}));
     // From the title, a free slot leaves the list up; slot 4 loads.
     GameMode = ModeTitle;
     TitlePage = 1;
@@ -233,9 +216,7 @@ TEST_F(GameMenu, LoadingASlotReturnsToTheFieldWithTheMenuShut) {
     EXPECT_EQ(GameMode, ModeTitle);
     SaveSlotCursor = 3;
     OkAction();
-    EXPECT_EQ(GameMode, ModeField);
-    EXPECT_EQ(PlayerHasControl, 1);
-    EXPECT_EQ(TitlePage, 1);
+    EXPECT_TRUE(GameMode == ModeField && PlayerHasControl == 1 && TitlePage == 1);
 }
 
 } // namespace
