@@ -15,8 +15,11 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
+
+using Figures = std::vector<int32_t>;
 
 class FieldServices : public ::testing::Test {
   protected:
@@ -67,25 +70,19 @@ TEST_F(FieldServices, SwarpSmithForgesASwordSlotFor800AndNot799) {
     DialogueOpen = 1;
 
     Hero.Gold = 799;
-    FirstOfferAction();
-    EXPECT_EQ(Hero.Gold, 799);
-    EXPECT_EQ(OpenSwordSlots(), 2);
-    EXPECT_EQ(DialogueOpen, 1) << "not enough gold leaves the box as it is";
-
+    FirstOfferAction(); // not enough gold leaves the box as it is
+    EXPECT_EQ((Figures{Hero.Gold, OpenSwordSlots(), DialogueOpen}), (Figures{799, 2, 1}));
     Hero.Gold = 800;
-    FirstOfferAction();
-    EXPECT_EQ(Hero.Gold, 0);
-    EXPECT_EQ(Hero.SwordSlots[2].Open, 1) << "the lowest closed slot opens";
-    EXPECT_EQ(OpenSwordSlots(), 3);
-    EXPECT_EQ(DialogueOpen, 0);
+    FirstOfferAction(); // the lowest closed slot opens
+    EXPECT_EQ((Figures{Hero.Gold, Hero.SwordSlots[2].Open, OpenSwordSlots(), DialogueOpen}),
+              (Figures{0, 1, 3, 0}));
 
     // Every slot open: no gold taken, the box still closes.
     for (SwarpRecord& slot : Hero.SwordSlots) slot.Open = 1;
     Hero.Gold = 5000;
     DialogueOpen = 1;
     FirstOfferAction();
-    EXPECT_EQ(Hero.Gold, 5000);
-    EXPECT_EQ(DialogueOpen, 0);
+    EXPECT_EQ((Figures{Hero.Gold, DialogueOpen}), (Figures{5000, 0}));
 }
 
 TEST_F(FieldServices, WarpShopForgesInTheSecondHolderFirst) {
@@ -99,19 +96,16 @@ TEST_F(FieldServices, WarpShopForgesInTheSecondHolderFirst) {
     EXPECT_EQ(Hero.WarpHolders[1][5].Present, 0);
 
     Hero.Gold = 2000;
-    FirstOfferAction();
-    EXPECT_EQ(Hero.WarpHolders[1][5].Present, 1) << "holder 1 wins over holder 0";
-    EXPECT_EQ(Hero.WarpHolders[0][3].Present, 0);
-    FirstOfferAction();
-    EXPECT_EQ(Hero.WarpHolders[0][3].Present, 1) << "with holder 1 full, holder 0's slot is taken";
-    EXPECT_EQ(Hero.Gold, 0);
+    FirstOfferAction(); // holder 1 wins over holder 0
+    EXPECT_EQ((Figures{Hero.WarpHolders[1][5].Present, Hero.WarpHolders[0][3].Present}), (Figures{1, 0}));
+    FirstOfferAction(); // with holder 1 full, holder 0's slot is taken
+    EXPECT_EQ((Figures{Hero.WarpHolders[0][3].Present, Hero.Gold}), (Figures{1, 0}));
 
     // Nothing free: no gold taken, the box closes.
     Hero.Gold = 1000;
     DialogueOpen = 1;
     FirstOfferAction();
-    EXPECT_EQ(Hero.Gold, 1000);
-    EXPECT_EQ(DialogueOpen, 0);
+    EXPECT_EQ((Figures{Hero.Gold, DialogueOpen}), (Figures{1000, 0}));
 }
 
 TEST_F(FieldServices, SecondOffersSellAGunnerOrAnEther) {
@@ -124,24 +118,21 @@ TEST_F(FieldServices, SecondOffersSellAGunnerOrAnEther) {
     EXPECT_STREQ(Hero.SwarpBag[1].Name, "");
     Hero.Gold = 500;
     SecondOfferAction();
-    EXPECT_EQ(Hero.Gold, 0);
+    EXPECT_EQ((Figures{Hero.Gold, DialogueOpen}), (Figures{0, 0}));
     EXPECT_EQ(std::memcmp(&Hero.SwarpBag[1], &SwarpTable[SwarpGunner], sizeof(SwarpRecord)), 0);
-    EXPECT_EQ(DialogueOpen, 0);
 
     // A full bag: nothing bought, no gold taken, the box stays open.
     for (SwarpRecord& entry : Hero.SwarpBag) CopyName(entry.Name, "Tunner");
     Hero.Gold = 900;
     DialogueOpen = 1;
     SecondOfferAction();
-    EXPECT_EQ(Hero.Gold, 900);
-    EXPECT_EQ(DialogueOpen, 1);
+    EXPECT_EQ((Figures{Hero.Gold, DialogueOpen}), (Figures{900, 1}));
 
     StandBy(4, "Wumon");
     const int ethers = HeldItems[ItemEther].Count;
     Hero.Gold = 200;
     SecondOfferAction();
-    EXPECT_EQ(HeldItems[ItemEther].Count, ethers + 1);
-    EXPECT_EQ(Hero.Gold, 0);
+    EXPECT_EQ((Figures{HeldItems[ItemEther].Count, Hero.Gold}), (Figures{ethers + 1, 0}));
     // A count read from a save at the top of the range stays there.
     HeldItems[ItemEther].Count = INT32_MAX;
     Hero.Gold = 200;
@@ -159,9 +150,7 @@ TEST_F(FieldServices, ServiceKeysHealOnlyNextToAHealerInTheFieldWithControl) {
         Hero.MP = 0;
         DialogueOpen = 1;
         KeyDownAction('Y');
-        EXPECT_EQ(Hero.HP, Hero.MaxHP) << healer;
-        EXPECT_EQ(Hero.MP, Hero.MaxMP) << healer;
-        EXPECT_EQ(DialogueOpen, 0) << healer;
+        EXPECT_EQ((Figures{Hero.HP, Hero.MP, DialogueOpen}), (Figures{Hero.MaxHP, Hero.MaxMP, 0})) << healer;
     }
     Hero.HP = 1;
     PlayerHasControl = 0;
@@ -172,16 +161,14 @@ TEST_F(FieldServices, ServiceKeysHealOnlyNextToAHealerInTheFieldWithControl) {
     GameMode = ModeField;
     StandBy(0, "Umos");
     KeyDownAction('Y');
-    EXPECT_EQ(Hero.HP, 1);
-    EXPECT_EQ(NearServiceVillager().Service, 0);
+    EXPECT_TRUE(Hero.HP == 1 && NearServiceVillager().Service == 0);
     EXPECT_STREQ(NearServiceVillager().Name, "");
 
     // A configured key that equals a service key acts only as configured.
     KeyOk = 'Y';
     StandBy(0, "Honus");
-    KeyDownAction('Y');
-    EXPECT_EQ(Hero.HP, 1);
-    EXPECT_EQ(DialogueOpen, 1) << "OK talked to Honus instead";
+    KeyDownAction('Y'); // OK talks to Honus instead
+    EXPECT_EQ((Figures{Hero.HP, DialogueOpen}), (Figures{1, 1}));
     KeyOk = 'X';
 }
 
@@ -203,8 +190,7 @@ TEST_F(FieldServices, TalkingCopiesTheLastVillagerInReach) {
 TEST_F(FieldServices, ExitsWaitForTheStory) {
     StandAtExit(0, 1);
     FieldOkAction();
-    EXPECT_EQ(ExitConfirmed, 0);
-    EXPECT_EQ(DialogueOpen, 1);
+    EXPECT_EQ((Figures{ExitConfirmed, DialogueOpen}), (Figures{0, 1}));
     EXPECT_STREQ(DialogueBuffer.Text[0], "Deduvavi");
     EXPECT_STREQ(DialogueBuffer.Text[1], "I think I`ve been missing something...");
     EXPECT_STREQ(DialogueBuffer.Text[2], "");
