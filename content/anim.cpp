@@ -1,4 +1,5 @@
 #include "content/anim.h"
+#include "content/output.h"
 
 #include <cstdio>
 
@@ -110,4 +111,12 @@ bool WriteRigAnimation(const Rig& rig, const std::vector<Pose>& poses, std::stri
     frames.reserve(poses.size());
     for (const Pose& p : poses) frames.push_back(PosedMesh(rig, p));
     return WriteAnimation(frames, out, error);
+}
+
+void WriteFrames(DataWriter& w, const std::string& path, const std::vector<Mesh>& frames) {
+    std::string text, why;
+    if (WriteAnimation(frames, text, &why))
+        w.Write(path, text);
+    else
+        w.failures.push_back(path + ": " + why);
 }

@@ -52,5 +52,7 @@ float Ease(float t);
 // frames break the storage limits or do not all repeat the first frame's
 // object and vertex counts.
 bool WriteAnimation(const std::vector<Mesh>& frames, std::string& text, std::string* error);
+// Writes the frames into the data folder, or records why they could not be.
+void WriteFrames(DataWriter& w, const std::string& path, const std::vector<Mesh>& frames);
 // Poses the rig for every frame and writes the result.
 bool WriteRigAnimation(const Rig& rig, const std::vector<Pose>& poses, std::string& text, std::string* error);

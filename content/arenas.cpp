@@ -42,7 +42,7 @@ void BuildOpenArena(DataWriter& w) {
             AddTree(kit, props, x, ground(x, z), z, random.Range(1.0f, 1.6f), random,
                     random.Uniform() < 0.4f);
     }
-    WriteLevelModel(w, "Levels\\World MapBG.m3d", kit.FinishVisual(40.0f));
+    WriteMesh(w, "Levels\\World MapBG.m3d", kit.FinishVisual(40.0f));
 }
 
 void BuildDungeonArena(DataWriter& w) {
@@ -68,7 +68,7 @@ void BuildDungeonArena(DataWriter& w) {
         kit.Draw(flame, Transformed(MakeSphere(0.35f, 3, 6), Translation({x * 0.93f + kStandX * 0.07f, 4.0f,
                                                                           z * 0.93f + kStandZ * 0.07f})));
     }
-    WriteLevelModel(w, "Levels\\Vorudu DungeonBG.m3d", kit.FinishVisual(40.0f));
+    WriteMesh(w, "Levels\\Vorudu DungeonBG.m3d", kit.FinishVisual(40.0f));
 }
 
 } // namespace

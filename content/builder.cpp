@@ -11,15 +11,6 @@
 
 namespace {
 
-void WriteModel(DataWriter& w, const std::string& path, const Mesh& mesh) {
-    std::string text, why;
-    if (!WriteModel3D(mesh, text, &why)) {
-        w.failures.push_back(path + ": " + why);
-        return;
-    }
-    w.Write(path, text);
-}
-
 void WriteRig(DataWriter& w, const std::string& path, const Rig& rig, const std::vector<Pose>& poses) {
     std::string text, why;
     if (!WriteRigAnimation(rig, poses, text, &why)) {
@@ -31,20 +22,20 @@ void WriteRig(DataWriter& w, const std::string& path, const Rig& rig, const std:
 
 void BuildCharacters(DataWriter& w) {
     Rig hero = BuildHeroRig();
-    WriteModel(w, "Objects\\Deduvavi\\Deduvavi.m3d", PosedMesh(hero, HeroStandPose(hero)));
+    WriteMesh(w, "Objects\\Deduvavi\\Deduvavi.m3d", PosedMesh(hero, HeroStandPose(hero)));
     std::vector<Pose> run;
     for (int f = 0; f < kWalkFrames; ++f) run.push_back(HeroRunPose(hero, f));
     WriteRig(w, "Objects\\Deduvavi\\TWalk.ani", hero, run);
-    WriteModel(w, "Objects\\Deduvavi\\TSword.m3d", BuildSwordMesh());
-    WriteModel(w, "Objects\\Deduvavi\\Swarp.m3d", BuildSwarpMesh());
-    WriteModel(w, "Objects\\Deduvavi\\TWHolder.m3d", BuildWarpHolderMesh());
-    WriteModel(w, "Objects\\Deduvavi\\Warp.m3d", BuildWarpMesh());
+    WriteMesh(w, "Objects\\Deduvavi\\TSword.m3d", BuildSwordMesh());
+    WriteMesh(w, "Objects\\Deduvavi\\Swarp.m3d", BuildSwarpMesh());
+    WriteMesh(w, "Objects\\Deduvavi\\TWHolder.m3d", BuildWarpHolderMesh());
+    WriteMesh(w, "Objects\\Deduvavi\\Warp.m3d", BuildWarpMesh());
 
-    WriteModel(w, "Objects\\Vorudu\\Villager.m3d", BuildVillagerMesh());
-    WriteModel(w, "Objects\\Vorudu\\Box.m3d", BuildPropBoxMesh());
+    WriteMesh(w, "Objects\\Vorudu\\Villager.m3d", BuildVillagerMesh());
+    WriteMesh(w, "Objects\\Vorudu\\Box.m3d", BuildPropBoxMesh());
 
     Rig chest = BuildChestRig();
-    WriteModel(w, "Objects\\Chest\\ChestModel.m3d", PosedMesh(chest, ChestPose(chest, 0)));
+    WriteMesh(w, "Objects\\Chest\\ChestModel.m3d", PosedMesh(chest, ChestPose(chest, 0)));
     std::vector<Pose> opening;
     for (int f = 0; f < kChestFrames; ++f) opening.push_back(ChestPose(chest, f));
     WriteRig(w, "Objects\\Chest\\ChestAni.ani", chest, opening);

@@ -111,22 +111,6 @@ Geometry Annulus(float inner, float outer, float y, int segments) {
     return g;
 }
 
-void WriteMesh(DataWriter& w, const std::string& path, const Mesh& mesh) {
-    std::string text, why;
-    if (WriteModel3D(mesh, text, &why))
-        w.Write(path, text);
-    else
-        w.failures.push_back(path + ": " + why);
-}
-
-void WriteFrames(DataWriter& w, const std::string& path, const std::vector<Mesh>& frames) {
-    std::string text, why;
-    if (WriteAnimation(frames, text, &why))
-        w.Write(path, text);
-    else
-        w.failures.push_back(path + ": " + why);
-}
-
 } // namespace
 
 Image PaintFlame() {

@@ -116,5 +116,5 @@ void BuildDungeonOfTheDamned(DataWriter& w) {
                                                                      RotationY(random.Range(0.0f, 180.0f))));
     }
     (void)pads;
-    WriteLevelModel(w, "Levels\\Dungeon of the Damned.m3d", kit.FinishVisual(20.0f));
+    WriteMesh(w, "Levels\\Dungeon of the Damned.m3d", kit.FinishVisual(20.0f));
 }

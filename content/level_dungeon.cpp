@@ -74,5 +74,5 @@ void BuildVoruduDungeon(DataWriter& w) {
                  Transformed(MakeBox({5.0f, 0.4f, 0.8f}, 0.5f), Translation({exit.x, 0.2f + 0.4f * k, z})));
     }
 
-    WriteLevelModel(w, "Levels\\Vorudu Dungeon.m3d", kit.FinishVisual(20.0f));
+    WriteMesh(w, "Levels\\Vorudu Dungeon.m3d", kit.FinishVisual(20.0f));
 }

@@ -84,6 +84,6 @@ void BuildForgottenForest(DataWriter& w) {
 
     kit.Touch(WalkFloor(area, 2.0f, floor, 0.0f));
     kit.Touch(AreaWalls(area, 2.0f, floor, 1.0f, 3.0f, 0.0f));
-    WriteLevelModel(w, "Levels\\Forgotten Forest.m3d", kit.FinishVisual(30.0f));
-    WriteLevelModel(w, "Levels\\Forgotten ForestCB.m3d", kit.FinishCollision(20.0f));
+    WriteMesh(w, "Levels\\Forgotten Forest.m3d", kit.FinishVisual(30.0f));
+    WriteMesh(w, "Levels\\Forgotten ForestCB.m3d", kit.FinishCollision(20.0f));
 }

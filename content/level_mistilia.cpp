@@ -271,6 +271,6 @@ void BuildMistilia(DataWriter& w) {
 
     kit.Touch(WalkFloor(area, 2.0f, floor, 0.0f));
     kit.Touch(AreaWalls(area, 2.0f, floor, 1.0f, 3.0f, 0.0f));
-    WriteLevelModel(w, "Levels\\Mistilia.m3d", kit.FinishVisual(40.0f));
-    WriteLevelModel(w, "Levels\\MistiliaCB.m3d", kit.FinishCollision(20.0f));
+    WriteMesh(w, "Levels\\Mistilia.m3d", kit.FinishVisual(40.0f));
+    WriteMesh(w, "Levels\\MistiliaCB.m3d", kit.FinishCollision(20.0f));
 }

@@ -106,5 +106,5 @@ void BuildRoadPass(DataWriter& w) {
     // Far behind Katu the sky glows over a lava field.
     kit.Draw(lava,
              Transformed(MakeBox({60.0f, 0.2f, 30.0f}), Translation({0.0f, katu.y - 3.0f, katu.z - 60.0f})));
-    WriteLevelModel(w, "Levels\\RoadPass.m3d", kit.FinishVisual(20.0f));
+    WriteMesh(w, "Levels\\RoadPass.m3d", kit.FinishVisual(20.0f));
 }

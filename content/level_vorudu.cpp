@@ -180,6 +180,6 @@ void BuildVorudu(DataWriter& w) {
     kit.Touch(WalkFloor(area, 2.0f, floor, 0.0f));
     kit.Touch(AreaWalls(area, 2.0f, floor, 1.0f, 3.0f, 0.0f));
 
-    WriteLevelModel(w, "Levels\\Vorudu.m3d", kit.FinishVisual(40.0f));
-    WriteLevelModel(w, "Levels\\VoruduCB.m3d", kit.FinishCollision(20.0f));
+    WriteMesh(w, "Levels\\Vorudu.m3d", kit.FinishVisual(40.0f));
+    WriteMesh(w, "Levels\\VoruduCB.m3d", kit.FinishCollision(20.0f));
 }

@@ -497,15 +497,6 @@ Geometry WallBetween(CVector2 a, CVector2 b, float y0, float y1, float thickness
     return g;
 }
 
-void WriteLevelModel(DataWriter& w, const std::string& path, const Mesh& mesh) {
-    std::string text, why;
-    if (!WriteModel3D(mesh, text, &why)) {
-        w.failures.push_back(path + ": " + why);
-        return;
-    }
-    w.Write(path, text);
-}
-
 // ---------------------------------------------------------------------------
 
 namespace {

@@ -144,8 +144,6 @@ void AddRock(LevelKit& kit, int32_t material, float x, float y, float z, float s
 // A straight box from a to b in x-z (width across, height up from the ground).
 Geometry WallBetween(CVector2 a, CVector2 b, float y0, float y1, float thickness, float texelsPerUnit);
 
-void WriteLevelModel(DataWriter& writer, const std::string& path, const Mesh& mesh);
-
 // The level pictures that the characters' textures do not cover.
 void WriteLevelTextures(DataWriter& writer);
 

@@ -1,4 +1,5 @@
 #include "content/mesh.h"
+#include "content/output.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -382,4 +383,12 @@ bool WriteModel3D(const Mesh& mesh, std::string& out, std::string* error) {
         Line(out, "TextureID %d", static_cast<int>(i));
     }
     return true;
+}
+
+void WriteMesh(DataWriter& w, const std::string& path, const Mesh& mesh) {
+    std::string text, why;
+    if (WriteModel3D(mesh, text, &why))
+        w.Write(path, text);
+    else
+        w.failures.push_back(path + ": " + why);
 }

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+struct DataWriter;
+
 struct MeshVertex {
     CVector3 position;
     CVector3 normal;
@@ -82,3 +84,5 @@ std::string FormatFloat(float value);
 // rules (indices outside an object, a material out of range, a texture named
 // past the tenth material or with white space in its name).
 bool WriteModel3D(const Mesh& mesh, std::string& text, std::string* error);
+// Writes the model into the data folder, or records why it could not.
+void WriteMesh(DataWriter& w, const std::string& path, const Mesh& mesh);

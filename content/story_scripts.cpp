@@ -24,22 +24,6 @@ CameraFlightKey Key(CVector3 eye, CVector3 view, int steps) {
     return {eye, view, kUp, steps};
 }
 
-void WriteFrames(DataWriter& w, const std::string& path, const std::vector<Mesh>& frames) {
-    std::string text, why;
-    if (WriteAnimation(frames, text, &why))
-        w.Write(path, text);
-    else
-        w.failures.push_back(path + ": " + why);
-}
-
-void WriteMesh(DataWriter& w, const std::string& path, const Mesh& mesh) {
-    std::string text, why;
-    if (WriteModel3D(mesh, text, &why))
-        w.Write(path, text);
-    else
-        w.failures.push_back(path + ": " + why);
-}
-
 } // namespace
 
 std::vector<CameraFlight> BuildStoryFlights() {
