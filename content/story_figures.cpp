@@ -4,30 +4,12 @@
 #include "content/story.h"
 
 #include "content/characters.h"
+#include "content/figure_parts.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-Geometry Ball(CVector3 at, float radius, int rings, int segments, CVector3 squash = {1, 1, 1}) {
-    return Transformed(MakeSphere(radius, rings, segments), Translation(at) * Scaling(squash));
-}
-
-Geometry Block(CVector3 centre, CVector3 size) {
-    return Transformed(MakeBox(size, 1.0f), Translation(centre));
-}
-
-// A tapered tube from a to b.
-Geometry Limb(CVector3 a, CVector3 b, float ra, float rb, int segments, bool caps = false) {
-    const CVector3 d = b - a;
-    const CVector3 y = Normalize(d);
-    const CVector3 helper = std::fabs(y.y) < 0.9f ? CVector3{0, 1, 0} : CVector3{1, 0, 0};
-    const CVector3 x = Normalize(Cross(y, helper));
-    const CVector3 z = Cross(x, y);
-    const Affine basis = {{{x.x, y.x, z.x, a.x}, {x.y, y.y, z.y, a.y}, {x.z, y.z, z.z, a.z}}};
-    return Transformed(MakeCylinder(ra, rb, Length(d), segments, caps), basis);
-}
 
 Geometry Horn(CVector3 base, CVector3 tip, float radius) {
     return Limb(base, tip, radius, 0.0f, 5, true);
