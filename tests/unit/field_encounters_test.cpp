@@ -2,6 +2,7 @@
 #include "assets/game_state.h"
 #include "battle/battle_slots.h"
 #include "battle/records.h"
+#include "tests/unit/shipped_levels.h"
 #include "world/encounters.h"
 #include "world/level_table.h"
 
@@ -16,11 +17,7 @@ namespace {
 class FieldEncounters : public ::testing::Test {
   protected:
     void SetUp() override {
-        LevelTable.clear();
-        AppendDefaultLevels();
-        InitItemTable();
-        InitStoneTables();
-        BuildLevelTable();
+        BuildShippedLevels();
         StepCounter = 0;
         StepsToEncounter = 100;
         EncounterPending = 0;

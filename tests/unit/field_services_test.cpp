@@ -3,6 +3,7 @@
 #include "assets/camera.h"
 #include "assets/game_state.h"
 #include "battle/records.h"
+#include "tests/unit/shipped_levels.h"
 #include "tests/unit/test_support.h"
 #include "world/dialogue.h"
 #include "world/level_change.h"
@@ -24,11 +25,7 @@ using Figures = std::vector<int32_t>;
 class FieldServices : public ::testing::Test {
   protected:
     void SetUp() override {
-        LevelTable.clear();
-        AppendDefaultLevels();
-        InitItemTable();
-        InitStoneTables();
-        BuildLevelTable();
+        BuildShippedLevels();
         GameMode = ModeField;
         PlayerHasControl = 1;
         DialogueOpen = 0;

@@ -10,6 +10,7 @@
 #include "menus/save_file.h"
 #include "menus/slot_actions.h"
 #include "menus/title.h"
+#include "tests/unit/shipped_levels.h"
 #include "tests/unit/test_support.h"
 #include "world/dialogue.h"
 #include "world/encounters.h"
@@ -60,11 +61,7 @@ bool Showing(int page) {
 class Story : public ::testing::Test {
   protected:
     void SetUp() override {
-        LevelTable.clear();
-        AppendDefaultLevels();
-        InitItemTable();
-        InitStoneTables();
-        BuildLevelTable();
+        BuildShippedLevels();
         ResetStory();
         GameMode = ModeField;
         CurrentLevel = LevelVoruduDungeon;
