@@ -291,9 +291,9 @@ TEST_F(CollisionTest, DegenerateTrianglesInALevelLeaveNoNaN) {
 
 TEST_F(CollisionTest, BrokenIndexListsStayInsideTheirArrays) {
     Model3D level = MakeModel({Floor(0.0f), Floor(0.0f), Floor(0.0f)});
-    level.objects[0].indices = {0, 1, 99, -4, 2, 1}; // names vertices it lacks
-    level.objects[1].indexCount = 600;               // claims more than it holds
-    level.objects[2].indices.resize(4);              // a triangle cut short
+    level.objects[0].indices = {0, 1, 6, -4, 2, 1}; // names vertices it lacks, 6 just past the end
+    level.objects[1].indexCount = 600;              // claims more than it holds
+    level.objects[2].indices.resize(4);             // a triangle cut short
     level.objects[2].indexCount = 4;
     level.objectCount = 7; // claims more objects
     PlaceHero(1, 0.3f, 1);

@@ -84,10 +84,13 @@ TEST_F(Growth, CapsOnHpLuckAndMpGrowth) {
     Hero.MaxMP = 10;
     LevelOnce();
     EXPECT_EQ((Figures{Hero.MaxHP, Hero.MaxMP}), (Figures{1022, 10}));
-    Hero.MaxHP = 900; // grows to 941, still below 999
+    Hero.MaxHP = 955; // grows to exactly 999: MP no longer grows
     Hero.MaxMP = 390;
     LevelOnce();
-    EXPECT_EQ((Figures{Hero.MaxHP, Hero.MaxMP}), (Figures{941, 400}));
+    EXPECT_EQ((Figures{Hero.MaxHP, Hero.MaxMP}), (Figures{999, 390}));
+    Hero.MaxHP = 954; // grows to 998, still below 999
+    LevelOnce();
+    EXPECT_EQ((Figures{Hero.MaxHP, Hero.MaxMP}), (Figures{998, 400}));
 }
 
 TEST_F(Growth, DamagedThresholdsCannotLevelForever) {

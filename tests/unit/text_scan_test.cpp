@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <string>
 
 namespace {
@@ -90,4 +92,49 @@ TEST(TextScan, WordsAreCutToTheirWidthAndAlwaysTerminated) {
     char rest[32];
     EXPECT_EQ(scan.Scan("%31s", rest), 1);
     EXPECT_STREQ(rest, "ures/Ground.tga");
+}
+
+TEST(TextScan, NumberEdges) {
+    // Text, what %d (or %f) stores or nullopt for a refusal, and the bytes left behind.
+    const struct {
+        const char* text;
+        std::optional<int32_t> value;
+        size_t left;
+    } ints[] = {
+        {"+5", 5, 0},
+        {"-0", 0, 0},
+        {"007", 7, 0},
+        {"2147483647", 2147483647, 0},
+        {"-2147483648", INT32_MIN, 0},
+        {"2147483648", std::nullopt, 10},
+        {"+", std::nullopt, 1},
+        {"-", std::nullopt, 1},
+        {"+-3", std::nullopt, 3},
+        {"12abc", 12, 3},
+        {"0x10", 0, 3},
+        {"3.7", 3, 2},
+    };
+    for (const auto& c : ints) {
+        TextScan scan(c.text, std::strlen(c.text));
+        int32_t value = -99;
+        EXPECT_EQ(scan.Scan("%d", &value), c.value ? 1 : 0) << c.text;
+        EXPECT_EQ(value, c.value.value_or(-99)) << c.text;
+        EXPECT_EQ(scan.Remaining(), c.left) << c.text;
+    }
+    const struct {
+        const char* text;
+        std::optional<float> value;
+        size_t left;
+    } floats[] = {
+        {"+.5", 0.5f, 0},          {".5", 0.5f, 0},  {"5.", 5.0f, 0},        {"-2.25e1", -22.5f, 0},
+        {"1e", 1.0f, 1},           {"1e+", 1.0f, 2}, {"+", std::nullopt, 1}, {".", std::nullopt, 1},
+        {"-.e3", std::nullopt, 4}, {"2,5", 2.0f, 2},
+    };
+    for (const auto& c : floats) {
+        TextScan scan(c.text, std::strlen(c.text));
+        float value = -99.0f;
+        EXPECT_EQ(scan.Scan("%f", &value), c.value ? 1 : 0) << c.text;
+        EXPECT_EQ(value, c.value.value_or(-99.0f)) << c.text;
+        EXPECT_EQ(scan.Remaining(), c.left) << c.text;
+    }
 }
