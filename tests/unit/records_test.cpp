@@ -86,23 +86,6 @@ TEST(NewGameHero, StartsWithOneIceWarpAndOnlyTheFirstSlotsUsable) {
     EXPECT_EQ(hero.DeathSink, 0.05f);
 }
 
-TEST(NewGameHero, InitHeroTakesStatsInItsOwnOrder) {
-    HeroRecord hero{};
-    InitHero(hero, 1, 2, 3, 4, 5);
-    EXPECT_EQ((std::vector<int32_t>{hero.Attack, hero.Dexterity, hero.Luck, hero.Defense, hero.MagicDefense}),
-              (std::vector<int32_t>{1, 2, 3, 4, 5}));
-    const SkillRecord& meta = hero.Skills[3];
-    EXPECT_TRUE(NameEquals(meta.Name, "Meta Slash") && meta.FuryPercent == 100 && meta.Learned == 0);
-}
-
-TEST(NewGameHero, StaticStartValuesAreTheNewGame) {
-    // The hero and monsters have their first values before start-up runs.
-    EXPECT_TRUE(NameEquals(Hero.Name, "Deduvavi"));
-    EXPECT_EQ(Hero.NextLevelExp, 50);
-    EXPECT_TRUE(NameEquals(MonsterTemplates[MonsterLimbus].Name, "Limbus"));
-    EXPECT_EQ(MonsterTemplates[MonsterLimbus].HP, 5000);
-}
-
 TEST(SelectedSkill, FirstSelectedWinsAndNoneMeansTheFirst) {
     HeroRecord hero{};
     ResetHero(hero);

@@ -60,11 +60,6 @@ class RenderState : public ::testing::Test {
 };
 bool RenderState::ready_ = false;
 
-TEST_F(RenderState, ClearsToMidGrey) {
-    const auto grey = PixelAt(10, 10);
-    for (int c : grey) EXPECT_NEAR(c, 128, 1);
-}
-
 TEST_F(RenderState, NearerSurfaceWinsWhateverTheDrawingOrder) {
     Quad(-5, 1, 0, 0);
     Quad(-10, 0, 1, 0); // behind, drawn later
