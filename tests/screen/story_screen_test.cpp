@@ -1,0 +1,280 @@
+// The story on the real content: the sword scene of a new game, Tempor's nine
+// pages, the forest's two scenes with the Behemoth, Timson, the last battle
+// and the ending, each from a slot file that puts the hero just before it; and
+// one run of the whole story from New Game back to the title.
+//
+// A slot file is the game's own (a save from the in-game menu) with the hero
+// moved: the walks between the scenes are not what is tested here, and the
+// strong monsters would take hours of levelling first.
+#include "tests/screen/battle_runs.h"
+#include "tests/screen/field_routes.h"
+#include "tests/screen/screen_support.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// These runs are long: at 640 x 480 they stay quick.
+const char* const kSmallConfig = "Resolution=640 480 32\nControls=X Z C\nVSync=0\n";
+
+// Where the slot file keeps what the tests move.
+constexpr size_t kHpAt = 12, kMaxHpAt = 16, kAttackAt = 52, kDefenseAt = 56, kDexterityAt = 60;
+constexpr size_t kCameraAt = 5292, kHeroAt = 5328, kRotationAt = 5340, kLevelAt = 5672, kFlagsAt = 5741;
+constexpr size_t kSlotSize = 5747;
+
+void Put32(std::string& file, size_t at, uint32_t value) {
+    for (int i = 0; i < 4; ++i) file[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+void PutFloats(std::string& file, size_t at, std::initializer_list<float> values) {
+    for (float v : values) {
+        Put32(file, at, std::bit_cast<uint32_t>(v));
+        at += 4;
+    }
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The in-game menu's Save page, slot 1, from `frame` on; returns the frame of the save.
+int AddMenuSave(std::string& script, int frame) {
+    script += std::to_string(frame) + " press C\n";
+    for (int i = 1; i <= 6; ++i) script += std::to_string(frame + i) + " press Down\n";
+    script += std::to_string(frame + 62) + " press X\n";  // once the menu has slid open
+    script += std::to_string(frame + 130) + " press X\n"; // once the page is in
+    return frame + 130;
+}
+
+// Load slot 1 from the title; field mode runs from frame 8.
+const char* const kLoadScript = "2 press X\n7 press X\n";
+constexpr int kLoaded = 8;
+
+// A run whose states are kept every `every` frames (none for 0) and whose shots
+// are taken at the frames asked for.
+struct Story {
+    std::string dir;
+    GameRun run;
+    int every = 5;
+    std::vector<State> states; // frame every, 2 * every, ...
+
+    const State& At(int frame) const {
+        static const State none;
+        const int i = frame / every - 1;
+        return i < 0 || i >= static_cast<int>(states.size()) ? none : states[static_cast<size_t>(i)];
+    }
+    // The first kept frame at or after `from` whose state passes; -1 when none.
+    int Find(const std::function<bool(const State&)>& test, int from = 0) const {
+        for (size_t i = 0; i < states.size(); ++i) {
+            const int frame = every * static_cast<int>(i + 1);
+            if (frame >= from && test(states[i])) return frame;
+        }
+        return -1;
+    }
+    Image Shot(int frame) const { return ReadPNG(dir + "/f" + std::to_string(frame) + ".png"); }
+};
+
+Story RunStory(const std::string& name, std::vector<std::string> args, const std::string& script, int frames,
+               const std::vector<int>& shots, const std::string& slot = "", int every = 5) {
+    Story s;
+    s.every = every;
+    s.dir = PrepareGameDir(name, true, kSmallConfig);
+    if (!slot.empty()) std::ofstream(s.dir + "/Save/Slot1.sav", std::ios::binary) << slot;
+    args.insert(args.begin(), "--fixed-step");
+    if (every > 0) AddStates(args, every, frames, every);
+    for (int f : shots)
+        args.insert(args.end(), {"--shot", std::to_string(f) + ":f" + std::to_string(f) + ".png"});
+    args.insert(args.end(), {"--quit-after", std::to_string(frames + 1)});
+    s.run = RunGameIn(s.dir, args, script, 640, 480);
+    for (int f = every; every > 0 && f <= frames; f += every) {
+        State state = ReadState(StatePath(s.dir, f));
+        if (state.empty()) break;
+        s.states.push_back(std::move(state));
+    }
+    return s;
+}
+
+// The game's own slot file of a new game a few steps in, saved from the menu.
+std::string GameSave() {
+    const std::string dir = PrepareGameDir("story_base_save", true, kSmallConfig);
+    std::string script = kNewGameScript;
+    const int saved = AddMenuSave(script, 10);
+    RunGameIn(dir, {"--fixed-step", "--story", "1", "--quit-after", std::to_string(saved + 5)}, script, 640,
+              480);
+    return ReadBytes(dir + "/Save/Slot1.sav");
+}
+
+struct Spot {
+    int level;
+    float x, y, z;
+    float dirX, dirZ; // the way he faces, a unit along x or z
+};
+
+// The slot file with the hero at the spot under a camera of the arrival
+// cameras' shape, the first `scenes` story flags set (-1 keeps the file's) and,
+// when strong, stats that win the story's battles in a few blows.
+std::string Placed(std::string file, const Spot& at, int scenes, bool strong) {
+    if (file.size() != kSlotSize) return file;
+    PutFloats(file, kCameraAt,
+              {at.x - at.dirX * 5.0f, at.y + 3.3f, at.z - at.dirZ * 5.0f, at.x, at.y + 2.5f, at.z, 0, 1, 0});
+    PutFloats(file, kHeroAt, {at.x, at.y, at.z});
+    const float yaw = at.dirZ < -0.5f ? 180.0f : at.dirX > 0.5f ? 90.0f : at.dirX < -0.5f ? 270.0f : 0.0f;
+    PutFloats(file, kRotationAt, {0, yaw, 0});
+    Put32(file, kLevelAt, static_cast<uint32_t>(at.level));
+    for (int k = 0; k < 6 && scenes >= 0; ++k) file[kFlagsAt + k] = k < scenes ? 1 : 0;
+    if (strong) {
+        for (size_t at : {kHpAt, kMaxHpAt}) Put32(file, at, 9999);
+        Put32(file, kAttackAt, 400);
+        Put32(file, kDefenseAt, 400);
+        Put32(file, kDexterityAt, 30);
+    }
+    return file;
+}
+
+bool Black(int r, int g, int b) {
+    return r + g + b < 30;
+}
+// A picture of the scene, not a black screen: most of it lit.
+void ExpectLit(const Image& shot, const char* what) {
+    ASSERT_EQ(shot.width, 640) << what;
+    EXPECT_LT(FindPixels(shot, 0, 0, 640, 480, Black).count, 640 * 480 / 3) << what;
+}
+// The dialogue box along the bottom, with its text.
+void ExpectPage(const Image& shot, const char* what) {
+    EXPECT_GT(FindPixels(shot, 15, 390, 530, 475, IsPanelBlue).count, 15000) << what;
+    EXPECT_GT(FindPixels(shot, 15, 390, 530, 475, IsWhite).count, 100) << what;
+}
+
+// Plain OKs, one every 20 frames from `from` on: one page each.
+std::string OkPages(int from, int pages) {
+    return OkEvery(from, from + 20 * (pages - 1), 20);
+}
+
+// Every 20 frames: both cursors back up to Attack and the first target, OK for
+// the command and OK for the target; should that monster be down already, the
+// next one and OK. In the field these keys only close pages.
+std::string FightKeys(int from, int to) {
+    std::string script;
+    for (int t = from; t <= to; t += 20) {
+        const char* keys[] = {"Up", "Up", "Up", "X", "X", "Down", "X"};
+        for (int i = 0; i < 7; ++i) script += std::to_string(t + i) + " press " + keys[i] + "\n";
+    }
+    return script;
+}
+
+// The script's lines before `frame`.
+std::string Before(const std::string& script, int frame) {
+    std::string out;
+    size_t at = 0;
+    while (at < script.size()) {
+        const size_t end = script.find('\n', at);
+        const std::string line = script.substr(at, end - at + 1);
+        if (std::atoi(line.c_str()) < frame) out += line;
+        at = end == std::string::npos ? script.size() : end + 1;
+    }
+    return out;
+}
+
+// Frames of a walk into a scene from a loaded slot.
+const char* const kWalkIn = "10 hold Up 12\n";
+
+TEST(Story, TheSwordSceneFliesShowsItsPagesAndTheTwoOgresAreBeaten) {
+    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
+    // Page 0 after the flight, page 1 with the sword raised, then the Ogres.
+    const std::string script = std::string(kNewGameScript) + OkPages(220, 2) + FightKeys(300, 2400);
+    const Story probe = RunStory("story_sword_probe", {}, script, 2400, {}, "", 1);
+    ASSERT_EQ(probe.run.exitCode, 0) << probe.run.stderrText;
+    const int page0 = probe.Find([](const State& s) { return s.at("DialogueOpen") == "1"; });
+    const int battle = probe.Find([](const State& s) { return s.at("GameMode") == "4"; });
+    const int victory = probe.Find([](const State& s) { return s.at("GameMode") == "5"; });
+    const int back = probe.Find([](const State& s) { return s.at("GameMode") == "2"; }, victory);
+    ASSERT_GT(page0, 0);
+    ASSERT_GT(battle, page0);
+    ASSERT_GT(victory, battle);
+    ASSERT_GT(back, victory);
+
+    const State& flight = probe.At(100);
+    EXPECT_EQ(flight.at("SceneStarted"), "1");
+    EXPECT_EQ(flight.at("CameraScriptPlaying"), "1");
+    EXPECT_EQ(flight.at("PlayerHasControl"), "0");
+    EXPECT_EQ(flight.at("DialogueOpen"), "0") << "no page during the flight";
+    EXPECT_EQ(probe.At(page0).at("SceneReady"), "1");
+    EXPECT_EQ(probe.At(page0).at("CameraScriptPlaying"), "0");
+    EXPECT_EQ(probe.At(page0).at("DialogueBuffer0"), "Deduvavi");
+    // Page 1 while the sword goes up, a frame of it each frame.
+    const State& raising = probe.At(235);
+    EXPECT_EQ(raising.at("ScenePage"), "1");
+    EXPECT_EQ(raising.at("DialogueOpen"), "1");
+    EXPECT_EQ(IntOf(raising, "SceneAnimFrame"), IntOf(probe.At(234), "SceneAnimFrame") + 1);
+    EXPECT_EQ(IntOf(probe.At(battle - 1), "SceneAnimFrame"), 34) << "the battle waits for the last frame";
+    EXPECT_EQ(probe.At(battle).at("BattleSlot0"), "Ogre");
+    EXPECT_EQ(probe.At(battle).at("BattleSlot1"), "Ogre");
+    EXPECT_EQ(probe.At(battle).at("BattleSlot2Dead"), "1");
+    EXPECT_EQ(probe.At(battle).at("StoryFlags"), "0 0 0 0 0 0");
+    const State& after = probe.At(back);
+    EXPECT_EQ(after.at("HeroPosition"), Printed(1.571254f, 0.158791f, -4.202993f));
+    EXPECT_EQ(after.at("CameraPosition"), Printed(1.973441f, 3.578813f, 1.783509f));
+    EXPECT_EQ(after.at("StoryFlags"), "1 0 0 0 0 0");
+    EXPECT_EQ(after.at("PlayerHasControl"), "1");
+    EXPECT_EQ(after.at("DialogueOpen"), "1");
+    EXPECT_EQ(after.at("DialogueBuffer0"), "Deduvavi");
+    EXPECT_EQ(after.at("SceneStarted"), "0");
+
+    // The same run again with its shots, its keys ending with the victory
+    // screen so that page 2 stays up.
+    const int battleShot = battle + 300, victoryShot = victory + 60;
+    const Story shots = RunStory("story_sword", {}, Before(script, back), back + 30,
+                                 {100, page0 + 5, 235, battleShot, victoryShot, back + 20}, "", 0);
+    ASSERT_EQ(shots.run.exitCode, 0) << shots.run.stderrText;
+    ExpectLit(shots.Shot(100), "the flight");
+    ExpectPage(shots.Shot(page0 + 5), "page 0");
+    ExpectPage(shots.Shot(235), "page 1");
+    EXPECT_EQ(probe.At(battleShot).at("GameMode"), "4");
+    ExpectLit(shots.Shot(battleShot), "the battle");
+    ExpectLit(shots.Shot(victoryShot), "the victory");
+    ExpectPage(shots.Shot(back + 20), "page 2");
+}
+
+TEST(Story, TemporsNinePagesOpenTheVillageExit) {
+    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
+    const std::string slot = Placed(GameSave(), {0, 63.1f, 1.0f, -46.2f, 0, -1}, 1, false);
+    std::string script = std::string(kLoadScript) + kWalkIn + OkPages(40, 9);
+    const int saved = AddMenuSave(script, 230);
+    const Story talk = RunStory("story_tempor", {}, script, saved + 5, {39, 199}, slot);
+    ASSERT_EQ(talk.run.exitCode, 0) << talk.run.stderrText;
+    EXPECT_EQ(talk.At(20).at("PlayerHasControl"), "0");
+    EXPECT_EQ(talk.At(20).at("ScenePage"), "1");
+    for (int page = 1; page <= 9; ++page) {
+        const State& s = talk.At(20 * page + 15);
+        EXPECT_EQ(IntOf(s, "ScenePage"), page);
+        EXPECT_EQ(s.at("DialogueOpen"), "1") << page;
+        EXPECT_EQ(s.at("StoryFlags"), "1 0 0 0 0 0") << "only once every page is read";
+    }
+    EXPECT_EQ(talk.At(40 - 5).at("DialogueBuffer0"), "Tempor");
+    EXPECT_EQ(talk.At(200 - 5).at("DialogueBuffer0"), "Deduvavi");
+    EXPECT_EQ(talk.At(220).at("StoryFlags"), "1 1 0 0 0 0");
+    EXPECT_EQ(talk.At(220).at("PlayerHasControl"), "1");
+    ExpectPage(talk.Shot(39), "Tempor's first page");
+    ExpectPage(talk.Shot(199), "the last page");
+
+    // The game's own save of it, moved to the road out of the village: the exit lets him through.
+    const std::string saved_slot = ReadBytes(talk.dir + "/Save/Slot1.sav");
+    ASSERT_EQ(saved_slot.substr(kFlagsAt), std::string("\1\1\0\0\0\0", 6));
+    const std::string exit = Placed(saved_slot, {0, 221.43f, 0.6f, 24.0f, 1, 0}, -1, false);
+    const Story out = RunStory("story_tempor_exit", {},
+                               std::string(kLoadScript) + "10 hold Up 16\n70 press X\n", 160, {65}, exit);
+    ASSERT_EQ(out.run.exitCode, 0) << out.run.stderrText;
+    EXPECT_EQ(out.At(65).at("CurrentLevel"), "0");
+    EXPECT_EQ(out.At(160).at("CurrentLevel"), "2");
+    EXPECT_EQ(out.At(160).at("PlayerHasControl"), "1");
+    // The destination's box is up before OK.
+    EXPECT_GT(FindPixels(out.Shot(65), 160, 30, 480, 96, IsPanelBlue).count, 5000);
+}
+
+} // namespace
