@@ -277,4 +277,119 @@ TEST(Story, TemporsNinePagesOpenTheVillageExit) {
     EXPECT_GT(FindPixels(out.Shot(65), 160, 30, 480, 96, IsPanelBlue).count, 5000);
 }
 
+TEST(Story, TheForestSpotTheBehemothAndTimsonEachFollowTheLast) {
+    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
+    const std::string game = GameSave();
+    // The spot in the forest: a square 0.6 wide, walked onto straight.
+    const Story spot = RunStory("story_forest_spot", {}, std::string(kLoadScript) + kWalkIn + OkPages(40, 3),
+                                100, {39}, Placed(game, {3, -16.75f, 3.0f, 3.2f, 0, -1}, 2, false));
+    ASSERT_EQ(spot.run.exitCode, 0) << spot.run.stderrText;
+    EXPECT_EQ(spot.At(35).at("ScenePage"), "1");
+    EXPECT_EQ(spot.At(35).at("PlayerHasControl"), "0");
+    EXPECT_EQ(spot.At(75).at("ScenePage"), "3");
+    EXPECT_EQ(spot.At(100).at("StoryFlags"), "1 1 1 0 0 0");
+    EXPECT_EQ(spot.At(100).at("PlayerHasControl"), "1");
+    ExpectPage(spot.Shot(39), "the forest spot");
+
+    // The Behemoth's one page, then his battle in the frame that sets the flag.
+    const Story behemoth =
+        RunStory("story_behemoth", {}, std::string(kLoadScript) + kWalkIn + FightKeys(40, 1000), 1000,
+                 {35, 300}, Placed(game, {3, -6.74f, 1.5f, 10.33f, 0, -1}, 3, true));
+    ASSERT_EQ(behemoth.run.exitCode, 0) << behemoth.run.stderrText;
+    EXPECT_EQ(behemoth.At(35).at("DialogueBuffer0"), "Deduvavi");
+    EXPECT_EQ(behemoth.At(35).at("StoryFlags"), "1 1 1 0 0 0");
+    const int fight = behemoth.Find([](const State& s) { return s.at("GameMode") == "4"; });
+    ASSERT_GT(fight, 0);
+    EXPECT_EQ(behemoth.At(fight).at("BattleSlot0"), "Behemoth");
+    EXPECT_EQ(behemoth.At(fight).at("StoryFlags"), "1 1 1 1 0 0");
+    EXPECT_EQ(behemoth.At(300).at("GameMode"), "4");
+    EXPECT_GT(behemoth.Find([](const State& s) { return s.at("GameMode") == "5"; }), fight);
+    EXPECT_EQ(behemoth.At(1000).at("GameMode"), "2");
+    ExpectPage(behemoth.Shot(35), "the Behemoth's page");
+    ExpectLit(behemoth.Shot(300), "the Behemoth's battle");
+
+    // Timson's five pages in Mistilia; the last OK is the fifth.
+    const Story timson = RunStory("story_timson", {}, std::string(kLoadScript) + kWalkIn + OkPages(40, 5),
+                                  150, {119}, Placed(game, {4, 61.46f, 16.5f, -90.73f, 0, -1}, 4, false));
+    ASSERT_EQ(timson.run.exitCode, 0) << timson.run.stderrText;
+    EXPECT_EQ(timson.At(35).at("DialogueBuffer0"), "Timson");
+    EXPECT_EQ(timson.At(115).at("ScenePage"), "5");
+    EXPECT_EQ(timson.At(115).at("StoryFlags"), "1 1 1 1 0 0");
+    EXPECT_EQ(timson.At(150).at("StoryFlags"), "1 1 1 1 1 0");
+    EXPECT_EQ(timson.At(150).at("DialogueOpen"), "0");
+    ExpectPage(timson.Shot(119), "Timson's last page");
+}
+
+bool LimbusRed(int r, int g, int b) {
+    return r > 120 && r > 2 * g + 30 && r > 2 * b + 30;
+}
+
+TEST(Story, LimbusWaitsIsFoughtAndIsGone) {
+    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
+    // From the room's west side, walking east into his square.
+    const Story last =
+        RunStory("story_limbus", {}, std::string(kLoadScript) + "10 hold Up 20\n" + FightKeys(40, 1300), 1300,
+                 {9, 300, 1300}, Placed(GameSave(), {5, 12.0f, -28.5f, 273.28f, 1, 0}, 5, true));
+    ASSERT_EQ(last.run.exitCode, 0) << last.run.stderrText;
+    const int fight = last.Find([](const State& s) { return s.at("GameMode") == "4"; });
+    ASSERT_GT(fight, 0);
+    EXPECT_EQ(last.At(fight).at("BattleSlot0"), "Limbus");
+    EXPECT_EQ(last.At(fight).at("BattleSlot1Dead"), "1");
+    // His flag is set before he is fought.
+    EXPECT_EQ(last.At(fight).at("StoryFlags"), "1 1 1 1 1 1");
+    EXPECT_EQ(last.At(fight).at("BattleSlot0HP"), last.At(fight + 100).at("BattleSlot0HP"));
+    EXPECT_EQ(last.At(300).at("GameMode"), "4");
+    EXPECT_GT(last.Find([](const State& s) { return s.at("GameMode") == "5"; }), fight);
+    EXPECT_EQ(last.At(1300).at("GameMode"), "2");
+    EXPECT_EQ(last.At(1300).at("StoryFlags"), "1 1 1 1 1 1");
+    // He stands before the hero in red until the battle, and not after it.
+    EXPECT_GT(FindPixels(last.Shot(9), 160, 40, 480, 300, LimbusRed).count, 5000);
+    ExpectLit(last.Shot(300), "the last battle");
+    EXPECT_LT(FindPixels(last.Shot(1300), 160, 40, 480, 300, LimbusRed).count, 500);
+}
+
+bool LavaOrange(int r, int g, int b) {
+    return r > 200 && g > 100 && g < 200 && b < 60;
+}
+
+TEST(Story, TheEndingPlaysOnTheRoadAndReturnsToTheTitle) {
+    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
+    const Story end = RunStory("story_ending", {"--level", "6", "--story", "6"}, kNewGameScript, 2400,
+                               {6, 700, 1700, 2150, 2400});
+    ASSERT_EQ(end.run.exitCode, 0) << end.run.stderrText;
+    const State& start = end.At(10);
+    EXPECT_EQ(start.at("CurrentLevel"), "6");
+    EXPECT_EQ(start.at("PlayerHasControl"), "0");
+    EXPECT_EQ(start.at("EndingFlightStarted"), "1");
+    EXPECT_EQ(start.at("CameraScriptPlaying"), "1");
+    // Katu rises, casts while the flight is past its fifth key, and the balls set out.
+    const int cast = end.Find([](const State& s) { return s.at("EndingStage2") == "1"; });
+    const int thrown = end.Find([](const State& s) { return s.at("EndingStage3") == "1"; });
+    ASSERT_GT(cast, 0);
+    EXPECT_EQ(end.At(cast).at("EndingStage1"), "1");
+    EXPECT_GT(IntOf(end.At(cast), "CameraKeyIndex"), 4);
+    EXPECT_GT(thrown, cast + 100) << "his spell at a quarter speed";
+    EXPECT_EQ(end.At(thrown - 5).at("EndingOffset"), "2.00");
+    EXPECT_EQ(end.At(1700).at("GameMode"), "2");
+    EXPECT_GT(IntOf(end.At(1700), "EndingDodgeFrame"), 0);
+    const State& words = end.At(2150);
+    EXPECT_EQ(words.at("DialogueOpen"), "1");
+    EXPECT_EQ(words.at("DialogueBuffer1"), "The End");
+    EXPECT_EQ(words.at("DialogueBuffer4"), "To be continued...");
+    const int title = end.Find([](const State& s) { return s.at("GameMode") == "1"; });
+    EXPECT_NEAR(title, thrown + 2150, 10);
+    EXPECT_EQ(end.At(2400).at("GameMode"), "1");
+    EXPECT_EQ(end.At(2400).at("MusicRequested"), "");
+    EXPECT_EQ(end.At(2400).at("EndingStage3"), "0");
+
+    ExpectLit(end.Shot(6), "Katu rising");
+    EXPECT_GT(FindPixels(end.Shot(700), 0, 0, 640, 480, LavaOrange).count, 300) << "the lava balls";
+    ExpectLit(end.Shot(1700), "the dodge");
+    ExpectPage(end.Shot(2150), "the closing words");
+    // The title's logo, not the white of a background drawn untextured.
+    const Image shown = end.Shot(2400);
+    ExpectLit(shown, "the title");
+    EXPECT_LT(FindPixels(shown, 0, 0, 640, 480, IsWhite).count, 640 * 480 / 4);
+}
+
 } // namespace
