@@ -392,4 +392,93 @@ TEST(Story, TheEndingPlaysOnTheRoadAndReturnsToTheTitle) {
     EXPECT_LT(FindPixels(shown, 0, 0, 640, 480, IsWhite).count, 640 * 480 / 4);
 }
 
+// One stage of the whole story: the slot file the last stage saved, the hero
+// moved to where this one starts (the walk there is not what is tested), the
+// stage played, and the game's own save of it for the next.
+struct Stage {
+    Story story;
+    std::string saved;
+};
+
+Stage PlayStage(const std::string& name, const std::string& slot, const Spot& start, bool strong,
+                std::string script, int until) {
+    const int saved = AddMenuSave(script, until);
+    Stage stage;
+    stage.story = RunStory(name, {"--encounter-steps", "100000"}, script, saved + 5, {},
+                           Placed(slot, start, -1, strong), 10);
+    stage.saved = ReadBytes(stage.story.dir + "/Save/Slot1.sav");
+    return stage;
+}
+
+std::string SavedFlags(const std::string& slot) {
+    std::string flags;
+    for (size_t k = 0; k < 6 && kFlagsAt + k < slot.size(); ++k)
+        flags += (k ? " " : "") + std::to_string(slot[kFlagsAt + k]);
+    return flags;
+}
+
+// The whole story from New Game back to the title and into a new game, each
+// scene's outcome carried to the next in the game's own slot file. The hero is
+// made strong once, before the Behemoth: the levels for him would take hours.
+TEST(StoryEndToEnd, NewGameToTheTitleAndANewGameAgain) {
+    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
+    // The sword and the Ogres.
+    std::string script = std::string(kNewGameScript) + OkPages(220, 2) + FightKeys(300, 2300);
+    const int swordSaved = AddMenuSave(script, 2310);
+    const Story sword = RunStory("story_all_sword", {}, script, swordSaved + 5, {}, "", 10);
+    ASSERT_EQ(sword.run.exitCode, 0) << sword.run.stderrText;
+    std::string slot = ReadBytes(sword.dir + "/Save/Slot1.sav");
+    ASSERT_EQ(SavedFlags(slot), "1 0 0 0 0 0");
+
+    // Tempor, then the village exit his pages open, the World Map and the forest.
+    Stage tempor = PlayStage("story_all_tempor", slot, {0, 63.1f, 1.0f, -46.2f, 0, -1}, false,
+                             std::string(kLoadScript) + kWalkIn + OkPages(40, 9), 230);
+    ASSERT_EQ(SavedFlags(tempor.saved), "1 1 0 0 0 0");
+    script = std::string(kLoadScript) + "10 hold Up 16\n70 press X\n";
+    // From the World Map's arrival out of Vorudu: down the road, then right into the forest's exit.
+    script += std::to_string(AddWalk(script, 170, {{0, 15}, {1571, 40}}) + 60) + " press X\n";
+    Stage travel =
+        PlayStage("story_all_travel", tempor.saved, {0, 221.43f, 0.6f, 24.0f, 1, 0}, false, script, 400);
+    EXPECT_EQ(travel.story.At(160).at("CurrentLevel"), "2");
+    EXPECT_EQ(travel.story.At(390).at("CurrentLevel"), "3");
+
+    // The forest's two scenes, the Behemoth fought by a hero made strong.
+    Stage spot = PlayStage("story_all_spot", travel.saved, {3, -16.75f, 3.0f, 3.2f, 0, -1}, false,
+                           std::string(kLoadScript) + kWalkIn + OkPages(40, 3), 110);
+    ASSERT_EQ(SavedFlags(spot.saved), "1 1 1 0 0 0");
+    Stage behemoth = PlayStage("story_all_behemoth", spot.saved, {3, -6.74f, 1.5f, 10.33f, 0, -1}, true,
+                               std::string(kLoadScript) + kWalkIn + FightKeys(40, 1000), 1010);
+    ASSERT_EQ(SavedFlags(behemoth.saved), "1 1 1 1 0 0");
+
+    // Timson in Mistilia, then Limbus below it.
+    Stage timson = PlayStage("story_all_timson", behemoth.saved, {4, 61.46f, 16.5f, -90.73f, 0, -1}, false,
+                             std::string(kLoadScript) + kWalkIn + OkPages(40, 5), 150);
+    ASSERT_EQ(SavedFlags(timson.saved), "1 1 1 1 1 0");
+    Stage limbus = PlayStage("story_all_limbus", timson.saved, {5, 12.0f, -28.5f, 273.28f, 1, 0}, false,
+                             std::string(kLoadScript) + "10 hold Up 20\n" + FightKeys(40, 1300), 1310);
+    ASSERT_EQ(SavedFlags(limbus.saved), "1 1 1 1 1 1");
+
+    // Out of Mistilia onto the World Map, down the road into the pass, the
+    // ending, and New Game from the title once it is back.
+    script = std::string(kLoadScript) + "10 hold Up 40\n100 press X\n";
+    // The title comes back on the page it was left at, the slot list: back, up to New Game, OK.
+    script += "2700 press Z\n2703 press Up\n2705 press X\n";
+    const Story end =
+        RunStory("story_all_end", {"--encounter-steps", "100000"}, script, 2760, {2690, 2760},
+                 Placed(limbus.saved, {2, -35.82285f, 4.972289f, 67.11114f, 0, -1}, -1, false), 10);
+    ASSERT_EQ(end.run.exitCode, 0) << end.run.stderrText;
+    EXPECT_EQ(end.At(200).at("CurrentLevel"), "6");
+    EXPECT_EQ(end.At(200).at("PlayerHasControl"), "0");
+    EXPECT_EQ(end.At(2690).at("GameMode"), "1");
+    EXPECT_EQ(end.At(2690).at("MusicRequested"), "");
+    ExpectLit(end.Shot(2690), "the title");
+    const State& again = end.At(2760);
+    EXPECT_EQ(again.at("GameMode"), "2");
+    EXPECT_EQ(again.at("CurrentLevel"), "1");
+    EXPECT_EQ(again.at("StoryFlags"), "0 0 0 0 0 0");
+    EXPECT_EQ(again.at("SceneStarted"), "1");
+    EXPECT_EQ(again.at("CameraScriptPlaying"), "1") << "the sword scene's flight again";
+    ExpectLit(end.Shot(2760), "the new game's flight");
+}
+
 } // namespace
