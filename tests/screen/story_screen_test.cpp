@@ -1,10 +1,7 @@
-// The story on the real content: the sword scene of a new game, Tempor's nine
-// pages, the forest's two scenes with the Behemoth, Timson, the last battle
-// and the ending, each from a slot file that puts the hero just before it; and
-// one run of the whole story from New Game back to the title.
-//
-// A slot file is the game's own (a save from the in-game menu) with the hero
-// moved: the walks between the scenes are not what is tested here, and the
+// The story on the real content: the sword scene of a new game, and the whole
+// story from New Game to the title and a new game again, each scene from the
+// slot file the one before saved, the hero moved in it to just before the
+// next: the walks between the scenes are not what is tested here, and the
 // strong monsters would take hours of levelling first.
 #include "tests/screen/battle_runs.h"
 #include "tests/screen/field_routes.h"
@@ -54,7 +51,6 @@ int AddMenuSave(std::string& script, int frame) {
 
 // Load slot 1 from the title; field mode runs from frame 8.
 const char* const kLoadScript = "2 press X\n7 press X\n";
-constexpr int kLoaded = 8;
 
 // A run whose states are kept every `every` frames (none for 0) and whose shots
 // are taken at the frames asked for.
@@ -98,16 +94,6 @@ Story RunStory(const std::string& name, std::vector<std::string> args, const std
         s.states.push_back(std::move(state));
     }
     return s;
-}
-
-// The game's own slot file of a new game a few steps in, saved from the menu.
-std::string GameSave() {
-    const std::string dir = PrepareGameDir("story_base_save", true, kSmallConfig);
-    std::string script = kNewGameScript;
-    const int saved = AddMenuSave(script, 10);
-    RunGameIn(dir, {"--fixed-step", "--story", "1", "--quit-after", std::to_string(saved + 5)}, script, 640,
-              480);
-    return ReadBytes(dir + "/Save/Slot1.sav");
 }
 
 struct Spot {
@@ -241,237 +227,155 @@ TEST(Story, TheSwordSceneFliesShowsItsPagesAndTheTwoOgresAreBeaten) {
     ExpectPage(shots.Shot(back + 20), "page 2");
 }
 
-TEST(Story, TemporsNinePagesOpenTheVillageExit) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
-    const std::string slot = Placed(GameSave(), {0, 63.1f, 1.0f, -46.2f, 0, -1}, 1, false);
-    std::string script = std::string(kLoadScript) + kWalkIn + OkPages(40, 9);
-    const int saved = AddMenuSave(script, 230);
-    const Story talk = RunStory("story_tempor", {}, script, saved + 5, {39, 199}, slot);
-    ASSERT_EQ(talk.run.exitCode, 0) << talk.run.stderrText;
-    EXPECT_EQ(talk.At(20).at("PlayerHasControl"), "0");
-    EXPECT_EQ(talk.At(20).at("ScenePage"), "1");
-    for (int page = 1; page <= 9; ++page) {
-        const State& s = talk.At(20 * page + 15);
-        EXPECT_EQ(IntOf(s, "ScenePage"), page);
-        EXPECT_EQ(s.at("DialogueOpen"), "1") << page;
-        EXPECT_EQ(s.at("StoryFlags"), "1 0 0 0 0 0") << "only once every page is read";
-    }
-    EXPECT_EQ(talk.At(40 - 5).at("DialogueBuffer0"), "Tempor");
-    EXPECT_EQ(talk.At(200 - 5).at("DialogueBuffer0"), "Deduvavi");
-    EXPECT_EQ(talk.At(220).at("StoryFlags"), "1 1 0 0 0 0");
-    EXPECT_EQ(talk.At(220).at("PlayerHasControl"), "1");
-    ExpectPage(talk.Shot(39), "Tempor's first page");
-    ExpectPage(talk.Shot(199), "the last page");
-
-    // The game's own save of it, moved to the road out of the village: the exit lets him through.
-    const std::string saved_slot = ReadBytes(talk.dir + "/Save/Slot1.sav");
-    ASSERT_EQ(saved_slot.substr(kFlagsAt), std::string("\1\1\0\0\0\0", 6));
-    const std::string exit = Placed(saved_slot, {0, 221.43f, 0.6f, 24.0f, 1, 0}, -1, false);
-    const Story out = RunStory("story_tempor_exit", {},
-                               std::string(kLoadScript) + "10 hold Up 16\n70 press X\n", 160, {65}, exit);
-    ASSERT_EQ(out.run.exitCode, 0) << out.run.stderrText;
-    EXPECT_EQ(out.At(65).at("CurrentLevel"), "0");
-    EXPECT_EQ(out.At(160).at("CurrentLevel"), "2");
-    EXPECT_EQ(out.At(160).at("PlayerHasControl"), "1");
-    // The destination's box is up before OK.
-    EXPECT_GT(FindPixels(out.Shot(65), 160, 30, 480, 96, IsPanelBlue).count, 5000);
+bool LavaOrange(int r, int g, int b) {
+    return r > 200 && g > 100 && g < 200 && b < 60;
 }
 
-TEST(Story, TheForestSpotTheBehemothAndTimsonEachFollowTheLast) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
-    const std::string game = GameSave();
-    // The spot in the forest: a square 0.6 wide, walked onto straight.
-    const Story spot = RunStory("story_forest_spot", {}, std::string(kLoadScript) + kWalkIn + OkPages(40, 3),
-                                100, {39}, Placed(game, {3, -16.75f, 3.0f, 3.2f, 0, -1}, 2, false));
-    ASSERT_EQ(spot.run.exitCode, 0) << spot.run.stderrText;
-    EXPECT_EQ(spot.At(35).at("ScenePage"), "1");
-    EXPECT_EQ(spot.At(35).at("PlayerHasControl"), "0");
-    EXPECT_EQ(spot.At(75).at("ScenePage"), "3");
-    EXPECT_EQ(spot.At(100).at("StoryFlags"), "1 1 1 0 0 0");
-    EXPECT_EQ(spot.At(100).at("PlayerHasControl"), "1");
-    ExpectPage(spot.Shot(39), "the forest spot");
+// One scene of the whole story: the last scene's slot file with the hero
+// moved to the spot, the scene played, and the game's own save of it.
+struct Stage {
+    Story story;
+    std::string saved;
+    std::string Flags() const {
+        std::string flags;
+        for (size_t k = 0; k < 6 && kFlagsAt + k < saved.size(); ++k)
+            flags += (k ? " " : "") + std::to_string(saved[kFlagsAt + k]);
+        return flags;
+    }
+};
 
-    // The Behemoth's one page, then his battle in the frame that sets the flag.
-    const Story behemoth =
-        RunStory("story_behemoth", {}, std::string(kLoadScript) + kWalkIn + FightKeys(40, 1000), 1000,
-                 {35, 300}, Placed(game, {3, -6.74f, 1.5f, 10.33f, 0, -1}, 3, true));
-    ASSERT_EQ(behemoth.run.exitCode, 0) << behemoth.run.stderrText;
-    EXPECT_EQ(behemoth.At(35).at("DialogueBuffer0"), "Deduvavi");
-    EXPECT_EQ(behemoth.At(35).at("StoryFlags"), "1 1 1 0 0 0");
-    const int fight = behemoth.Find([](const State& s) { return s.at("GameMode") == "4"; });
-    ASSERT_GT(fight, 0);
-    EXPECT_EQ(behemoth.At(fight).at("BattleSlot0"), "Behemoth");
-    EXPECT_EQ(behemoth.At(fight).at("StoryFlags"), "1 1 1 1 0 0");
-    EXPECT_EQ(behemoth.At(300).at("GameMode"), "4");
-    EXPECT_GT(behemoth.Find([](const State& s) { return s.at("GameMode") == "5"; }), fight);
-    EXPECT_EQ(behemoth.At(1000).at("GameMode"), "2");
-    ExpectPage(behemoth.Shot(35), "the Behemoth's page");
-    ExpectLit(behemoth.Shot(300), "the Behemoth's battle");
-
-    // Timson's five pages in Mistilia; the last OK is the fifth.
-    const Story timson = RunStory("story_timson", {}, std::string(kLoadScript) + kWalkIn + OkPages(40, 5),
-                                  150, {119}, Placed(game, {4, 61.46f, 16.5f, -90.73f, 0, -1}, 4, false));
-    ASSERT_EQ(timson.run.exitCode, 0) << timson.run.stderrText;
-    EXPECT_EQ(timson.At(35).at("DialogueBuffer0"), "Timson");
-    EXPECT_EQ(timson.At(115).at("ScenePage"), "5");
-    EXPECT_EQ(timson.At(115).at("StoryFlags"), "1 1 1 1 0 0");
-    EXPECT_EQ(timson.At(150).at("StoryFlags"), "1 1 1 1 1 0");
-    EXPECT_EQ(timson.At(150).at("DialogueOpen"), "0");
-    ExpectPage(timson.Shot(119), "Timson's last page");
+Stage PlayStage(const std::string& name, const std::string& slot, const Spot& start, bool strong,
+                std::string script, int until, const std::vector<int>& shots = {}) {
+    const int saved = AddMenuSave(script, until);
+    Stage stage;
+    stage.story = RunStory(name, {"--encounter-steps", "100000"}, script, saved + 5, shots,
+                           Placed(slot, start, -1, strong));
+    EXPECT_EQ(stage.story.run.exitCode, 0) << name << stage.story.run.stderrText;
+    stage.saved = ReadBytes(stage.story.dir + "/Save/Slot1.sav");
+    return stage;
 }
 
 bool LimbusRed(int r, int g, int b) {
     return r > 120 && r > 2 * g + 30 && r > 2 * b + 30;
 }
 
-TEST(Story, LimbusWaitsIsFoughtAndIsGone) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
-    // From the room's west side, walking east into his square.
-    const Story last =
-        RunStory("story_limbus", {}, std::string(kLoadScript) + "10 hold Up 20\n" + FightKeys(40, 1300), 1300,
-                 {9, 300, 1300}, Placed(GameSave(), {5, 12.0f, -28.5f, 273.28f, 1, 0}, 5, true));
-    ASSERT_EQ(last.run.exitCode, 0) << last.run.stderrText;
-    const int fight = last.Find([](const State& s) { return s.at("GameMode") == "4"; });
-    ASSERT_GT(fight, 0);
-    EXPECT_EQ(last.At(fight).at("BattleSlot0"), "Limbus");
-    EXPECT_EQ(last.At(fight).at("BattleSlot1Dead"), "1");
-    // His flag is set before he is fought.
-    EXPECT_EQ(last.At(fight).at("StoryFlags"), "1 1 1 1 1 1");
-    EXPECT_EQ(last.At(fight).at("BattleSlot0HP"), last.At(fight + 100).at("BattleSlot0HP"));
-    EXPECT_EQ(last.At(300).at("GameMode"), "4");
-    EXPECT_GT(last.Find([](const State& s) { return s.at("GameMode") == "5"; }), fight);
-    EXPECT_EQ(last.At(1300).at("GameMode"), "2");
-    EXPECT_EQ(last.At(1300).at("StoryFlags"), "1 1 1 1 1 1");
-    // He stands before the hero in red until the battle, and not after it.
-    EXPECT_GT(FindPixels(last.Shot(9), 160, 40, 480, 300, LimbusRed).count, 5000);
-    ExpectLit(last.Shot(300), "the last battle");
-    EXPECT_LT(FindPixels(last.Shot(1300), 160, 40, 480, 300, LimbusRed).count, 500);
-}
-
-bool LavaOrange(int r, int g, int b) {
-    return r > 200 && g > 100 && g < 200 && b < 60;
-}
-
-TEST(Story, TheEndingPlaysOnTheRoadAndReturnsToTheTitle) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
-    const Story end = RunStory("story_ending", {"--level", "6", "--story", "6"}, kNewGameScript, 2400,
-                               {6, 700, 1700, 2150, 2400});
-    ASSERT_EQ(end.run.exitCode, 0) << end.run.stderrText;
-    const State& start = end.At(10);
-    EXPECT_EQ(start.at("CurrentLevel"), "6");
-    EXPECT_EQ(start.at("PlayerHasControl"), "0");
-    EXPECT_EQ(start.at("EndingFlightStarted"), "1");
-    EXPECT_EQ(start.at("CameraScriptPlaying"), "1");
-    // Katu rises, casts while the flight is past its fifth key, and the balls set out.
-    const int cast = end.Find([](const State& s) { return s.at("EndingStage2") == "1"; });
-    const int thrown = end.Find([](const State& s) { return s.at("EndingStage3") == "1"; });
-    ASSERT_GT(cast, 0);
-    EXPECT_EQ(end.At(cast).at("EndingStage1"), "1");
-    EXPECT_GT(IntOf(end.At(cast), "CameraKeyIndex"), 4);
-    EXPECT_GT(thrown, cast + 100) << "his spell at a quarter speed";
-    EXPECT_EQ(end.At(thrown - 5).at("EndingOffset"), "2.00");
-    EXPECT_EQ(end.At(1700).at("GameMode"), "2");
-    EXPECT_GT(IntOf(end.At(1700), "EndingDodgeFrame"), 0);
-    const State& words = end.At(2150);
-    EXPECT_EQ(words.at("DialogueOpen"), "1");
-    EXPECT_EQ(words.at("DialogueBuffer1"), "The End");
-    EXPECT_EQ(words.at("DialogueBuffer4"), "To be continued...");
-    const int title = end.Find([](const State& s) { return s.at("GameMode") == "1"; });
-    EXPECT_NEAR(title, thrown + 2150, 10);
-    EXPECT_EQ(end.At(2400).at("GameMode"), "1");
-    EXPECT_EQ(end.At(2400).at("MusicRequested"), "");
-    EXPECT_EQ(end.At(2400).at("EndingStage3"), "0");
-
-    ExpectLit(end.Shot(6), "Katu rising");
-    EXPECT_GT(FindPixels(end.Shot(700), 0, 0, 640, 480, LavaOrange).count, 300) << "the lava balls";
-    ExpectLit(end.Shot(1700), "the dodge");
-    ExpectPage(end.Shot(2150), "the closing words");
-    // The title's logo, not the white of a background drawn untextured.
-    const Image shown = end.Shot(2400);
-    ExpectLit(shown, "the title");
-    EXPECT_LT(FindPixels(shown, 0, 0, 640, 480, IsWhite).count, 640 * 480 / 4);
-}
-
-// One stage of the whole story: the slot file the last stage saved, the hero
-// moved to where this one starts (the walk there is not what is tested), the
-// stage played, and the game's own save of it for the next.
-struct Stage {
-    Story story;
-    std::string saved;
-};
-
-Stage PlayStage(const std::string& name, const std::string& slot, const Spot& start, bool strong,
-                std::string script, int until) {
-    const int saved = AddMenuSave(script, until);
-    Stage stage;
-    stage.story = RunStory(name, {"--encounter-steps", "100000"}, script, saved + 5, {},
-                           Placed(slot, start, -1, strong), 10);
-    stage.saved = ReadBytes(stage.story.dir + "/Save/Slot1.sav");
-    return stage;
-}
-
-std::string SavedFlags(const std::string& slot) {
-    std::string flags;
-    for (size_t k = 0; k < 6 && kFlagsAt + k < slot.size(); ++k)
-        flags += (k ? " " : "") + std::to_string(slot[kFlagsAt + k]);
-    return flags;
-}
-
-// The whole story from New Game back to the title and into a new game, each
-// scene's outcome carried to the next in the game's own slot file. The hero is
-// made strong once, before the Behemoth: the levels for him would take hours.
+// Each scene holds control while its pages are read one OK at a time, and its
+// flag opens the next. The hero is made strong once, before the Behemoth.
 TEST(StoryEndToEnd, NewGameToTheTitleAndANewGameAgain) {
     if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
-    // The sword and the Ogres.
     std::string script = std::string(kNewGameScript) + OkPages(220, 2) + FightKeys(300, 2300);
-    const int swordSaved = AddMenuSave(script, 2310);
-    const Story sword = RunStory("story_all_sword", {}, script, swordSaved + 5, {}, "", 10);
-    ASSERT_EQ(sword.run.exitCode, 0) << sword.run.stderrText;
-    std::string slot = ReadBytes(sword.dir + "/Save/Slot1.sav");
-    ASSERT_EQ(SavedFlags(slot), "1 0 0 0 0 0");
+    Stage sword;
+    sword.story = RunStory("story_all_sword", {}, script, AddMenuSave(script, 2310) + 5, {}, "", 10);
+    sword.saved = ReadBytes(sword.story.dir + "/Save/Slot1.sav");
+    ASSERT_EQ(sword.Flags(), "1 0 0 0 0 0");
 
-    // Tempor, then the village exit his pages open, the World Map and the forest.
-    Stage tempor = PlayStage("story_all_tempor", slot, {0, 63.1f, 1.0f, -46.2f, 0, -1}, false,
-                             std::string(kLoadScript) + kWalkIn + OkPages(40, 9), 230);
-    ASSERT_EQ(SavedFlags(tempor.saved), "1 1 0 0 0 0");
+    // Tempor's nine pages; only the last one read sets his flag.
+    const Stage tempor = PlayStage("story_all_tempor", sword.saved, {0, 63.1f, 1.0f, -46.2f, 0, -1}, false,
+                                   std::string(kLoadScript) + kWalkIn + OkPages(40, 9), 230, {39, 199});
+    const Story& t = tempor.story;
+    for (int page = 1; page <= 9; ++page) {
+        EXPECT_EQ(IntOf(t.At(20 * page + 15), "ScenePage"), page);
+        EXPECT_EQ(t.At(20 * page + 15).at("PlayerHasControl"), "0") << page;
+        EXPECT_EQ(t.At(20 * page + 15).at("StoryFlags"), "1 0 0 0 0 0") << page;
+    }
+    EXPECT_EQ(t.At(35).at("DialogueBuffer0"), "Tempor");
+    EXPECT_EQ(t.At(220).at("PlayerHasControl"), "1");
+    ExpectPage(t.Shot(39), "Tempor's first page");
+    ExpectPage(t.Shot(199), "his last page");
+    ASSERT_EQ(tempor.Flags(), "1 1 0 0 0 0");
+
+    // The village exit now lets him out; the World Map, then right into the forest.
     script = std::string(kLoadScript) + "10 hold Up 16\n70 press X\n";
-    // From the World Map's arrival out of Vorudu: down the road, then right into the forest's exit.
     script += std::to_string(AddWalk(script, 170, {{0, 15}, {1571, 40}}) + 60) + " press X\n";
-    Stage travel =
-        PlayStage("story_all_travel", tempor.saved, {0, 221.43f, 0.6f, 24.0f, 1, 0}, false, script, 400);
+    const Stage travel = PlayStage("story_all_travel", tempor.saved, {0, 221.43f, 0.6f, 24.0f, 1, 0}, false,
+                                   script, 400, {65});
+    EXPECT_GT(FindPixels(travel.story.Shot(65), 160, 30, 480, 96, IsPanelBlue).count, 5000)
+        << "the exit's box";
     EXPECT_EQ(travel.story.At(160).at("CurrentLevel"), "2");
-    EXPECT_EQ(travel.story.At(390).at("CurrentLevel"), "3");
+    ASSERT_EQ(travel.story.At(390).at("CurrentLevel"), "3");
 
-    // The forest's two scenes, the Behemoth fought by a hero made strong.
-    Stage spot = PlayStage("story_all_spot", travel.saved, {3, -16.75f, 3.0f, 3.2f, 0, -1}, false,
-                           std::string(kLoadScript) + kWalkIn + OkPages(40, 3), 110);
-    ASSERT_EQ(SavedFlags(spot.saved), "1 1 1 0 0 0");
-    Stage behemoth = PlayStage("story_all_behemoth", spot.saved, {3, -6.74f, 1.5f, 10.33f, 0, -1}, true,
-                               std::string(kLoadScript) + kWalkIn + FightKeys(40, 1000), 1010);
-    ASSERT_EQ(SavedFlags(behemoth.saved), "1 1 1 1 0 0");
+    // The forest's spot, a square 0.6 wide walked onto straight: three pages.
+    const Stage spot = PlayStage("story_all_spot", travel.saved, {3, -16.75f, 3.0f, 3.2f, 0, -1}, false,
+                                 std::string(kLoadScript) + kWalkIn + OkPages(40, 3), 110, {39});
+    EXPECT_EQ(spot.story.At(35).at("DialogueBuffer0"), "Deduvavi");
+    EXPECT_EQ(spot.story.At(75).at("ScenePage"), "3");
+    ExpectPage(spot.story.Shot(39), "the forest spot");
+    ASSERT_EQ(spot.Flags(), "1 1 1 0 0 0");
 
-    // Timson in Mistilia, then Limbus below it.
-    Stage timson = PlayStage("story_all_timson", behemoth.saved, {4, 61.46f, 16.5f, -90.73f, 0, -1}, false,
-                             std::string(kLoadScript) + kWalkIn + OkPages(40, 5), 150);
-    ASSERT_EQ(SavedFlags(timson.saved), "1 1 1 1 1 0");
-    Stage limbus = PlayStage("story_all_limbus", timson.saved, {5, 12.0f, -28.5f, 273.28f, 1, 0}, false,
-                             std::string(kLoadScript) + "10 hold Up 20\n" + FightKeys(40, 1300), 1310);
-    ASSERT_EQ(SavedFlags(limbus.saved), "1 1 1 1 1 1");
+    // The Behemoth's page, then his battle in the frame that sets his flag.
+    const Stage behemoth =
+        PlayStage("story_all_behemoth", spot.saved, {3, -6.74f, 1.5f, 10.33f, 0, -1}, true,
+                  std::string(kLoadScript) + kWalkIn + FightKeys(40, 1000), 1010, {35, 300});
+    const Story& b = behemoth.story;
+    const int beast = b.Find([](const State& s) { return s.at("GameMode") == "4"; });
+    ASSERT_GT(beast, 0);
+    EXPECT_EQ(b.At(beast - 5).at("StoryFlags"), "1 1 1 0 0 0");
+    EXPECT_EQ(b.At(beast).at("BattleSlot0"), "Behemoth");
+    EXPECT_EQ(b.At(beast).at("StoryFlags"), "1 1 1 1 0 0");
+    EXPECT_GT(b.Find([](const State& s) { return s.at("GameMode") == "5"; }), beast);
+    EXPECT_EQ(b.At(1000).at("GameMode"), "2");
+    ExpectPage(b.Shot(35), "the Behemoth's page");
+    EXPECT_EQ(b.At(300).at("GameMode"), "4");
+    ExpectLit(b.Shot(300), "the Behemoth's battle");
+    ASSERT_EQ(behemoth.Flags(), "1 1 1 1 0 0");
 
-    // Out of Mistilia onto the World Map, down the road into the pass, the
-    // ending, and New Game from the title once it is back.
+    // Timson's five pages in Mistilia.
+    const Stage timson = PlayStage("story_all_timson", behemoth.saved, {4, 61.46f, 16.5f, -90.73f, 0, -1},
+                                   false, std::string(kLoadScript) + kWalkIn + OkPages(40, 5), 150, {119});
+    EXPECT_EQ(timson.story.At(35).at("DialogueBuffer0"), "Timson");
+    EXPECT_EQ(timson.story.At(115).at("ScenePage"), "5");
+    ExpectPage(timson.story.Shot(119), "Timson's last page");
+    ASSERT_EQ(timson.Flags(), "1 1 1 1 1 0");
+
+    // Limbus waits in red before him, is fought with his flag already set, and is gone.
+    const Stage limbus =
+        PlayStage("story_all_limbus", timson.saved, {5, 12.0f, -28.5f, 273.28f, 1, 0}, false,
+                  std::string(kLoadScript) + "10 hold Up 20\n" + FightKeys(40, 1300), 1310, {9, 300, 1300});
+    const Story& l = limbus.story;
+    const int last = l.Find([](const State& s) { return s.at("GameMode") == "4"; });
+    ASSERT_GT(last, 0);
+    EXPECT_EQ(l.At(last).at("BattleSlot0"), "Limbus");
+    EXPECT_EQ(l.At(last).at("StoryFlags"), "1 1 1 1 1 1");
+    EXPECT_EQ(l.At(last).at("BattleSlot0HP"), l.At(last + 100).at("BattleSlot0HP")) << "not yet fought";
+    EXPECT_GT(l.Find([](const State& s) { return s.at("GameMode") == "5"; }), last);
+    EXPECT_EQ(l.At(1300).at("GameMode"), "2");
+    EXPECT_GT(FindPixels(l.Shot(9), 160, 40, 480, 300, LimbusRed).count, 5000);
+    EXPECT_EQ(l.At(300).at("GameMode"), "4");
+    ExpectLit(l.Shot(300), "the last battle");
+    EXPECT_LT(FindPixels(l.Shot(1300), 160, 40, 480, 300, LimbusRed).count, 500);
+    ASSERT_EQ(limbus.Flags(), "1 1 1 1 1 1");
+
+    // Out of Mistilia onto the World Map and down the road into the pass: the
+    // ending, from Katu rising to the lava balls, the dodge, the closing words
+    // and the title, then New Game.
     script = std::string(kLoadScript) + "10 hold Up 40\n100 press X\n";
     // The title comes back on the page it was left at, the slot list: back, up to New Game, OK.
     script += "2700 press Z\n2703 press Up\n2705 press X\n";
-    const Story end =
-        RunStory("story_all_end", {"--encounter-steps", "100000"}, script, 2760, {2690, 2760},
-                 Placed(limbus.saved, {2, -35.82285f, 4.972289f, 67.11114f, 0, -1}, -1, false), 10);
+    const Story end = RunStory("story_all_end", {"--encounter-steps", "100000"}, script, 2760,
+                               {200, 900, 1900, 2350, 2690, 2760},
+                               Placed(limbus.saved, {2, -35.82285f, 4.972289f, 67.11114f, 0, -1}, -1, false));
     ASSERT_EQ(end.run.exitCode, 0) << end.run.stderrText;
     EXPECT_EQ(end.At(200).at("CurrentLevel"), "6");
     EXPECT_EQ(end.At(200).at("PlayerHasControl"), "0");
-    EXPECT_EQ(end.At(2690).at("GameMode"), "1");
+    ExpectLit(end.Shot(200), "Katu");
+    // He casts while the flight is past its fifth key; his spell then takes a quarter speed.
+    const int cast = end.Find([](const State& s) { return s.at("EndingStage2") == "1"; });
+    const int thrown = end.Find([](const State& s) { return s.at("EndingStage3") == "1"; });
+    ASSERT_GT(cast, 0);
+    EXPECT_GT(IntOf(end.At(cast), "CameraKeyIndex"), 4);
+    EXPECT_GT(thrown, cast + 100);
+    EXPECT_EQ(end.At(thrown - 5).at("EndingOffset"), "2.00") << "no lava before he has cast";
+    EXPECT_GT(FindPixels(end.Shot(900), 0, 0, 640, 480, LavaOrange).count, 300) << "the lava balls";
+    EXPECT_GT(IntOf(end.At(1900), "EndingDodgeFrame"), 0);
+    ExpectLit(end.Shot(1900), "the dodge");
+    EXPECT_EQ(end.At(2350).at("DialogueBuffer1"), "The End");
+    EXPECT_EQ(end.At(2350).at("DialogueBuffer4"), "To be continued...");
+    ExpectPage(end.Shot(2350), "the closing words");
+    EXPECT_NEAR(end.Find([](const State& s) { return s.at("GameMode") == "1"; }, thrown), thrown + 2150, 10);
     EXPECT_EQ(end.At(2690).at("MusicRequested"), "");
+    // The title's own picture, not the white of a background drawn untextured.
     ExpectLit(end.Shot(2690), "the title");
+    EXPECT_LT(FindPixels(end.Shot(2690), 0, 0, 640, 480, IsWhite).count, 640 * 480 / 4);
     const State& again = end.At(2760);
     EXPECT_EQ(again.at("GameMode"), "2");
     EXPECT_EQ(again.at("CurrentLevel"), "1");
