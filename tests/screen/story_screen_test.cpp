@@ -1,8 +1,8 @@
-// The story on the real content: the sword scene of a new game, and the whole
-// story from New Game to the title and a new game again, each scene from the
-// slot file the one before saved, the hero moved in it to just before the
-// next: the walks between the scenes are not what is tested here, and the
-// strong monsters would take hours of levelling first.
+// The whole story on the real content, from New Game to the title and a new
+// game again. Each scene starts from the slot file the one before saved, the
+// hero moved in it to just before the scene: the walks between the scenes are
+// not what is tested here, and the strong monsters would take hours of
+// levelling first.
 #include "tests/screen/battle_runs.h"
 #include "tests/screen/field_routes.h"
 #include "tests/screen/screen_support.h"
@@ -170,11 +170,47 @@ std::string Before(const std::string& script, int frame) {
 // Frames of a walk into a scene from a loaded slot.
 const char* const kWalkIn = "10 hold Up 12\n";
 
-TEST(Story, TheSwordSceneFliesShowsItsPagesAndTheTwoOgresAreBeaten) {
+bool LavaOrange(int r, int g, int b) {
+    return r > 200 && g > 100 && g < 200 && b < 60;
+}
+
+// One scene of the whole story: the last scene's slot file with the hero
+// moved to the spot, the scene played, and the game's own save of it.
+struct Stage {
+    Story story;
+    std::string saved;
+    std::string Flags() const {
+        std::string flags;
+        for (size_t k = 0; k < 6 && kFlagsAt + k < saved.size(); ++k)
+            flags += (k ? " " : "") + std::to_string(saved[kFlagsAt + k]);
+        return flags;
+    }
+};
+
+Stage PlayStage(const std::string& name, const std::string& slot, const Spot& start, bool strong,
+                std::string script, int until, const std::vector<int>& shots = {}) {
+    const int saved = AddMenuSave(script, until);
+    Stage stage;
+    stage.story = RunStory(name, {"--encounter-steps", "100000"}, script, saved + 5, shots,
+                           Placed(slot, start, -1, strong));
+    EXPECT_EQ(stage.story.run.exitCode, 0) << name << stage.story.run.stderrText;
+    stage.saved = ReadBytes(stage.story.dir + "/Save/Slot1.sav");
+    return stage;
+}
+
+bool LimbusRed(int r, int g, int b) {
+    return r > 120 && r > 2 * g + 30 && r > 2 * b + 30;
+}
+
+// The sword scene of a new game and its Ogres; then every scene after it holds
+// control while its pages are read one OK at a time, and its flag opens the
+// next. The hero is made strong once, before the Behemoth.
+TEST(StoryEndToEnd, NewGameToTheTitleAndANewGameAgain) {
     if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     // Page 0 after the flight, page 1 with the sword raised, then the Ogres.
-    const std::string script = std::string(kNewGameScript) + OkPages(220, 2) + FightKeys(300, 2400);
-    const Story probe = RunStory("story_sword_probe", {}, script, 2400, {}, "", 1);
+    std::string script = std::string(kNewGameScript) + OkPages(220, 2) + FightKeys(300, 2300);
+    const std::string newGame = script;
+    const Story probe = RunStory("story_all_sword", {}, script, AddMenuSave(script, 2310) + 5, {}, "", 1);
     ASSERT_EQ(probe.run.exitCode, 0) << probe.run.stderrText;
     const int page0 = probe.Find([](const State& s) { return s.at("DialogueOpen") == "1"; });
     const int battle = probe.Find([](const State& s) { return s.at("GameMode") == "4"; });
@@ -215,7 +251,7 @@ TEST(Story, TheSwordSceneFliesShowsItsPagesAndTheTwoOgresAreBeaten) {
     // The same run again with its shots, its keys ending with the victory
     // screen so that page 2 stays up.
     const int battleShot = battle + 300, victoryShot = victory + 60;
-    const Story shots = RunStory("story_sword", {}, Before(script, back), back + 30,
+    const Story shots = RunStory("story_all_sword_shots", {}, Before(newGame, back), back + 30,
                                  {100, page0 + 5, 235, battleShot, victoryShot, back + 20}, "", 0);
     ASSERT_EQ(shots.run.exitCode, 0) << shots.run.stderrText;
     ExpectLit(shots.Shot(100), "the flight");
@@ -225,48 +261,8 @@ TEST(Story, TheSwordSceneFliesShowsItsPagesAndTheTwoOgresAreBeaten) {
     ExpectLit(shots.Shot(battleShot), "the battle");
     ExpectLit(shots.Shot(victoryShot), "the victory");
     ExpectPage(shots.Shot(back + 20), "page 2");
-}
-
-bool LavaOrange(int r, int g, int b) {
-    return r > 200 && g > 100 && g < 200 && b < 60;
-}
-
-// One scene of the whole story: the last scene's slot file with the hero
-// moved to the spot, the scene played, and the game's own save of it.
-struct Stage {
-    Story story;
-    std::string saved;
-    std::string Flags() const {
-        std::string flags;
-        for (size_t k = 0; k < 6 && kFlagsAt + k < saved.size(); ++k)
-            flags += (k ? " " : "") + std::to_string(saved[kFlagsAt + k]);
-        return flags;
-    }
-};
-
-Stage PlayStage(const std::string& name, const std::string& slot, const Spot& start, bool strong,
-                std::string script, int until, const std::vector<int>& shots = {}) {
-    const int saved = AddMenuSave(script, until);
-    Stage stage;
-    stage.story = RunStory(name, {"--encounter-steps", "100000"}, script, saved + 5, shots,
-                           Placed(slot, start, -1, strong));
-    EXPECT_EQ(stage.story.run.exitCode, 0) << name << stage.story.run.stderrText;
-    stage.saved = ReadBytes(stage.story.dir + "/Save/Slot1.sav");
-    return stage;
-}
-
-bool LimbusRed(int r, int g, int b) {
-    return r > 120 && r > 2 * g + 30 && r > 2 * b + 30;
-}
-
-// Each scene holds control while its pages are read one OK at a time, and its
-// flag opens the next. The hero is made strong once, before the Behemoth.
-TEST(StoryEndToEnd, NewGameToTheTitleAndANewGameAgain) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
-    std::string script = std::string(kNewGameScript) + OkPages(220, 2) + FightKeys(300, 2300);
     Stage sword;
-    sword.story = RunStory("story_all_sword", {}, script, AddMenuSave(script, 2310) + 5, {}, "", 10);
-    sword.saved = ReadBytes(sword.story.dir + "/Save/Slot1.sav");
+    sword.saved = ReadBytes(probe.dir + "/Save/Slot1.sav");
     ASSERT_EQ(sword.Flags(), "1 0 0 0 0 0");
 
     // Tempor's nine pages; only the last one read sets his flag.
