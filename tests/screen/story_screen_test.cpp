@@ -142,29 +142,18 @@ std::string OkPages(int from, int pages) {
     return OkEvery(from, from + 20 * (pages - 1), 20);
 }
 
-// Every 20 frames: both cursors back up to Attack and the first target, OK for
-// the command and OK for the target; should that monster be down already, the
-// next one and OK. In the field these keys only close pages.
-std::string FightKeys(int from, int to) {
+// Every 20 frames up to `to`, none from `stop` on: both cursors back up to
+// Attack and the first target, OK for the command and OK for the target;
+// should that monster be down already, the next one and OK. In the field these
+// keys only close pages.
+std::string FightKeys(int from, int to, int stop = 1 << 30) {
     std::string script;
     for (int t = from; t <= to; t += 20) {
         const char* keys[] = {"Up", "Up", "Up", "X", "X", "Down", "X"};
-        for (int i = 0; i < 7; ++i) script += std::to_string(t + i) + " press " + keys[i] + "\n";
+        for (int i = 0; i < 7 && t + i < stop; ++i)
+            script += std::to_string(t + i) + " press " + keys[i] + "\n";
     }
     return script;
-}
-
-// The script's lines before `frame`.
-std::string Before(const std::string& script, int frame) {
-    std::string out;
-    size_t at = 0;
-    while (at < script.size()) {
-        const size_t end = script.find('\n', at);
-        const std::string line = script.substr(at, end - at + 1);
-        if (std::atoi(line.c_str()) < frame) out += line;
-        at = end == std::string::npos ? script.size() : end + 1;
-    }
-    return out;
 }
 
 // Frames of a walk into a scene from a loaded slot.
@@ -208,8 +197,8 @@ bool LimbusRed(int r, int g, int b) {
 TEST(StoryEndToEnd, NewGameToTheTitleAndANewGameAgain) {
     if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     // Page 0 after the flight, page 1 with the sword raised, then the Ogres.
-    std::string script = std::string(kNewGameScript) + OkPages(220, 2) + FightKeys(300, 2300);
-    const std::string newGame = script;
+    const std::string pages = std::string(kNewGameScript) + OkPages(220, 2);
+    std::string script = pages + FightKeys(300, 2300);
     const Story probe = RunStory("story_all_sword", {}, script, AddMenuSave(script, 2310) + 5, {}, "", 1);
     ASSERT_EQ(probe.run.exitCode, 0) << probe.run.stderrText;
     const int page0 = probe.Find([](const State& s) { return s.at("DialogueOpen") == "1"; });
@@ -251,7 +240,7 @@ TEST(StoryEndToEnd, NewGameToTheTitleAndANewGameAgain) {
     // The same run again with its shots, its keys ending with the victory
     // screen so that page 2 stays up.
     const int battleShot = battle + 300, victoryShot = victory + 60;
-    const Story shots = RunStory("story_all_sword_shots", {}, Before(newGame, back), back + 30,
+    const Story shots = RunStory("story_all_sword_shots", {}, pages + FightKeys(300, 2300, back), back + 30,
                                  {100, page0 + 5, 235, battleShot, victoryShot, back + 20}, "", 0);
     ASSERT_EQ(shots.run.exitCode, 0) << shots.run.stderrText;
     ExpectLit(shots.Shot(100), "the flight");
