@@ -72,6 +72,8 @@ void TitleFrame(int page) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_COLOR_MATERIAL);
+    // The ending hands over with its closing words just drawn, texturing off.
+    glEnable(GL_TEXTURE_2D);
     glLoadIdentity();
     glPushMatrix();
     glTranslatef(-0.68f, -0.5f, -1.2f);

@@ -64,7 +64,12 @@ void Ending() {
 
     if (!EndingStage[0]) {
         if (!EndingFlightStarted) {
-            StartCameraScript("Scripts\\BulletDodge.scp");
+            // Without the flight, look past the hero's shoulder at Katu.
+            StartStoryFlight("Scripts\\BulletDodge.scp",
+                             {hero.position.x + 1.8f, hero.position.y + 2.6f, hero.position.z + 5.0f},
+                             {katu.position.x, katu.position.y + 1.6f, katu.position.z});
+            // He faces Katu standing, not in whatever walking frame brought him here.
+            ApplyAnimationFrame(HeroModel, HeroBulletDodgeAnim, 0);
             EndingFlightStarted = 1;
         }
         ApplyAnimationFrame(KatuModel, KatuAnim1, EndingRiseFrame);

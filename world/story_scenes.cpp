@@ -4,6 +4,7 @@
 #include "assets/camera_script.h"
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
+#include "assets/log.h"
 #include "battle/records.h"
 #include "world/encounters.h"
 #include "world/field_common.h"
@@ -41,7 +42,7 @@ void FinishScene(StoryFlag flag) {
 // and a word from him once they are beaten.
 void SwordScene() {
     if (!SceneStarted) {
-        StartCameraScript("Scripts\\FoundSword.scp");
+        StartStoryFlight("Scripts\\FoundSword.scp", SwordAfterBattleEye, SwordAfterBattleView);
         PlayerHasControl = 0;
         const StoryPlace& spot = StoryPlaces[PlaceSwordHero];
         HeroRotation.y = spot.yaw;
@@ -153,6 +154,18 @@ void ResetStory() {
     for (uint8_t& flag : StoryFlags) flag = 0;
     ResetSceneState();
     ResetEndingState();
+}
+
+void StartStoryFlight(const char* fileName, CVector3 fallbackEye, CVector3 fallbackView) {
+    StartCameraScript(fileName);
+    const CVector3& up = CameraKeys[0].UpVector;
+    if (CameraLastKey != 0 || up.x != 0.0f || up.y != 0.0f || up.z != 0.0f) return;
+    AppendLog("Could not Load Script :%s", fileName);
+    CameraKeys[0] = {fallbackEye, fallbackView, {0.0f, 1.0f, 0.0f}, 1};
+    CameraFromKey = CameraKeys[0];
+    Camera.Position = fallbackEye;
+    Camera.ViewPoint = fallbackView;
+    Camera.UpVector = CameraKeys[0].UpVector;
 }
 
 void SetCameraAndHero(CVector3 eye, CVector3 viewPoint, CVector3 heroPosition, CVector3 heroRotation) {

@@ -37,6 +37,11 @@ void UpdateStoryScenes();
 void UpdateStoryScenery();
 // Fill the buffer with story page 0 to 20; any other page gives five empty texts.
 void StoryPageText(DialogueRecord& buffer, int32_t page);
+// Start one of the story's camera flights. A flight that gives no usable key
+// (its file missing or unreadable) would leave the camera with a zero up
+// vector and no view at all: it is logged and replaced by a one-key flight
+// onto the fallback camera, which ends on its first step as the missing one would.
+void StartStoryFlight(const char* fileName, CVector3 fallbackEye, CVector3 fallbackView);
 // Put the camera and the hero; the camera's up vector stays as it is.
 void SetCameraAndHero(CVector3 eye, CVector3 viewPoint, CVector3 heroPosition, CVector3 heroRotation);
 

@@ -197,47 +197,6 @@ TEST(ContentMesh, WriterRefusesWhatTheGameCannotRead) {
 
 // --- Level building -----------------------------------------------------------
 
-TEST(ContentLevels, WalkAreasAreCapsulesLessTheirHoles) {
-    WalkArea area;
-    area.Path({{0, 0}, {10, 0}}, 2.0f);
-    area.Disc(20, 0, 1.0f);
-    area.Hole(5, 0, 1.0f);
-    EXPECT_LT(area.Distance(2, 1), 0.0f);          // inside the path
-    EXPECT_NEAR(area.Distance(5, 3), 1.0f, 1e-5f); // beyond its side
-    EXPECT_GT(area.Distance(5, 0), 0.0f);          // in the hole
-    EXPECT_LT(area.Distance(20, 0.5f), 0.0f);      // the lone disc
-    EXPECT_GT(area.Distance(15, 0), 0.0f);         // between them
-    float x0, z0, x1, z1;
-    area.Bounds(x0, z0, x1, z1);
-    EXPECT_EQ(x0, -2.0f);
-    EXPECT_EQ(x1, 21.0f);
-    EXPECT_EQ(z0, -2.0f);
-    EXPECT_EQ(z1, 2.0f);
-}
-
-TEST(ContentLevels, PadsHoldTheirHeightAndBlendBetween) {
-    const std::vector<HeightPad> pads = {{0, 0, 1.0f, 2.0f}, {10, 0, 3.0f, 2.0f}};
-    EXPECT_EQ(PadHeight(pads, 1.5f, 0), 1.0f);
-    EXPECT_EQ(PadHeight(pads, 10, 1.9f), 3.0f);
-    EXPECT_NEAR(PadHeight(pads, 5, 0), 2.0f, 1e-5f); // halfway between equal pads
-    const float nearer = PadHeight(pads, 4, 0);
-    EXPECT_GT(nearer, 1.0f);
-    EXPECT_LT(nearer, 2.0f);
-    EXPECT_EQ(PadHeight({}, 3, 3), 0.0f);
-}
-
-TEST(ContentLevels, FloorCellsLieInsideTheAreaAtTheirHeight) {
-    WalkArea area;
-    area.Disc(0, 0, 3.0f);
-    const Geometry floor = WalkFloor(
-        area, 1.0f, [](float x, float) { return x * 0.5f; }, 1.0f);
-    ASSERT_FALSE(floor.triangles.empty());
-    for (const MeshVertex& v : floor.vertices) {
-        EXPECT_FLOAT_EQ(v.position.y, v.position.x * 0.5f);
-        EXPECT_LT(area.Distance(v.position.x, v.position.z), 1.5f); // a cell's corner, never further
-    }
-}
-
 TEST(ContentLevels, AnchorsCoverTheNewGameAndEveryExit) {
     for (int32_t level = 0; level < kLevelTotal; ++level) {
         const LevelRecord& record = GameLevels()[level];
@@ -641,6 +600,10 @@ std::vector<std::pair<std::string, std::string>> AnimatedModels() {
         {"Objects\\Deduvavi\\TBAttack.ani", hero},
         {"Objects\\Deduvavi\\TUseItem.ani", hero},
         {"Objects\\Deduvavi\\TBWon.ani", hero},
+        {"Objects\\Deduvavi\\TGetSword.ani", hero},
+        {"Objects\\Deduvavi\\TBulletDodge.ani", hero},
+        {"Objects\\Katu\\KatuAni1.ani", "Objects\\Katu\\Katu.m3d"},
+        {"Objects\\Katu\\KatuAni2.ani", "Objects\\Katu\\Katu.m3d"},
         {"Objects\\Chest\\ChestAni.ani", "Objects\\Chest\\ChestModel.m3d"}};
     for (const char* m : kMonsterNames) {
         out.push_back({MonsterFile(m, "Stay.ani"), MonsterFile(m, ".m3d")});
@@ -654,7 +617,8 @@ TEST_F(ContentData, ModelsReadBackWithinTheirArrays) {
     std::vector<std::string> paths = {"Objects\\Deduvavi\\Deduvavi.m3d", "Objects\\Deduvavi\\TSword.m3d",
                                       "Objects\\Deduvavi\\Swarp.m3d",    "Objects\\Deduvavi\\TWHolder.m3d",
                                       "Objects\\Deduvavi\\Warp.m3d",     "Objects\\Vorudu\\Villager.m3d",
-                                      "Objects\\Vorudu\\Box.m3d",        "Objects\\Chest\\ChestModel.m3d"};
+                                      "Objects\\Vorudu\\Box.m3d",        "Objects\\Chest\\ChestModel.m3d",
+                                      "Objects\\Katu\\Katu.m3d",         "Objects\\Effects\\LavaBall.m3d"};
     for (const char* m : kMonsterNames) paths.push_back(MonsterFile(m, ".m3d"));
     for (const std::string& path : paths) {
         ReadModel m = ParseModel(Read(path));
@@ -698,6 +662,10 @@ TEST_F(ContentData, AnimationsRepeatTheirModelsExactly) {
     }
     EXPECT_EQ(frames["Objects\\Deduvavi\\TWalk.ani"], 35u);
     EXPECT_EQ(frames["Objects\\Chest\\ChestAni.ani"], 34u);
+    // The story plays every one of its animations to frame 34.
+    for (const char* story : {"Objects\\Deduvavi\\TGetSword.ani", "Objects\\Deduvavi\\TBulletDodge.ani",
+                              "Objects\\Katu\\KatuAni1.ani", "Objects\\Katu\\KatuAni2.ani"})
+        EXPECT_EQ(frames[story], 35u) << story;
     // The closed chest is frame 0: the lid does not jump when opening starts.
     ReadModel chest = ParseModel(Read("Objects\\Chest\\ChestModel.m3d"));
     ReadAnimation anim;
@@ -893,6 +861,31 @@ TEST_F(ContentData, BattleFlightsFrameTheFightAboveTheMenus) {
     EXPECT_GT(headY, 0.05f);
     EXPECT_LT(feetY, 0.5f);
     EXPECT_GT(Dot(end.ViewPoint - end.Position, CVector3{0, 0, -1}), 0.0f) << "seen from behind";
+}
+
+// The ending waits for its flight's fifth key, and its seven balls fly in a
+// cluster whose closest two are 0.68 apart: they must neither merge nor vanish.
+TEST_F(ContentData, TheEndingsFlightAndLavaBallsAreWhatItNeeds) {
+    ASSERT_TRUE(ok_);
+    for (const char* path : {"Scripts\\FoundSword.scp", "Scripts\\BulletDodge.scp"}) {
+        const std::string text = Read(path);
+        CameraKey keys[kCameraKeyCount];
+        int32_t last = -1;
+        const int32_t read = ParseCameraScript(text.data(), text.size(), keys, last);
+        ASSERT_EQ(read, last + 1) << path;
+        EXPECT_GE(last, std::string(path).find("Bullet") != std::string::npos ? 5 : 1) << path;
+        for (int32_t k = 0; k <= last; ++k) {
+            EXPECT_GT(Length(keys[k].UpVector), 0.5f) << path << " key " << k;
+            EXPECT_GE(keys[k].Steps, 1) << path << " key " << k;
+        }
+    }
+    const ReadModel ball = ParseModel(Read("Objects\\Effects\\LavaBall.m3d"));
+    ASSERT_FALSE(ball.objects.empty());
+    float low = 1e9f, high = -1e9f;
+    for (const ReadObject& o : ball.objects)
+        for (const CVector3& v : o.vertices) low = std::min(low, v.x), high = std::max(high, v.x);
+    EXPECT_GT(high - low, 0.3f);
+    EXPECT_LT(high - low, 0.6f);
 }
 
 TEST_F(ContentData, PropBoxIsTallerThanTheHeroCanClimb) {

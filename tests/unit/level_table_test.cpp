@@ -35,12 +35,6 @@ const VillagerRecord* FindVillager(int level, const char* name) {
     return nullptr;
 }
 
-int SpokenLines(const VillagerRecord& villager) {
-    int count = 0;
-    for (const auto& line : villager.Lines) count += line[0] != '\0';
-    return count;
-}
-
 } // namespace
 
 TEST_F(Levels, CountsMatchTheArraysInEveryLevel) {
@@ -84,49 +78,18 @@ TEST_F(Levels, ShopsSellCopiesOfTheirGoods) {
     ASSERT_NE(kimon, nullptr);
     EXPECT_TRUE(kimon->Service == ServiceSwarpSmith && kimon->Price == 500);
     EXPECT_STREQ(kimon->SaleSwarp.Name, "Gunner");
-    EXPECT_STREQ(kimon->Lines[2], "2)Buy Gunner(Swarp)->500G");
-    EXPECT_STREQ(kimon->Lines[3], "(Press the number of youre choice)");
 
     const VillagerRecord* wumon = FindVillager(4, "Wumon");
     ASSERT_NE(wumon, nullptr);
     EXPECT_TRUE(wumon->Service == ServiceWarpShop && wumon->Price == 200);
     EXPECT_STREQ(wumon->SaleItem.Name, "Ether");
     EXPECT_EQ(wumon->SaleItem.MpRestore, 100);
-    EXPECT_STREQ(wumon->Lines[1], "1)Forge one more Warp->1000G");
 
     // Later changes to the tables do not reach the shelves.
     ItemTable[ItemEther].Count = 40;
     SwarpTable[SwarpGunner].AddAttack = 0;
     EXPECT_EQ(wumon->SaleItem.Count, 1); // one purchase gives one
     EXPECT_EQ(kimon->SaleSwarp.AddAttack, 8);
-}
-
-TEST_F(Levels, HealersAndTalkers) {
-    int healers0 = 0;
-    for (const VillagerRecord& villager : LevelTable[0].Villagers)
-        healers0 += villager.Service == ServiceHealer;
-    EXPECT_EQ(healers0, 2); // Honus, and Secretosus who never says so
-
-    const VillagerRecord* honus = FindVillager(0, "Honus");
-    ASSERT_NE(honus, nullptr);
-    EXPECT_STREQ(honus->Lines[1], "(Press 'Y' for HP/MP Recovery)");
-    EXPECT_EQ(SpokenLines(*honus), 2);
-    const VillagerRecord* hensus = FindVillager(4, "Hensus");
-    ASSERT_NE(hensus, nullptr);
-    EXPECT_EQ(hensus->Service, ServiceHealer);
-    EXPECT_STREQ(hensus->Lines[2], "(Press 'Y' for HP/MP Recovery)");
-    EXPECT_STREQ(hensus->Lines[3], "");
-
-    const struct {
-        int level;
-        const char* name;
-        int lines;
-    } talkers[] = {{0, "Umos", 2}, {0, "Tempor", 4}, {0, "Secretosus", 4}, {4, "Timson", 4}};
-    for (const auto& talker : talkers) {
-        const VillagerRecord* villager = FindVillager(talker.level, talker.name);
-        ASSERT_NE(villager, nullptr) << talker.name;
-        EXPECT_EQ(SpokenLines(*villager), talker.lines) << talker.name;
-    }
 }
 
 TEST_F(Levels, VillagersShareOneModelAndTurnOnlyAboutY) {
