@@ -107,6 +107,9 @@ void Ending() {
     }
     if (EndingOffset > kTitleFrom) {
         GameMode = ModeTitle;
+        // Back to the main page, not whichever page the game was started from.
+        TitlePage = 0;
+        TitleCursor = 0;
         PlayMusic(nullptr);
         ResetEndingState();
     }
