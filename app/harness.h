@@ -31,6 +31,7 @@ struct HarnessOptions {
     bool windowed = false;
     bool fixedStep = false;
     bool timedemo = false;
+    bool noCull = false;    // every level object is drawn, seen or not
     bool bareFrame = false; // every frame after the boot only clears and swaps
     uint32_t quitAfter = 0;
     int32_t startLevel = -1;     // placed there once the field first runs; -1 leaves the new game's start

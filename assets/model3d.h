@@ -20,6 +20,9 @@ struct Object3D {
     int32_t materialId = 0;
     CVector3 center = {0, 0, 0};
     float size = 0.0f;
+    // The exact box around the vertices as read, for culling what is drawn.
+    CVector3 boxLow = {0, 0, 0};
+    CVector3 boxHigh = {0, 0, 0};
     std::vector<CVector3> vertices;
     std::vector<CVector2> texels;
     std::vector<CVector3> normals;
@@ -62,3 +65,11 @@ bool ParseModel3D(const char* text, size_t size, Model3D& model, std::vector<std
 void DrawModel3D(const Model3D& model);
 // Compute each object's centre and size for the frustum test of collision.
 void PrepareModelBounds(Model3D& model);
+
+// Planes (a, b, c, d) with unit normals pointing into the volume they bound.
+using CullPlane = float[4];
+constexpr int kCullPlanes = 6;
+// Tell whether some of the box lies within margin of the inner side of every plane.
+bool BoxInsidePlanes(const CVector3& low, const CVector3& high, const CullPlane* planes, float margin);
+// Draw the objects of a level model whose boxes the six planes keep; null planes keep every one.
+void DrawLevelModel(const Model3D& model, const CullPlane* planes);

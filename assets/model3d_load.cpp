@@ -95,6 +95,14 @@ bool ReadObject(TextScan& scan, int32_t declaredVertices, Object3D& object) {
     clipped |= ReadTriangles(scan, triangles, object.vertexCount, object.indices);
     object.indexCount = static_cast<int32_t>(object.indices.size());
 
+    for (size_t i = 0; i < vertexCount; ++i) {
+        const CVector3& v = object.vertices[i];
+        CVector3& low = object.boxLow;
+        CVector3& high = object.boxHigh;
+        if (i == 0) low = high = v;
+        low = {std::min(low.x, v.x), std::min(low.y, v.y), std::min(low.z, v.z)};
+        high = {std::max(high.x, v.x), std::max(high.y, v.y), std::max(high.z, v.z)};
+    }
     object.vertexArray = std::make_shared<std::vector<CVector3>>(object.vertices);
     object.normalArray = PaddedCopy(object.normals, vertexCount);
     if (object.hasTexture) object.texelArray = PaddedCopy(object.texels, vertexCount);

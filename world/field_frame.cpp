@@ -42,6 +42,7 @@ void DrawHero() {
 } // namespace
 
 void (*StartBattleFromField)() = nullptr;
+bool CullLevelObjects = true;
 
 void CaptureScreen(TextureImage& texture, int32_t width, int32_t height) {
     glBindTexture(GL_TEXTURE_2D, texture.texName);
@@ -68,7 +69,7 @@ void FieldFrame() {
     UpdateCameraScript();
 
     glEnable(GL_LIGHT1);
-    DrawModel3D(level.Mesh);
+    DrawLevelModel(level.Mesh, CullLevelObjects ? ViewFrustum.plane : nullptr);
     glDisable(GL_LIGHT1);
     DrawVillagers(level);
     const size_t chests = UsedCount(level.ChestCount, level.Chests.size());
