@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-enum class ScriptAction { Press, Hold, Click, Move, PadPlug, PadUnplug, PadHold, PadStick };
+enum class ScriptAction { Press, Hold, Click, Move, PadPlug, PadUnplug, PadHold, PadStick, Hide, Show };
 
 struct ScriptEvent {
     uint32_t frame;

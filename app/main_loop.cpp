@@ -51,6 +51,17 @@ void BareFrame() {
     SwapScreenBuffer();
 }
 
+// A hidden window still runs every frame's logic, which reads back GL state
+// such as the view matrices, but nothing reaches a pixel: an empty scissor
+// box stops every clear and triangle before it costs fill, and no buffer is
+// swapped.
+void RunHiddenFrameWork() {
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(0, 0, 0, 0);
+    RunFrameWork();
+    glDisable(GL_SCISSOR_TEST);
+}
+
 } // namespace
 
 void RunFrameWork() {
@@ -84,6 +95,8 @@ int RunMainLoop() {
         HarnessBeforeFrame();
         if (Harness.bareFrame && GameMode != ModeBoot)
             BareFrame();
+        else if (!GameWindowShown())
+            RunHiddenFrameWork();
         else
             RunFrameWork();
         if (GameMode > ModeTitle) AdvancePlayClock(GetTickCount());
