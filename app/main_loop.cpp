@@ -5,6 +5,7 @@
 #include "app/mode_frames.h"
 #include "app/window_proc.h"
 #include "assets/game_state.h"
+#include "assets/model3d.h"
 #include "platform/platform.h"
 
 #include <GL/gl.h>
@@ -52,14 +53,16 @@ void BareFrame() {
 }
 
 // A hidden window still runs every frame's logic, which reads back GL state
-// such as the view matrices, but nothing reaches a pixel: an empty scissor
-// box stops every clear and triangle before it costs fill, and no buffer is
-// swapped.
+// such as the view matrices, but draws nothing: models send no triangles, an
+// empty scissor box stops the clears and the few quads left before they cost
+// fill, and no buffer is swapped.
 void RunHiddenFrameWork() {
+    SendModelTriangles = false;
     glEnable(GL_SCISSOR_TEST);
     glScissor(0, 0, 0, 0);
     RunFrameWork();
     glDisable(GL_SCISSOR_TEST);
+    SendModelTriangles = true;
 }
 
 } // namespace

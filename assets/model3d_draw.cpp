@@ -70,7 +70,7 @@ void DrawObject(const Model3D& model, const Object3D& object) {
     const size_t indexCount =
         object.indexCount > 0 ? std::min(static_cast<size_t>(object.indexCount), object.indexArray->size())
                               : 0;
-    if (indexCount > 0)
+    if (indexCount > 0 && SendModelTriangles)
         glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indexCount), GL_UNSIGNED_INT,
                        object.indexArray->data());
     glColor3f(1.0f, 1.0f, 1.0f);
@@ -80,6 +80,8 @@ void DrawObject(const Model3D& model, const Object3D& object) {
 constexpr float kCullMargin = 0.01f;
 
 } // namespace
+
+bool SendModelTriangles = true;
 
 void DrawModel3D(const Model3D& model) {
     for (const Object3D& object : model.objects) DrawObject(model, object);
