@@ -23,6 +23,8 @@ struct Object3D {
     // The exact box around the vertices as read, for culling what is drawn.
     CVector3 boxLow = {0, 0, 0};
     CVector3 boxHigh = {0, 0, 0};
+    // Drawn with a texture whose name starts "Sky": a backdrop around the eye, not a solid thing.
+    bool sky = false;
     std::vector<CVector3> vertices;
     std::vector<CVector2> texels;
     std::vector<CVector3> normals;
@@ -74,4 +76,9 @@ constexpr int kCullPlanes = 6;
 // Tell whether some of the box lies within margin of the inner side of every plane.
 bool BoxInsidePlanes(const CVector3& low, const CVector3& high, const CullPlane* planes, float margin);
 // Draw the objects of a level model whose boxes the six planes keep; null planes keep every one.
+// Sky objects are left out.
 void DrawLevelModel(const Model3D& model, const CullPlane* planes);
+// Draw only the sky objects of a model, with whatever state the caller set for them.
+void DrawModelSky(const Model3D& model);
+// Take the sky objects out of a model (collision has no use for them).
+void RemoveSkyObjects(Model3D& model);

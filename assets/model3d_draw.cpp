@@ -101,8 +101,18 @@ bool BoxInsidePlanes(const CVector3& low, const CVector3& high, const CullPlane*
 
 void DrawLevelModel(const Model3D& model, const CullPlane* planes) {
     for (const Object3D& object : model.objects)
-        if (!planes || BoxInsidePlanes(object.boxLow, object.boxHigh, planes, kCullMargin))
+        if (!object.sky && (!planes || BoxInsidePlanes(object.boxLow, object.boxHigh, planes, kCullMargin)))
             DrawObject(model, object);
+}
+
+void DrawModelSky(const Model3D& model) {
+    for (const Object3D& object : model.objects)
+        if (object.sky) DrawObject(model, object);
+}
+
+void RemoveSkyObjects(Model3D& model) {
+    std::erase_if(model.objects, [](const Object3D& object) { return object.sky; });
+    model.objectCount = static_cast<int32_t>(model.objects.size());
 }
 
 void PrepareModelBounds(Model3D& model) {

@@ -180,8 +180,12 @@ bool ParseModel3D(const char* text, size_t size, Model3D& model, std::vector<std
     clipped |= materialCount < 0;
     model.materialCount = static_cast<int32_t>(model.materials.size());
 
-    for (const Object3D& object : model.objects)
+    for (Object3D& object : model.objects) {
         clipped |= object.materialId < 0 || object.materialId >= model.materialCount;
+        if (object.materialId >= 0 && object.materialId < model.materialCount)
+            object.sky =
+                std::strncmp(model.materials[static_cast<size_t>(object.materialId)].fileName, "Sky", 3) == 0;
+    }
 
     // A material that names a file draws from its own slot, whatever its TextureID line said.
     for (int32_t i = 0; i < model.materialCount; ++i) {

@@ -31,6 +31,23 @@ void DrawVillagers(const LevelRecord& level) {
     }
 }
 
+// After everything opaque, at the far end of the depth range: the sky fills
+// only the pixels nothing else has covered. It hangs around the eye, unlit.
+void DrawSky(const Model3D& mesh) {
+    glPushMatrix();
+    glTranslatef(Camera.Position.x, Camera.Position.y, Camera.Position.z);
+    glDisable(GL_LIGHTING);
+    glDepthRange(1.0, 1.0);
+    glDepthFunc(GL_LEQUAL);
+    glDepthMask(GL_FALSE);
+    DrawModelSky(mesh);
+    glDepthMask(GL_TRUE);
+    glDepthFunc(GL_LESS);
+    glDepthRange(0.0, 1.0);
+    glEnable(GL_LIGHTING);
+    glPopMatrix();
+}
+
 void DrawHero() {
     glPushMatrix();
     glTranslatef(HeroPosition.x, HeroPosition.y, HeroPosition.z);
@@ -77,6 +94,7 @@ void FieldFrame() {
     // Every frame, moving or not.
     CollideWithProps(BoxModel, level.Villagers, level.VillagerCount, level.Chests, level.ChestCount);
     DrawHero();
+    DrawSky(level.Mesh);
 
     if (EncounterPending && StartBattleFromField) StartBattleFromField();
     CheckExits(CurrentLevel);
