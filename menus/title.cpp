@@ -5,6 +5,7 @@
 #include "assets/text2d.h"
 #include "menus/slot_list.h"
 #include "platform/platform.h"
+#include "world/level_change.h"
 #include "world/level_table.h"
 #include "world/story_scenes.h"
 
@@ -71,6 +72,10 @@ void TitleFrame(int page) {
     glClearColor(0.2f, 0.5f, 1.0f, 0.5f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glDisable(GL_DEPTH_TEST);
+    // Clear fog this close rounds to a factor of exactly 1, yet costs a third of
+    // the frame on a software renderer: off, the picture is the same.
+    const bool fogless = FogDensity <= kClearFogDensity;
+    if (fogless) glDisable(GL_FOG);
     glEnable(GL_COLOR_MATERIAL);
     glLoadIdentity();
     glPushMatrix();
@@ -90,6 +95,7 @@ void TitleFrame(int page) {
     }
     glPopMatrix();
     glEnable(GL_DEPTH_TEST);
+    if (fogless) glEnable(GL_FOG);
     SwapScreenBuffer();
 }
 
