@@ -1,8 +1,8 @@
 #include "app/screen_actions.h"
 
+#include "assets/quit.h"
 #include "app/window_proc.h"
 #include "assets/game_state.h"
-#include "assets/quit.h"
 #include "battle/command_menu.h"
 #include "battle/victory.h"
 #include "menus/game_menu.h"

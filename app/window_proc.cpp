@@ -1,8 +1,8 @@
 #include "app/window_proc.h"
 
+#include "assets/quit.h"
 #include "assets/game_state.h"
 #include "assets/log.h"
-#include "assets/quit.h"
 #include "world/services.h"
 
 void MenuAction() {

@@ -212,7 +212,10 @@ bool LoadModel3D(const char* fileName, Model3D& model) {
     for (size_t i = 0; i < textureNames.size(); ++i) {
         const std::string& path = textureNames[i];
         if (path.empty()) continue;
-        if (!LoadTGATexture(model.textures[i], path.c_str(), true))
+        // A sky is only ever magnified: without mipmaps it looks the same and costs less per pixel.
+        const bool sky = model.materials[i].fileName[0] != '\0' &&
+                         std::strncmp(model.materials[i].fileName, "Sky", 3) == 0;
+        if (!LoadTGATexture(model.textures[i], path.c_str(), !sky))
             AppendLog("Failed to load a texture :%s", path.c_str());
     }
     if (clipped) AppendLog("Model clipped : %s", fileName);

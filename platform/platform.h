@@ -102,8 +102,7 @@ PixelFormatRequest GrantedPixelFormat();
 bool CreateRenderContext();
 // Make no context current and delete the context.
 void DeleteRenderContext();
-// Present the back buffer (and write a requested screenshot of it first); a window not shown presents
-// nothing.
+// Present the back buffer (and write a requested screenshot first); a hidden window presents nothing.
 void SwapScreenBuffer();
 // Ask for vertical sync; a driver that cannot do it is left alone.
 void SetVerticalSync(bool on);

@@ -32,8 +32,12 @@ void DrawVillagers(const LevelRecord& level) {
 }
 
 // After everything opaque, at the far end of the depth range: the sky fills
-// only the pixels nothing else has covered. It hangs around the eye, unlit.
+// only the pixels nothing else has covered. It hangs around the eye, unlit,
+// and unfogged unless a level change thickens the fog: the clear fog would
+// change nothing on it but costs a software renderer dearly per pixel.
 void DrawSky(const Model3D& mesh) {
+    const bool fogless = FogDensity <= kClearFogDensity;
+    if (fogless) glDisable(GL_FOG);
     glPushMatrix();
     glTranslatef(Camera.Position.x, Camera.Position.y, Camera.Position.z);
     glDisable(GL_LIGHTING);
@@ -46,6 +50,7 @@ void DrawSky(const Model3D& mesh) {
     glDepthRange(0.0, 1.0);
     glEnable(GL_LIGHTING);
     glPopMatrix();
+    if (fogless) glEnable(GL_FOG);
 }
 
 void DrawHero() {
