@@ -53,16 +53,18 @@ void BareFrame() {
 }
 
 // A hidden window still runs every frame's logic, which reads back GL state
-// such as the view matrices, but draws nothing: models send no triangles, an
+// such as the view matrices, but draws nothing: models are skipped whole, an
 // empty scissor box stops the clears and the few quads left before they cost
 // fill, and no buffer is swapped.
 void RunHiddenFrameWork() {
-    SendModelTriangles = false;
+    ModelDrawingOn = false;
     glEnable(GL_SCISSOR_TEST);
     glScissor(0, 0, 0, 0);
     RunFrameWork();
     glDisable(GL_SCISSOR_TEST);
-    SendModelTriangles = true;
+    // Without a swap nothing would hand the frame's commands on and let them go.
+    glFlush();
+    ModelDrawingOn = true;
 }
 
 } // namespace

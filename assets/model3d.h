@@ -65,8 +65,8 @@ bool LoadModel3D(const char* fileName, Model3D& model);
 bool ParseModel3D(const char* text, size_t size, Model3D& model, std::vector<std::string>* textureNames);
 // Draw every object of a model with the current matrices.
 void DrawModel3D(const Model3D& model);
-// While false, drawing a model sets its GL state but sends no triangles: for frames nobody sees.
-extern bool SendModelTriangles;
+// While false, drawing a model does nothing at all: for frames nobody sees.
+extern bool ModelDrawingOn;
 // Compute each object's centre and size for the frustum test of collision.
 void PrepareModelBounds(Model3D& model);
 

@@ -39,6 +39,7 @@ int64_t TruncatedMagnitude(float value) {
 namespace {
 
 void DrawObject(const Model3D& model, const Object3D& object) {
+    if (!ModelDrawingOn) return;
     // Arrays that do not cover the vertices they are drawn with are not handed to GL.
     if (!object.vertexArray || !object.normalArray || !object.indexArray) return;
     const size_t vertexCount = object.vertexArray->size();
@@ -70,7 +71,7 @@ void DrawObject(const Model3D& model, const Object3D& object) {
     const size_t indexCount =
         object.indexCount > 0 ? std::min(static_cast<size_t>(object.indexCount), object.indexArray->size())
                               : 0;
-    if (indexCount > 0 && SendModelTriangles)
+    if (indexCount > 0)
         glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indexCount), GL_UNSIGNED_INT,
                        object.indexArray->data());
     glColor3f(1.0f, 1.0f, 1.0f);
@@ -81,7 +82,7 @@ constexpr float kCullMargin = 0.01f;
 
 } // namespace
 
-bool SendModelTriangles = true;
+bool ModelDrawingOn = true;
 
 void DrawModel3D(const Model3D& model) {
     for (const Object3D& object : model.objects) DrawObject(model, object);
