@@ -137,6 +137,9 @@ void ShareLevelModels() {
     L[LevelDamnedDungeon].CollisionMesh = L[LevelDamnedDungeon].Mesh;
     L[LevelDamnedDungeon].BattleGround = L[LevelVoruduDungeon].BattleGround;
     L[LevelRoadPass].CollisionMesh = L[LevelRoadPass].Mesh;
+    // Nothing stands on a sky.
+    for (int level : {LevelVoruduDungeon, LevelDamnedDungeon, LevelRoadPass})
+        RemoveSkyObjects(L[level].CollisionMesh);
 }
 
 // The log is the record of what was found, so a texture that failed says so.

@@ -160,6 +160,10 @@ void Deliver(const ScriptEvent& event) {
     case ScriptAction::PadStick:
         SetVirtualPadStick(static_cast<PadStick>(event.key), event.dx, event.dy);
         break;
+    case ScriptAction::Hide:
+    case ScriptAction::Show:
+        ShowGameWindow(event.action == ScriptAction::Show);
+        break;
     }
 }
 
@@ -261,6 +265,8 @@ bool ParseInputScript(const std::string& text, std::vector<ScriptEvent>& events,
         } else if (ok && w[1] == "move" && w.size() == 4) {
             event.action = ScriptAction::Move;
             ok = ParseSigned(w[2], &event.dx) && ParseSigned(w[3], &event.dy);
+        } else if (ok && (w[1] == "hide" || w[1] == "show") && w.size() == 2) {
+            event.action = w[1] == "hide" ? ScriptAction::Hide : ScriptAction::Show;
         } else if (ok && w[1] == "pad") {
             ok = ParsePadLine(w, &event);
         } else {
@@ -291,6 +297,10 @@ bool ParseHarnessArgs(int argc, char** argv, std::string* error) {
         } else if (arg == "--timedemo") {
             Harness.timedemo = true;
             Harness.fixedStep = true;
+        } else if (arg == "--no-cull") {
+            Harness.noCull = true;
+        } else if (arg == "--bare-frame") {
+            Harness.bareFrame = true;
         } else if (arg == "--input" && hasValue) {
             Harness.inputFile = argv[++i];
         } else if ((arg == "--shot" || arg == "--state") && hasValue) {

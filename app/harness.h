@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-enum class ScriptAction { Press, Hold, Click, Move, PadPlug, PadUnplug, PadHold, PadStick };
+enum class ScriptAction { Press, Hold, Click, Move, PadPlug, PadUnplug, PadHold, PadStick, Hide, Show };
 
 struct ScriptEvent {
     uint32_t frame;
@@ -31,6 +31,8 @@ struct HarnessOptions {
     bool windowed = false;
     bool fixedStep = false;
     bool timedemo = false;
+    bool noCull = false;    // every level object is drawn, seen or not
+    bool bareFrame = false; // every frame after the boot only clears and swaps
     uint32_t quitAfter = 0;
     int32_t startLevel = -1;     // placed there once the field first runs; -1 leaves the new game's start
     uint32_t encounterSteps = 0; // steps to the first random battle; 0 keeps the game's own

@@ -5,7 +5,10 @@
 #include "app/mode_frames.h"
 #include "app/window_proc.h"
 #include "assets/game_state.h"
+#include "assets/model3d.h"
 #include "platform/platform.h"
+
+#include <GL/gl.h>
 
 #include <cmath>
 
@@ -40,6 +43,32 @@ void AdvancePlayClock(uint32_t tickMs) {
     }
 }
 
+namespace {
+
+// The floor under every frame's cost: what the machine spends on a clear and a swap alone.
+void BareFrame() {
+    glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    SwapScreenBuffer();
+}
+
+// A hidden window still runs every frame's logic, which reads back GL state
+// such as the view matrices, but draws nothing: models are skipped whole, an
+// empty scissor box stops the clears and the few quads left before they cost
+// fill, and no buffer is swapped.
+void RunHiddenFrameWork() {
+    ModelDrawingOn = false;
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(0, 0, 0, 0);
+    RunFrameWork();
+    glDisable(GL_SCISSOR_TEST);
+    // Without a swap nothing would hand the frame's commands on and let them go.
+    glFlush();
+    ModelDrawingOn = true;
+}
+
+} // namespace
+
 void RunFrameWork() {
     switch (GameMode) {
     case ModeBoot:
@@ -69,7 +98,12 @@ int RunMainLoop() {
         }
         LastFrameTime = now;
         HarnessBeforeFrame();
-        RunFrameWork();
+        if (Harness.bareFrame && GameMode != ModeBoot)
+            BareFrame();
+        else if (!GameWindowShown())
+            RunHiddenFrameWork();
+        else
+            RunFrameWork();
         if (GameMode > ModeTitle) AdvancePlayClock(GetTickCount());
         HarnessAfterFrame();
     }

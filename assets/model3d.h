@@ -20,6 +20,11 @@ struct Object3D {
     int32_t materialId = 0;
     CVector3 center = {0, 0, 0};
     float size = 0.0f;
+    // The exact box around the vertices as read, for culling what is drawn.
+    CVector3 boxLow = {0, 0, 0};
+    CVector3 boxHigh = {0, 0, 0};
+    // Drawn with a texture whose name starts "Sky": a backdrop around the eye, not a solid thing.
+    bool sky = false;
     std::vector<CVector3> vertices;
     std::vector<CVector2> texels;
     std::vector<CVector3> normals;
@@ -60,5 +65,20 @@ bool LoadModel3D(const char* fileName, Model3D& model);
 bool ParseModel3D(const char* text, size_t size, Model3D& model, std::vector<std::string>* textureNames);
 // Draw every object of a model with the current matrices.
 void DrawModel3D(const Model3D& model);
+// While false, drawing a model does nothing at all: for frames nobody sees.
+extern bool ModelDrawingOn;
 // Compute each object's centre and size for the frustum test of collision.
 void PrepareModelBounds(Model3D& model);
+
+// Planes (a, b, c, d) with unit normals pointing into the volume they bound.
+using CullPlane = float[4];
+constexpr int kCullPlanes = 6;
+// Tell whether some of the box lies within margin of the inner side of every plane.
+bool BoxInsidePlanes(const CVector3& low, const CVector3& high, const CullPlane* planes, float margin);
+// Draw the objects of a level model whose boxes the six planes keep; null planes keep every one.
+// Sky objects are left out.
+void DrawLevelModel(const Model3D& model, const CullPlane* planes);
+// Draw only the sky objects of a model, with whatever state the caller set for them.
+void DrawModelSky(const Model3D& model);
+// Take the sky objects out of a model (collision has no use for them).
+void RemoveSkyObjects(Model3D& model);

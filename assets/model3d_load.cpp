@@ -95,6 +95,14 @@ bool ReadObject(TextScan& scan, int32_t declaredVertices, Object3D& object) {
     clipped |= ReadTriangles(scan, triangles, object.vertexCount, object.indices);
     object.indexCount = static_cast<int32_t>(object.indices.size());
 
+    for (size_t i = 0; i < vertexCount; ++i) {
+        const CVector3& v = object.vertices[i];
+        CVector3& low = object.boxLow;
+        CVector3& high = object.boxHigh;
+        if (i == 0) low = high = v;
+        low = {std::min(low.x, v.x), std::min(low.y, v.y), std::min(low.z, v.z)};
+        high = {std::max(high.x, v.x), std::max(high.y, v.y), std::max(high.z, v.z)};
+    }
     object.vertexArray = std::make_shared<std::vector<CVector3>>(object.vertices);
     object.normalArray = PaddedCopy(object.normals, vertexCount);
     if (object.hasTexture) object.texelArray = PaddedCopy(object.texels, vertexCount);
@@ -172,8 +180,12 @@ bool ParseModel3D(const char* text, size_t size, Model3D& model, std::vector<std
     clipped |= materialCount < 0;
     model.materialCount = static_cast<int32_t>(model.materials.size());
 
-    for (const Object3D& object : model.objects)
+    for (Object3D& object : model.objects) {
         clipped |= object.materialId < 0 || object.materialId >= model.materialCount;
+        if (object.materialId >= 0 && object.materialId < model.materialCount)
+            object.sky =
+                std::strncmp(model.materials[static_cast<size_t>(object.materialId)].fileName, "Sky", 3) == 0;
+    }
 
     // A material that names a file draws from its own slot, whatever its TextureID line said.
     for (int32_t i = 0; i < model.materialCount; ++i) {
@@ -200,7 +212,10 @@ bool LoadModel3D(const char* fileName, Model3D& model) {
     for (size_t i = 0; i < textureNames.size(); ++i) {
         const std::string& path = textureNames[i];
         if (path.empty()) continue;
-        if (!LoadTGATexture(model.textures[i], path.c_str(), true))
+        // A sky is only ever magnified: without mipmaps it looks the same and costs less per pixel.
+        const bool sky = model.materials[i].fileName[0] != '\0' &&
+                         std::strncmp(model.materials[i].fileName, "Sky", 3) == 0;
+        if (!LoadTGATexture(model.textures[i], path.c_str(), !sky))
             AppendLog("Failed to load a texture :%s", path.c_str());
     }
     if (clipped) AppendLog("Model clipped : %s", fileName);

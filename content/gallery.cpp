@@ -77,7 +77,7 @@ struct Scene {
 
 void DrawLevel(const Scene& s, int level, const CVector3* hero, float heroYaw) {
     glEnable(GL_LIGHT1);
-    DrawModel3D(s.levels[level]);
+    DrawLevelModel(s.levels[level], nullptr); // the sky is the game's to hang around its eye
     glDisable(GL_LIGHT1);
     const LevelRecord& record = GameLevels()[static_cast<size_t>(level)];
     for (const VillagerRecord& v : record.Villagers) DrawAt(s.villager, v.Position, v.Rotation.y);
@@ -88,11 +88,13 @@ void DrawLevel(const Scene& s, int level, const CVector3* hero, float heroYaw) {
 void Bounds(const Model3D& m, CVector3& lo, CVector3& hi) {
     lo = {1e9f, 1e9f, 1e9f};
     hi = {-1e9f, -1e9f, -1e9f};
-    for (const Object3D& o : m.objects)
+    for (const Object3D& o : m.objects) {
+        if (o.sky) continue; // it hangs around the eye, not in the level
         for (const CVector3& v : o.vertices) {
             lo = {std::min(lo.x, v.x), std::min(lo.y, v.y), std::min(lo.z, v.z)};
             hi = {std::max(hi.x, v.x), std::max(hi.y, v.y), std::max(hi.z, v.z)};
         }
+    }
 }
 
 void Save(std::vector<Shot>& shots, const std::string& dir, const std::string& name) {
@@ -298,7 +300,7 @@ void ShootStory(std::vector<Shot>& shots, const std::string& out, const Scene& s
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         LookThrough(key);
         glEnable(GL_LIGHT1);
-        DrawModel3D(s.levels[level]);
+        DrawLevelModel(s.levels[level], nullptr);
         glDisable(GL_LIGHT1);
     };
     auto pose = [](Model3D& m, const Animation& a, int f) {

@@ -2,6 +2,7 @@
 // of the world map down to a clearing where the Behemoth waits, and a side
 // trail west to a hidden chest.
 #include "content/levels_common.h"
+#include "content/skies.h"
 #include "world/story_places.h"
 
 #include <cmath>
@@ -84,6 +85,6 @@ void BuildForgottenForest(DataWriter& w) {
 
     kit.Touch(WalkFloor(area, 2.0f, floor, 0.0f));
     kit.Touch(AreaWalls(area, 2.0f, floor, 1.0f, 3.0f, 0.0f));
-    WriteMesh(w, "Levels\\Forgotten Forest.m3d", kit.FinishVisual(30.0f));
+    WriteMesh(w, "Levels\\Forgotten Forest.m3d", WithSky(w, kit.FinishVisual(30.0f), Sky::ForestGloom));
     WriteMesh(w, "Levels\\Forgotten ForestCB.m3d", kit.FinishCollision(20.0f));
 }

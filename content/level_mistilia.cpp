@@ -3,6 +3,7 @@
 // way into the Dungeon of the Damned opens. Stone retaining walls hold each
 // terrace; two ramps climb through them.
 #include "content/levels_common.h"
+#include "content/skies.h"
 
 #include <algorithm>
 #include <cmath>
@@ -271,6 +272,6 @@ void BuildMistilia(DataWriter& w) {
 
     kit.Touch(WalkFloor(area, 2.0f, floor, 0.0f));
     kit.Touch(AreaWalls(area, 2.0f, floor, 1.0f, 3.0f, 0.0f));
-    WriteMesh(w, "Levels\\Mistilia.m3d", kit.FinishVisual(40.0f));
+    WriteMesh(w, "Levels\\Mistilia.m3d", WithSky(w, kit.FinishVisual(40.0f), Sky::TownEvening));
     WriteMesh(w, "Levels\\MistiliaCB.m3d", kit.FinishCollision(20.0f));
 }

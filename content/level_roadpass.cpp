@@ -5,6 +5,7 @@
 // bend keeps the place he came in by out of sight from Katu's ring. The
 // drawn model is the collision model too.
 #include "content/levels_common.h"
+#include "content/skies.h"
 #include "world/story_places.h"
 
 #include <cmath>
@@ -106,5 +107,5 @@ void BuildRoadPass(DataWriter& w) {
     // Far behind Katu the sky glows over a lava field.
     kit.Draw(lava,
              Transformed(MakeBox({60.0f, 0.2f, 30.0f}), Translation({0.0f, katu.y - 3.0f, katu.z - 60.0f})));
-    WriteMesh(w, "Levels\\RoadPass.m3d", kit.FinishVisual(20.0f));
+    WriteMesh(w, "Levels\\RoadPass.m3d", WithSky(w, kit.FinishVisual(20.0f), Sky::RoadDusk));
 }

@@ -2,6 +2,7 @@
 // to the gate onto the world map in the east, with lanes up to the houses of
 // its people and a hill path to a chest above the village.
 #include "content/levels_common.h"
+#include "content/skies.h"
 
 #include <cmath>
 
@@ -180,6 +181,6 @@ void BuildVorudu(DataWriter& w) {
     kit.Touch(WalkFloor(area, 2.0f, floor, 0.0f));
     kit.Touch(AreaWalls(area, 2.0f, floor, 1.0f, 3.0f, 0.0f));
 
-    WriteMesh(w, "Levels\\Vorudu.m3d", kit.FinishVisual(40.0f));
+    WriteMesh(w, "Levels\\Vorudu.m3d", WithSky(w, kit.FinishVisual(40.0f), Sky::VillageMorning));
     WriteMesh(w, "Levels\\VoruduCB.m3d", kit.FinishCollision(20.0f));
 }

@@ -2,6 +2,7 @@
 // hero walks a short ridge between four marked places: a tiny village, a tiny
 // wood, a tiny terraced town and the road that leads away to the end.
 #include "content/levels_common.h"
+#include "content/skies.h"
 
 #include <cmath>
 
@@ -161,6 +162,6 @@ void BuildWorldMap(DataWriter& w) {
 
     kit.Touch(WalkFloor(area, 2.0f, floor, 0.0f));
     kit.Touch(AreaWalls(area, 2.0f, floor, 1.0f, 3.0f, 0.0f));
-    WriteMesh(w, "Levels\\World Map.m3d", kit.FinishVisual(30.0f));
+    WriteMesh(w, "Levels\\World Map.m3d", WithSky(w, kit.FinishVisual(30.0f), Sky::OpenMidday));
     WriteMesh(w, "Levels\\World MapCB.m3d", kit.FinishCollision(20.0f));
 }

@@ -5,10 +5,13 @@
 #include "assets/text2d.h"
 #include "menus/slot_list.h"
 #include "platform/platform.h"
+#include "world/level_change.h"
 #include "world/level_table.h"
 #include "world/story_scenes.h"
 
 #include <GL/gl.h>
+
+#include <cstring>
 
 float TitlePulse = 1.0f;
 unsigned char TitlePulseFalling = 1;
@@ -55,6 +58,120 @@ void DrawCredits() {
                   CreditLines[i]);
 }
 
+// The logo is the same picture every frame while the state it is drawn with
+// stays the same, and a filtered full-screen quad is most of the title's cost
+// on a software renderer. So the picture is copied once and, while nothing it
+// depends on has changed, put back texel for texel instead.
+struct LogoState {
+    float color[4];
+    float normal[3];
+    float projection[16];
+    float modelview[16];
+    GLint viewport[4];
+    GLint texture;
+    GLint environment;
+    uint32_t enabled;
+};
+
+LogoState CurrentLogoState() {
+    LogoState state;
+    std::memset(&state, 0, sizeof state);
+    glGetFloatv(GL_CURRENT_COLOR, state.color);
+    glGetFloatv(GL_CURRENT_NORMAL, state.normal);
+    glGetFloatv(GL_PROJECTION_MATRIX, state.projection);
+    glGetFloatv(GL_MODELVIEW_MATRIX, state.modelview);
+    glGetIntegerv(GL_VIEWPORT, state.viewport);
+    state.texture = static_cast<GLint>(LogoTexture.texName);
+    glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &state.environment);
+    const GLenum caps[] = {GL_LIGHTING,   GL_LIGHT0, GL_LIGHT1,    GL_COLOR_MATERIAL, GL_FOG,
+                           GL_TEXTURE_2D, GL_BLEND,  GL_CULL_FACE, GL_DEPTH_TEST};
+    for (size_t i = 0; i < sizeof caps / sizeof caps[0]; ++i)
+        if (glIsEnabled(caps[i])) state.enabled |= 1u << i;
+    return state;
+}
+
+GLuint LogoCopy = 0;
+GLint LogoCopySize[2] = {0, 0}; // the texture's, a power of two each way
+bool LogoCopied = false;
+LogoState LogoCopiedState;
+
+GLint PowerOfTwoAtLeast(GLint n) {
+    GLint p = 1;
+    while (p < n && p < (1 << 14)) p <<= 1;
+    return p;
+}
+
+void CopyLogo(const LogoState& state) {
+    const GLint width = state.viewport[2], height = state.viewport[3];
+    if (width <= 0 || height <= 0) return;
+    if (LogoCopy == 0) glGenTextures(1, &LogoCopy);
+    glBindTexture(GL_TEXTURE_2D, LogoCopy);
+    const GLint tw = PowerOfTwoAtLeast(width + state.viewport[0]),
+                th = PowerOfTwoAtLeast(height + state.viewport[1]);
+    if (tw != LogoCopySize[0] || th != LogoCopySize[1]) {
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, tw, th, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
+        LogoCopySize[0] = tw;
+        LogoCopySize[1] = th;
+    }
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, state.viewport[0], state.viewport[1], width, height);
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(state.texture));
+    LogoCopied = true;
+    LogoCopiedState = state;
+}
+
+// One unlit, unfogged texel per pixel; every state it touches is put back.
+void PutBackLogo(const LogoState& state) {
+    const float x0 = static_cast<float>(state.viewport[0]), y0 = static_cast<float>(state.viewport[1]);
+    const float x1 = x0 + static_cast<float>(state.viewport[2]),
+                y1 = y0 + static_cast<float>(state.viewport[3]);
+    const float s1 = x1 / static_cast<float>(LogoCopySize[0]), t1 = y1 / static_cast<float>(LogoCopySize[1]);
+    const float s0 = x0 / static_cast<float>(LogoCopySize[0]), t0 = y0 / static_cast<float>(LogoCopySize[1]);
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_TEXTURE_BIT);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_FOG);
+    glDisable(GL_BLEND);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, LogoCopy);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(x0, x1, y0, y1, -1.0, 1.0);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glBegin(GL_QUADS);
+    glTexCoord2f(s0, t0);
+    glVertex2f(x0, y0);
+    glTexCoord2f(s1, t0);
+    glVertex2f(x1, y0);
+    glTexCoord2f(s1, t1);
+    glVertex2f(x1, y1);
+    glTexCoord2f(s0, t1);
+    glVertex2f(x0, y1);
+    glEnd();
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopAttrib();
+}
+
+// The clear and the logo over it; a frame clipped away (a hidden window) draws and keeps nothing.
+void DrawLogo() {
+    const LogoState state = CurrentLogoState();
+    if (LogoCopied && std::memcmp(&state, &LogoCopiedState, sizeof state) == 0) {
+        PutBackLogo(state);
+        return;
+    }
+    DrawTexturedQuad(0, 0, 1, 0, 1, 1, 0, 1, LogoTexture.texName);
+    if (!glIsEnabled(GL_SCISSOR_TEST)) CopyLogo(state);
+}
+
 } // namespace
 
 void AdvanceTitlePulse() {
@@ -71,6 +188,10 @@ void TitleFrame(int page) {
     glClearColor(0.2f, 0.5f, 1.0f, 0.5f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glDisable(GL_DEPTH_TEST);
+    // Clear fog this close rounds to a factor of exactly 1, yet costs a third of
+    // the frame on a software renderer: off, the picture is the same.
+    const bool fogless = FogDensity <= kClearFogDensity;
+    if (fogless) glDisable(GL_FOG);
     glEnable(GL_COLOR_MATERIAL);
     // The ending hands over with its closing words just drawn, texturing off.
     glEnable(GL_TEXTURE_2D);
@@ -80,7 +201,7 @@ void TitleFrame(int page) {
     glScalef(1.36f, 1.0f, 1.0f);
 
     AdvanceTitlePulse();
-    DrawTexturedQuad(0, 0, 1, 0, 1, 1, 0, 1, LogoTexture.texName);
+    DrawLogo();
 
     if (page == 0) DrawButtons();
     if (page == 1) DrawLoadPage();
@@ -92,6 +213,7 @@ void TitleFrame(int page) {
     }
     glPopMatrix();
     glEnable(GL_DEPTH_TEST);
+    if (fogless) glEnable(GL_FOG);
     SwapScreenBuffer();
 }
 

@@ -64,6 +64,10 @@ void RequestScreenshot(const char* path) {
 
 void SwapScreenBuffer() {
     if (GameWindow == nullptr || GameContext == nullptr) return;
+    if (!GameWindowShown()) {
+        ScreenshotPath.clear(); // a frame nobody saw has no picture to keep
+        return;
+    }
     if (!ScreenshotPath.empty()) {
         WriteScreenshot();
         ScreenshotPath.clear();

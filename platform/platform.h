@@ -88,6 +88,10 @@ bool OpenGameWindow(const char* title, int x, int y, int width, int height, bool
 void CloseGameWindow();
 // Read the window's drawable size.
 void GetClientSize(int* width, int* height);
+// Tell whether the window can be seen (neither hidden nor minimized).
+bool GameWindowShown();
+// Show or hide the window (the harness's stand-in for minimizing it).
+void ShowGameWindow(bool show);
 // Choose the pixel format closest to the request; 0 when the window has none.
 int ChoosePixelFormat(const PixelFormatRequest& request);
 // Check that the window carries this pixel format.
@@ -98,7 +102,7 @@ PixelFormatRequest GrantedPixelFormat();
 bool CreateRenderContext();
 // Make no context current and delete the context.
 void DeleteRenderContext();
-// Present the back buffer (and write a requested screenshot of it first).
+// Present the back buffer (and write a requested screenshot first); a hidden window presents nothing.
 void SwapScreenBuffer();
 // Ask for vertical sync; a driver that cannot do it is left alone.
 void SetVerticalSync(bool on);

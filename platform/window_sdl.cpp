@@ -94,6 +94,19 @@ void GetClientSize(int* width, int* height) {
     if (height != nullptr) *height = h;
 }
 
+bool GameWindowShown() {
+    if (GameWindow == nullptr) return false;
+    return (SDL_GetWindowFlags(GameWindow) & (SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED)) == 0;
+}
+
+void ShowGameWindow(bool show) {
+    if (GameWindow == nullptr) return;
+    if (show)
+        SDL_ShowWindow(GameWindow);
+    else
+        SDL_HideWindow(GameWindow);
+}
+
 int ChoosePixelFormat(const PixelFormatRequest&) {
     // The format was chosen with the window; this only tells whether there is one.
     return GameWindow != nullptr ? WindowPixelFormat : 0;

@@ -31,6 +31,28 @@ void DrawVillagers(const LevelRecord& level) {
     }
 }
 
+// After everything opaque, at the far end of the depth range: the sky fills
+// only the pixels nothing else has covered. It hangs around the eye, unlit,
+// and unfogged unless a level change thickens the fog: the clear fog would
+// change nothing on it but costs a software renderer dearly per pixel.
+void DrawSky(const Model3D& mesh) {
+    const bool fogless = FogDensity <= kClearFogDensity;
+    if (fogless) glDisable(GL_FOG);
+    glPushMatrix();
+    glTranslatef(Camera.Position.x, Camera.Position.y, Camera.Position.z);
+    glDisable(GL_LIGHTING);
+    glDepthRange(1.0, 1.0);
+    glDepthFunc(GL_LEQUAL);
+    glDepthMask(GL_FALSE);
+    DrawModelSky(mesh);
+    glDepthMask(GL_TRUE);
+    glDepthFunc(GL_LESS);
+    glDepthRange(0.0, 1.0);
+    glEnable(GL_LIGHTING);
+    glPopMatrix();
+    if (fogless) glEnable(GL_FOG);
+}
+
 void DrawHero() {
     glPushMatrix();
     glTranslatef(HeroPosition.x, HeroPosition.y, HeroPosition.z);
@@ -42,6 +64,7 @@ void DrawHero() {
 } // namespace
 
 void (*StartBattleFromField)() = nullptr;
+bool CullLevelObjects = true;
 
 void CaptureScreen(TextureImage& texture, int32_t width, int32_t height) {
     glBindTexture(GL_TEXTURE_2D, texture.texName);
@@ -68,7 +91,7 @@ void FieldFrame() {
     UpdateCameraScript();
 
     glEnable(GL_LIGHT1);
-    DrawModel3D(level.Mesh);
+    DrawLevelModel(level.Mesh, CullLevelObjects ? ViewFrustum.plane : nullptr);
     glDisable(GL_LIGHT1);
     DrawVillagers(level);
     const size_t chests = UsedCount(level.ChestCount, level.Chests.size());
@@ -76,6 +99,7 @@ void FieldFrame() {
     // Every frame, moving or not.
     CollideWithProps(BoxModel, level.Villagers, level.VillagerCount, level.Chests, level.ChestCount);
     DrawHero();
+    DrawSky(level.Mesh);
 
     if (EncounterPending && StartBattleFromField) StartBattleFromField();
     CheckExits(CurrentLevel);

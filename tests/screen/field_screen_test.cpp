@@ -71,4 +71,29 @@ TEST(Field, LevelFlagLandsTheHeroInTheForestWithItsMusic) {
     EXPECT_GT(green.count, shot.width * shot.height / 20);
 }
 
+TEST(Field, HiddenWindowKeepsTimeAndWalkingAndDrawsAgainWhenShown) {
+    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
+    const std::string dir = PrepareGameDir("field_hidden", true);
+    // 180 frames hidden, walking all the while: 4 s of play at 45 a second.
+    const GameRun run = RunGameIn(dir,
+                                  {"--fixed-step", "--story", "1", "--encounter-steps", "100000", "--state",
+                                   "10:hid.txt", "--state", "190:shown.txt", "--shot", "100:unseen.png",
+                                   "--shot", "191:back.png", "--quit-after", "191"},
+                                  std::string(kNewGameScript) + "10 hide\n10 hold Up 180\n190 show\n");
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    auto hid = ReadState(dir + "/hid.txt");
+    auto shown = ReadState(dir + "/shown.txt");
+    const int seconds = std::stoi(shown["PlaySeconds"]) - std::stoi(hid["PlaySeconds"]);
+    EXPECT_TRUE(seconds >= 3 && seconds <= 5) << seconds;
+    EXPECT_NE(hid["HeroPosition"], shown["HeroPosition"]);
+    EXPECT_EQ(shown["GameMode"], "2");
+    // Nothing was presented while hidden, so there was no picture to take.
+    EXPECT_EQ(ReadPNG(dir + "/unseen.png").width, 0);
+    const Image back = ReadPNG(dir + "/back.png");
+    ASSERT_EQ(back.width, 1024);
+    const Box lit =
+        FindPixels(back, 0, 0, back.width, back.height, [](int r, int g, int b) { return r + g + b > 60; });
+    EXPECT_GT(lit.count, back.width * back.height / 4);
+}
+
 } // namespace

@@ -410,6 +410,27 @@ TEST(ModelBounds, UnrulyCoordinatesGiveFiniteBounds) {
     EXPECT_EQ(model.objects[2].size, 0.0f);
 }
 
+// The six faces of the cube [-1, 1]^3, facing in.
+const CullPlane kUnitCube[kCullPlanes] = {{1, 0, 0, 1},  {-1, 0, 0, 1}, {0, 1, 0, 1},
+                                          {0, -1, 0, 1}, {0, 0, 1, 1},  {0, 0, -1, 1}};
+
+TEST(ModelCull, BoxesJustOutsideAPlaneAreCulledStraddlingOrTouchingOnesKept) {
+    for (int axis = 0; axis < 3; ++axis)
+        for (float side : {-1.0f, 1.0f}) {
+            // A thin box beyond one face by gap, spanning the other two axes.
+            auto beyond = [&](float gap) {
+                float low[3] = {-5, -5, -5}, high[3] = {5, 5, 5};
+                (side > 0 ? low : high)[axis] = side * (1 + gap);
+                (side > 0 ? high : low)[axis] = side * (2 + gap);
+                return BoxInsidePlanes({low[0], low[1], low[2]}, {high[0], high[1], high[2]}, kUnitCube,
+                                       0.01f);
+            };
+            EXPECT_FALSE(beyond(0.02f)) << axis << " " << side;
+            EXPECT_TRUE(beyond(0.005f)) << axis << " " << side;
+            EXPECT_TRUE(beyond(-0.5f)) << axis << " " << side;
+        }
+}
+
 // The fuzz seeds, whole and cut at every byte: a reader that walks off its
 // buffer fails here under ASan, not only in a fuzzing run.
 TEST(ModelParse, CorpusFilesWholeAndCutAtEveryByte) {

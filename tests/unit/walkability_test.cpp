@@ -28,6 +28,7 @@ bool LoadBuilt(const std::string& relative, Model3D& model) {
     const std::string text = ReadFile(std::string(AURELANT_LEVEL_DATA) + "/" + relative);
     if (text.empty()) return false;
     ParseModel3D(text.data(), text.size(), model, nullptr);
+    RemoveSkyObjects(model); // as the game does with a drawn mesh it collides with
     PrepareModelBounds(model);
     return true;
 }
