@@ -94,47 +94,46 @@ TEST(TextScan, WordsAreCutToTheirWidthAndAlwaysTerminated) {
     EXPECT_STREQ(rest, "ures/Ground.tga");
 }
 
+// Text, what the pattern stores (nothing for a refusal) and the bytes left behind.
+template <typename T>
+struct NumberCase {
+    const char* text;
+    std::optional<T> value;
+    size_t left;
+};
+
+template <typename T>
+void ExpectNumbers(const char* pattern, std::initializer_list<NumberCase<T>> cases) {
+    for (const NumberCase<T>& c : cases) {
+        TextScan scan(c.text, std::strlen(c.text));
+        T value = T(-99);
+        EXPECT_EQ(scan.Scan(pattern, &value), c.value ? 1 : 0) << c.text;
+        EXPECT_EQ(value, c.value.value_or(T(-99))) << c.text;
+        EXPECT_EQ(scan.Remaining(), c.left) << c.text;
+    }
+}
+
 TEST(TextScan, NumberEdges) {
-    // Text, what %d (or %f) stores or nullopt for a refusal, and the bytes left behind.
-    const struct {
-        const char* text;
-        std::optional<int32_t> value;
-        size_t left;
-    } ints[] = {
-        {"+5", 5, 0},
-        {"-0", 0, 0},
-        {"007", 7, 0},
-        {"2147483647", 2147483647, 0},
-        {"-2147483648", INT32_MIN, 0},
-        {"2147483648", std::nullopt, 10},
-        {"+", std::nullopt, 1},
-        {"-", std::nullopt, 1},
-        {"+-3", std::nullopt, 3},
-        {"12abc", 12, 3},
-        {"0x10", 0, 3},
-        {"3.7", 3, 2},
-    };
-    for (const auto& c : ints) {
-        TextScan scan(c.text, std::strlen(c.text));
-        int32_t value = -99;
-        EXPECT_EQ(scan.Scan("%d", &value), c.value ? 1 : 0) << c.text;
-        EXPECT_EQ(value, c.value.value_or(-99)) << c.text;
-        EXPECT_EQ(scan.Remaining(), c.left) << c.text;
-    }
-    const struct {
-        const char* text;
-        std::optional<float> value;
-        size_t left;
-    } floats[] = {
-        {"+.5", 0.5f, 0},          {".5", 0.5f, 0},  {"5.", 5.0f, 0},        {"-2.25e1", -22.5f, 0},
-        {"1e", 1.0f, 1},           {"1e+", 1.0f, 2}, {"+", std::nullopt, 1}, {".", std::nullopt, 1},
-        {"-.e3", std::nullopt, 4}, {"2,5", 2.0f, 2},
-    };
-    for (const auto& c : floats) {
-        TextScan scan(c.text, std::strlen(c.text));
-        float value = -99.0f;
-        EXPECT_EQ(scan.Scan("%f", &value), c.value ? 1 : 0) << c.text;
-        EXPECT_EQ(value, c.value.value_or(-99.0f)) << c.text;
-        EXPECT_EQ(scan.Remaining(), c.left) << c.text;
-    }
+    ExpectNumbers<int32_t>("%d", {{"+5", 5, 0},
+                                  {"-0", 0, 0},
+                                  {"007", 7, 0},
+                                  {"2147483647", 2147483647, 0},
+                                  {"-2147483648", INT32_MIN, 0},
+                                  {"2147483648", std::nullopt, 10},
+                                  {"+", std::nullopt, 1},
+                                  {"-", std::nullopt, 1},
+                                  {"+-3", std::nullopt, 3},
+                                  {"12abc", 12, 3},
+                                  {"0x10", 0, 3},
+                                  {"3.7", 3, 2}});
+    ExpectNumbers<float>("%f", {{"+.5", 0.5f, 0},
+                                {".5", 0.5f, 0},
+                                {"5.", 5.0f, 0},
+                                {"-2.25e1", -22.5f, 0},
+                                {"1e", 1.0f, 1},
+                                {"1e+", 1.0f, 2},
+                                {"+", std::nullopt, 1},
+                                {".", std::nullopt, 1},
+                                {"-.e3", std::nullopt, 4},
+                                {"2,5", 2.0f, 2}});
 }
