@@ -23,6 +23,11 @@
 
 namespace {
 
+// Level skies are named so by their texture: a backdrop around the eye, not a solid thing.
+bool IsSkyTexture(const char* fileName) {
+    return std::strncmp(fileName, "Sky", 3) == 0;
+}
+
 constexpr size_t kMaxTextureName = 245;
 constexpr char kTextureFolder[] = "Textures/";
 
@@ -183,8 +188,7 @@ bool ParseModel3D(const char* text, size_t size, Model3D& model, std::vector<std
     for (Object3D& object : model.objects) {
         clipped |= object.materialId < 0 || object.materialId >= model.materialCount;
         if (object.materialId >= 0 && object.materialId < model.materialCount)
-            object.sky =
-                std::strncmp(model.materials[static_cast<size_t>(object.materialId)].fileName, "Sky", 3) == 0;
+            object.sky = IsSkyTexture(model.materials[static_cast<size_t>(object.materialId)].fileName);
     }
 
     // A material that names a file draws from its own slot, whatever its TextureID line said.
@@ -213,9 +217,7 @@ bool LoadModel3D(const char* fileName, Model3D& model) {
         const std::string& path = textureNames[i];
         if (path.empty()) continue;
         // A sky is only ever magnified: without mipmaps it looks the same and costs less per pixel.
-        const bool sky = model.materials[i].fileName[0] != '\0' &&
-                         std::strncmp(model.materials[i].fileName, "Sky", 3) == 0;
-        if (!LoadTGATexture(model.textures[i], path.c_str(), !sky))
+        if (!LoadTGATexture(model.textures[i], path.c_str(), !IsSkyTexture(model.materials[i].fileName)))
             AppendLog("Failed to load a texture :%s", path.c_str());
     }
     if (clipped) AppendLog("Model clipped : %s", fileName);
