@@ -10,6 +10,7 @@
 #include "battle/command_menu.h"
 #include "battle/records.h"
 #include "battle/victory.h"
+#include "menus/title.h"
 #include "platform/platform.h"
 #include "world/level_table.h"
 
@@ -187,15 +188,14 @@ void DrawLogoFrame() {
     glLoadIdentity();
     glEnable(GL_TEXTURE_2D);
     glPushMatrix();
-    glTranslatef(-0.68f, -0.5f, -1.2f);
-    glScalef(1.36f, 1.0f, 1.0f);
-    DrawTexturedQuad(0, 0, 1, 0, 1, 1, 0, 1, LogoTexture.texName);
+    EnterUnitSquare();
+    DrawLogoPicture();
     glPopMatrix();
     SwapScreenBuffer();
 }
 
 void LoadEverything() {
-    TimesFontBase = BuildFont("Times New Roman", ScreenWidth / 32);
+    TimesFontBase = BuildFont("Times New Roman", FontCellHeight());
     AppendLog("Created Times New Roman Font");
 
     AppendDefaultLevels();

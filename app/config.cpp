@@ -1,6 +1,7 @@
 #include "app/config.h"
 
 #include "assets/game_state.h"
+#include "assets/screen_area.h"
 #include "assets/text_scan.h"
 
 #include <vector>
@@ -18,11 +19,15 @@ void ApplyDefaults() {
     KeyMenu = 'C';
     VSyncFlag = 0;
     GamepadFlag = 1;
+    PillarboxFlag = 0;
 }
 
-// The exit box hides above the screen until an exit is near.
+// The exit box hides above the screen until an exit is near. Until the window
+// exists, the size asked for stands in for it; the desktop's own size is not
+// known yet, and the window's arrival rescales the box.
 void HideExitBox() {
-    DialogueSlide = HiddenDialogueSlide();
+    if (ScreenWidth > 0 && ScreenHeight > 0) SetWindowSize(ScreenWidth, ScreenHeight);
+    DialogueSlide = HiddenDialogueSlide(LayoutArea.height);
 }
 
 void ScanConfig(const char* text, size_t size) {
@@ -48,6 +53,12 @@ void ScanConfig(const char* text, size_t size) {
     int32_t gamepad = 1;
     pattern = scan.Remaining() == size ? "Gamepad=%d" : " Gamepad=%d";
     if (scan.Scan(pattern, &gamepad) == 1 && gamepad == 0) GamepadFlag = 0;
+
+    // Only exactly 4:3 asks for the pillarboxed picture; anything else fills the screen.
+    int32_t aspect[2] = {0, 0};
+    pattern = scan.Remaining() == size ? "Aspect=%d:%d" : " Aspect=%d:%d";
+    if (scan.Scan(pattern, &aspect[0], &aspect[1]) == 2 && aspect[0] == 4 && aspect[1] == 3)
+        PillarboxFlag = 1;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
 #include "assets/log.h"
+#include "assets/screen_area.h"
 #include "assets/text2d.h"
 #include "platform/platform.h"
 
@@ -16,7 +17,11 @@ uint32_t BuildFont(const char* face, int cellHeight) {
     return base;
 }
 
-void SetupRenderState(int width, int height) {
+int FontCellHeight() {
+    return LayoutArea.width / 32;
+}
+
+bool SetupRenderState(int width, int height) {
     const PixelFormatRequest request = {ScreenBits, ScreenBits, true};
     const int format = ChoosePixelFormat(request);
     if (format == 0) {
@@ -26,7 +31,11 @@ void SetupRenderState(int width, int height) {
         ShowMessageBox("SetPixelFormat failed", "Error");
         PostQuitMessage(0);
     }
-    CreateRenderContext();
+    // Without a context there is nothing to set; the game ends at the first pass of its loop.
+    if (!CreateRenderContext()) {
+        PostQuitMessage(0);
+        return false;
+    }
 
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_LIGHT0);
@@ -53,22 +62,22 @@ void SetupRenderState(int width, int height) {
     glEnable(GL_LIGHTING);
     glEnable(GL_COLOR_MATERIAL);
 
-    if (height == 0) height = 1;
-    glViewport(0, 0, width, height);
-    glMatrixMode(GL_PROJECTION);
+    SetWindowSize(width, height);
+    SetPictureViewport();
+    LoadGamePerspective();
     glLoadIdentity();
-    gluPerspective(45.0, static_cast<double>(width) / height, 0.5, 1000.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    return true;
 }
 
-void InitGraphics() {
+bool InitGraphics() {
     int width = 0, height = 0;
     GetClientSize(&width, &height);
-    SetupRenderState(width, height);
+    // No window: the display was refused and the quit message is already posted.
+    if (width <= 0 || height <= 0) return false;
+    if (!SetupRenderState(width, height)) return false;
     AppendLog("OpenGL Initialised!");
 
-    ArialFontBase = BuildFont("Arial", 2 * (ScreenWidth / 32));
+    ArialFontBase = BuildFont("Arial", 2 * FontCellHeight());
     AppendLog("Created Arial Font");
 
     // The log is the record of what was found, so a missing logo says so.
@@ -76,4 +85,9 @@ void InitGraphics() {
         AppendLog("Loaded Texture : Textures/Logo.tga");
     else
         AppendLog("Could not Load Texture : Textures/Logo.tga");
+    if (LoadTGATexture(LogoSidesTexture, "Textures/LogoSides.tga", true))
+        AppendLog("Loaded Texture : Textures/LogoSides.tga");
+    else
+        AppendLog("Could not Load Texture : Textures/LogoSides.tga");
+    return true;
 }

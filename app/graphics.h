@@ -3,9 +3,12 @@
 
 #include <cstdint>
 
-// Set up the context, render state, the Arial font and the logo.
-void InitGraphics();
+// Set up the context, render state, the Arial font and the logo; false when
+// no context could be made (the quit message is then posted).
+bool InitGraphics();
 // Choose the pixel format, create the context and set the render state.
-void SetupRenderState(int width, int height);
+bool SetupRenderState(int width, int height);
 // Reserve 256 display lists and fill them with a bold font of this cell height.
 uint32_t BuildFont(const char* face, int cellHeight);
+// The Times New Roman cell height for the current layout area; Arial's is twice it.
+int FontCellHeight();

@@ -164,6 +164,12 @@ void Deliver(const ScriptEvent& event) {
     case ScriptAction::Show:
         ShowGameWindow(event.action == ScriptAction::Show);
         break;
+    case ScriptAction::Resize:
+        ResizeGameWindow(event.dx, event.dy);
+        break;
+    case ScriptAction::AltEnter:
+        ToggleFullScreen();
+        break;
     }
 }
 
@@ -267,6 +273,11 @@ bool ParseInputScript(const std::string& text, std::vector<ScriptEvent>& events,
             ok = ParseSigned(w[2], &event.dx) && ParseSigned(w[3], &event.dy);
         } else if (ok && (w[1] == "hide" || w[1] == "show") && w.size() == 2) {
             event.action = w[1] == "hide" ? ScriptAction::Hide : ScriptAction::Show;
+        } else if (ok && w[1] == "resize" && w.size() == 4) {
+            event.action = ScriptAction::Resize;
+            ok = ParseSigned(w[2], &event.dx) && ParseSigned(w[3], &event.dy) && event.dx > 0 && event.dy > 0;
+        } else if (ok && w[1] == "altenter" && w.size() == 2) {
+            event.action = ScriptAction::AltEnter;
         } else if (ok && w[1] == "pad") {
             ok = ParsePadLine(w, &event);
         } else {

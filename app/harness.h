@@ -11,7 +11,20 @@
 #include <string>
 #include <vector>
 
-enum class ScriptAction { Press, Hold, Click, Move, PadPlug, PadUnplug, PadHold, PadStick, Hide, Show };
+enum class ScriptAction {
+    Press,
+    Hold,
+    Click,
+    Move,
+    PadPlug,
+    PadUnplug,
+    PadHold,
+    PadStick,
+    Hide,
+    Show,
+    Resize,
+    AltEnter
+};
 
 struct ScriptEvent {
     uint32_t frame;

@@ -6,6 +6,7 @@
 #include "app/window_proc.h"
 #include "assets/game_state.h"
 #include "assets/model3d.h"
+#include "assets/screen_area.h"
 #include "platform/platform.h"
 
 #include <GL/gl.h>
@@ -102,8 +103,10 @@ int RunMainLoop() {
             BareFrame();
         else if (!GameWindowShown())
             RunHiddenFrameWork();
-        else
+        else {
+            BeginPictureFrame();
             RunFrameWork();
+        }
         if (GameMode > ModeTitle) AdvancePlayClock(GetTickCount());
         HarnessAfterFrame();
     }

@@ -6,6 +6,7 @@
 #include "app/main_loop.h"
 #include "assets/game_state.h"
 #include "assets/log.h"
+#include "assets/screen_area.h"
 #include "battle/battle_flow.h"
 #include "platform/platform.h"
 #include "world/encounters.h"
@@ -21,9 +22,39 @@ void StaticInitialise() {
     std::srand(GetTickCount());
 }
 
+namespace {
+
+// A size no display could give is refused like a mode the display lacks.
+bool RequestCouldBeShown() {
+    const bool desktop = ScreenWidth == 0 && ScreenHeight == 0;
+    const bool sized = ScreenWidth > 0 && ScreenHeight > 0 && ScreenWidth <= kLargestScreenSide &&
+                       ScreenHeight <= kLargestScreenSide;
+    return (desktop || sized) && ScreenBits >= 0 && ScreenBits <= 64;
+}
+
+void RefuseDisplayMode() {
+    ShowMessageBox("Display Mode Not Compatible", "Error");
+    PostQuitMessage(0);
+}
+
+} // namespace
+
 void OpenDisplay() {
     const char* title = "Aurelant - Quillan Engine Version 3";
     const PixelFormatRequest request = {ScreenBits, ScreenBits, true};
+    if (!RequestCouldBeShown()) {
+        RefuseDisplayMode();
+        return;
+    }
+    if (ScreenWidth == 0 && ScreenHeight == 0) {
+        DisplayMode desktop = {};
+        if (Harness.windowed && ReadDisplayMode(&desktop) &&
+            OpenGameWindow(title, 0, 0, desktop.width, desktop.height, false, request))
+            return;
+        if (!Harness.windowed && OpenDesktopWindow(title, request)) return;
+        PostQuitMessage(0);
+        return;
+    }
     bool fullscreen = false;
     if (!Harness.windowed) {
         DisplayMode desktop = {};
@@ -35,18 +66,14 @@ void OpenDisplay() {
             wanted.height = ScreenHeight;
             wanted.bits = ScreenBits;
             fullscreen = ChangeDisplayMode(wanted);
-            if (!fullscreen) {
-                ShowMessageBox("Display Mode Not Compatible", "Error");
-                PostQuitMessage(0);
-            }
+            if (!fullscreen) RefuseDisplayMode();
         }
     }
     if (OpenGameWindow(title, 0, 0, ScreenWidth, ScreenHeight, fullscreen, request)) return;
     if (fullscreen) {
         // The display granted some other size than the one asked for.
-        ShowMessageBox("Display Mode Not Compatible", "Error");
         RestoreDisplayMode();
-        PostQuitMessage(0);
+        RefuseDisplayMode();
         if (OpenGameWindow(title, 0, 0, ScreenWidth, ScreenHeight, false, request)) return;
     }
     PostQuitMessage(0);
@@ -67,8 +94,7 @@ int RunGame(int argc, char** argv) {
     ReadConfig();
     if (GamepadFlag) UseGamepads(KeyOk, KeyCancel, KeyMenu);
     OpenDisplay();
-    InitGraphics();
-    if (VSyncFlag && !HarnessSteppedClock()) SetVerticalSync(true);
+    if (InitGraphics() && VSyncFlag && !HarnessSteppedClock()) SetVerticalSync(true);
     ShowMouseCursor(false);
 
     const int code = RunMainLoop();

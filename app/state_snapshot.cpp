@@ -5,6 +5,7 @@
 #include "assets/camera.h"
 #include "assets/camera_script.h"
 #include "assets/game_state.h"
+#include "assets/screen_area.h"
 #include "battle/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/command_menu.h"
@@ -74,6 +75,9 @@ void WriteStateSnapshot(FILE* file) {
     std::fprintf(file, "FogDensity %g\n", FogDensity);
     std::fprintf(file, "ScreenWidth %d\n", ScreenWidth);
     std::fprintf(file, "ScreenHeight %d\n", ScreenHeight);
+    std::fprintf(file, "WindowSize %d %d\nLayoutArea %d %d %d %d\nPictureArea %d %d %d %d\n", WindowWidth,
+                 WindowHeight, LayoutArea.left, LayoutArea.top, LayoutArea.width, LayoutArea.height,
+                 PictureArea.left, PictureArea.top, PictureArea.width, PictureArea.height);
     std::fprintf(file, "ScreenBits %d\n", ScreenBits);
     std::fprintf(file, "KeyOk %c\nKeyCancel %c\nKeyMenu %c\n", KeyOk, KeyCancel, KeyMenu);
     std::fprintf(file, "WalkFrame %d\n", WalkFrame);

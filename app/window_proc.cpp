@@ -1,8 +1,9 @@
 #include "app/window_proc.h"
 
-#include "assets/quit.h"
+#include "app/window_size.h"
 #include "assets/game_state.h"
 #include "assets/log.h"
+#include "assets/quit.h"
 #include "world/services.h"
 
 void MenuAction() {
@@ -51,6 +52,9 @@ void WindowProcedure(const PlatformMessage& message) {
         break;
     case MessageType::MiddleButtonDown:
         MenuAction();
+        break;
+    case MessageType::SizeChanged:
+        ApplyWindowSize(message.width, message.height);
         break;
     case MessageType::Quit:
         break;

@@ -38,7 +38,8 @@ extern int32_t MenuCursor;
 // Slide offset of the exit message box; negative while it hides above the screen.
 extern int32_t DialogueSlide;
 
-// Configured in Game.cfg.
+// Configured in Game.cfg: the size asked for (0 x 0 is the desktop's own), not
+// the window's, which screen_area.h keeps.
 extern int32_t ScreenWidth;
 extern int32_t ScreenHeight;
 extern int32_t ScreenBits;
@@ -47,9 +48,9 @@ extern char KeyCancel;
 extern char KeyMenu;
 extern uint8_t VSyncFlag;
 
-// The exit box offset that hides it wholly above a screen of this height.
-constexpr int32_t HiddenDialogueSlide(int32_t screenHeight = ScreenHeight) {
-    return -static_cast<int32_t>(screenHeight / 5.12);
+// The exit box offset that hides it wholly above a layout area of this height.
+constexpr int32_t HiddenDialogueSlide(int32_t layoutHeight) {
+    return -static_cast<int32_t>(layoutHeight / 5.12);
 }
 
 // Exponential fog of the render state; the level change thickens it to fade out.

@@ -1,6 +1,7 @@
 #include "assets/loaded_assets.h"
 
 TextureImage LogoTexture = {};
+TextureImage LogoSidesTexture = {};
 TextureImage BattleCaptureTexture = {};
 TextureImage PanelTexture = {};
 TextureImage TitleButtonTextures[4] = {};

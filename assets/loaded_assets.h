@@ -10,6 +10,8 @@
 
 // The title's and boot screen's logo, loaded with the graphics before anything else.
 extern TextureImage LogoTexture;
+// The logo's sky and mountains, around it on screens that are not 4:3.
+extern TextureImage LogoSidesTexture;
 // The texture a battle copies the last field picture into.
 extern TextureImage BattleCaptureTexture;
 // "Textures/Console.tga", behind every panel and box.

@@ -2,6 +2,7 @@
 
 #include "assets/game_state.h"
 #include "assets/saturate.h"
+#include "assets/screen_area.h"
 
 #include <GL/gl.h>
 
@@ -14,7 +15,7 @@ uint32_t TimesFontBase = 0;
 namespace {
 
 void PlaceRaster(int32_t x, int32_t y) {
-    const TextPoint origin = TextRasterOrigin(x, y, ScreenWidth, ScreenHeight);
+    const TextPoint origin = TextRasterOrigin(x, y);
     glPushAttrib(GL_TRANSFORM_BIT | GL_VIEWPORT_BIT);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
@@ -52,9 +53,10 @@ int32_t FormatText(char (&buffer)[kTextBufferSize], const char* format, ...) {
     return length;
 }
 
-TextPoint TextRasterOrigin(int32_t x, int32_t y, int32_t screenWidth, int32_t screenHeight) {
-    const int64_t fontHeight = screenWidth / 32;
-    return {Saturate(int64_t{x} - 1), Saturate(int64_t{screenHeight} - fontHeight - y - 1)};
+TextPoint TextRasterOrigin(int32_t x, int32_t y) {
+    const int64_t fontHeight = LayoutArea.width / 32;
+    return {Saturate(int64_t{x} + LayoutArea.left - 1),
+            Saturate(int64_t{WindowHeight} - LayoutArea.top - y - fontHeight - 1)};
 }
 
 TextPoint ShadowTextOffset(int32_t screenWidth, int32_t screenHeight) {
@@ -84,7 +86,7 @@ void PrintShadowText(uint32_t fontBase, int32_t x, int32_t y, const char* format
     FormatTextV(text, format, args);
     va_end(args);
 
-    const TextPoint offset = ShadowTextOffset(ScreenWidth, ScreenHeight);
+    const TextPoint offset = ShadowTextOffset(LayoutArea.width, LayoutArea.height);
     glColor3f(0.0f, 0.0f, 0.0f);
     PrintText(fontBase, Saturate(int64_t{x} + offset.x), Saturate(int64_t{y} + offset.y), "%s", text);
     glColor3f(1.0f, 1.0f, 1.0f);
@@ -95,7 +97,14 @@ void OrthoMode(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    glOrtho(left, right, bottom, top, 0.0, 1.0);
+    // The corners name the layout area; the picture around it extends the same scale.
+    const AreaBounds p = PictureInLayout();
+    const double sx = static_cast<double>(right - left) / LayoutArea.width;
+    const double sy = static_cast<double>(bottom - top) / LayoutArea.height;
+    if (p.left == 0 && p.top == 0 && p.right == LayoutArea.width && p.bottom == LayoutArea.height)
+        glOrtho(left, right, bottom, top, 0.0, 1.0);
+    else
+        glOrtho(left + p.left * sx, left + p.right * sx, top + p.bottom * sy, top + p.top * sy, 0.0, 1.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }

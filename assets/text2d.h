@@ -3,12 +3,14 @@
 // flat quads that boxes, panels, icons and bars are made of.
 #pragma once
 
+#include "assets/screen_area.h"
+
 #include <cstdarg>
 #include <cstddef>
 #include <cstdint>
 
-// A screen position or size: trunc(size / divisor) in double precision, so
-// every layout scales with the configured resolution.
+// A layout position or size: trunc(size / divisor) in double precision, so
+// every layout scales with the layout area.
 inline int32_t ScreenDiv(int32_t size, double divisor) {
     return static_cast<int32_t>(size / divisor);
 }
@@ -31,14 +33,15 @@ int32_t FormatTextV(char (&buffer)[kTextBufferSize], const char* format, va_list
 int32_t FormatText(char (&buffer)[kTextBufferSize], const char* format, ...)
     __attribute__((format(printf, 2, 3)));
 
-// Window position, from the bottom-left, of the raster origin for text at (x, y)
-// from the top-left: one pixel left, with the baseline one font height below y.
-TextPoint TextRasterOrigin(int32_t x, int32_t y, int32_t screenWidth, int32_t screenHeight);
+// Window position, from the bottom-left, of the raster origin for text at
+// layout pixel (x, y): one pixel left, the baseline one font height (a 32nd
+// of the layout width) below y.
+TextPoint TextRasterOrigin(int32_t x, int32_t y);
 // How far the drop shadow sits right and down of the text.
 TextPoint ShadowTextOffset(int32_t screenWidth, int32_t screenHeight);
 
 // Print formatted text with a font's display lists in the current colour, at
-// pixels from the window's top-left. Works in any projection; leaves matrices,
+// layout pixels (from the layout area's top-left). Works in any projection; leaves matrices,
 // viewport and list base as they were.
 void PrintText(uint32_t fontBase, int32_t x, int32_t y, const char* format, ...)
     __attribute__((format(printf, 4, 5)));
@@ -46,7 +49,8 @@ void PrintText(uint32_t fontBase, int32_t x, int32_t y, const char* format, ...)
 void PrintShadowText(uint32_t fontBase, int32_t x, int32_t y, const char* format, ...)
     __attribute__((format(printf, 4, 5)));
 
-// Save the projection and set one with (left, top) and (right, bottom) as the window corners.
+// Save the projection and set one with (left, top) and (right, bottom) as the
+// layout area's corners; the picture beyond the area continues the same scale.
 void OrthoMode(int32_t left, int32_t top, int32_t right, int32_t bottom);
 // Restore the projection OrthoMode saved and select the model-view matrix.
 void PerspectiveMode();

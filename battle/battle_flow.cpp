@@ -58,7 +58,7 @@ void ResetBattle() {
 
 void StartBattle() {
     AppendLog("Entering Battle Mode");
-    CaptureScreen(BattleCaptureTexture, kBattleCaptureSize, kBattleCaptureSize);
+    CaptureScreen(BattleCaptureTexture, BattleCaptureSize(), BattleCaptureSize());
     ShatterState.Texture = &BattleCaptureTexture;
     EncounterPending = 0;
     GameMode = ModeBattle;

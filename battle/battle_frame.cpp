@@ -4,6 +4,7 @@
 #include "assets/camera_script.h"
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
+#include "assets/screen_area.h"
 #include "battle/battle_flow.h"
 #include "battle/battle_numbers.h"
 #include "battle/battle_slots.h"
@@ -34,7 +35,7 @@ void BeginIntro(const LevelRecord* level) {
     StartCameraScript(script);
     IntroStarted = 1;
     Hero.AttackTimer = std::rand() % 100;
-    HeroGaugeWidth = static_cast<float>(Hero.AttackTimer * (ScreenWidth / 1050.0));
+    HeroGaugeWidth = static_cast<float>(Hero.AttackTimer * (LayoutArea.width / 1050.0));
     const unsigned tick = GetTickCount();
     const unsigned seeds[kBattleSlotCount] = {tick, tick + 1, tick / 2};
     for (int i = 0; i < kBattleSlotCount; ++i) {

@@ -2,6 +2,7 @@
 
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
+#include "assets/screen_area.h"
 #include "battle/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/command_menu.h"
@@ -23,7 +24,7 @@ int32_t TruncWindow(double value) {
 void PrintNumber(int32_t value, const TextPoint& at, float r, float g, float b) {
     glEnable(GL_COLOR_MATERIAL);
     glDisable(GL_TEXTURE_2D);
-    const TextPoint offset = NumberShadowOffset(ScreenWidth, ScreenHeight);
+    const TextPoint offset = NumberShadowOffset(LayoutArea.width, LayoutArea.height);
     glColor3f(r, g, b);
     PrintText(ArialFontBase, at.x + offset.x, at.y + offset.y, "%d", value);
     glColor3f(0, 0, 0);
@@ -43,11 +44,13 @@ TextPoint ProjectToScreen(const CVector3& point) {
     GLdouble model[16], projection[16];
     glGetDoublev(GL_MODELVIEW_MATRIX, model);
     glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    const GLint viewport[4] = {0, 0, ScreenWidth, ScreenHeight};
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
     GLdouble wx = 0, wy = 0, wz = 0;
     if (gluProject(point.x, point.y, point.z, model, projection, viewport, &wx, &wy, &wz) != GL_TRUE)
         return {-100000, -100000};
-    return {TruncWindow(wx), ScreenHeight - TruncWindow(wy)};
+    // Window pixels to layout pixels, as the printer takes them.
+    return {TruncWindow(wx) - LayoutArea.left, WindowHeight - LayoutArea.top - TruncWindow(wy)};
 }
 
 TextPoint NumberShadowOffset(int32_t screenWidth, int32_t screenHeight) {
@@ -69,12 +72,12 @@ void ShowHealAt(const CVector3& point) {
     const TextPoint at = ProjectToScreen(point);
     if (ItemInUse->HpRestore > 0) PrintNumber(ItemInUse->HpRestore, at, 0, 1, 0);
     if (ItemInUse->MpRestore > 0)
-        PrintNumber(ItemInUse->MpRestore, {at.x, at.y + ScreenDiv(ScreenHeight, 25.6)}, 0, 0, 1);
+        PrintNumber(ItemInUse->MpRestore, {at.x, at.y + ScreenDiv(LayoutArea.height, 25.6)}, 0, 0, 1);
 }
 
 void DrawBattleGauges() {
-    const int32_t w = ScreenWidth;
-    const int32_t h = ScreenHeight;
+    const int32_t w = LayoutArea.width;
+    const int32_t h = LayoutArea.height;
     const float top = static_cast<float>(ScreenDiv(h, 1.25));
     const float bottom = static_cast<float>(ScreenDiv(h, 1.2));
     Panel(ScreenDiv(w, 1.13), ScreenDiv(h, 1.25), ScreenDiv(w, 1.02), ScreenDiv(h, 1.2));

@@ -32,10 +32,10 @@ namespace {
 enum Command : int32_t { CommandAttack = 0, CommandMagic, CommandSummon, CommandItem };
 
 int32_t X(double c) {
-    return ScreenDiv(ScreenWidth, c) + MenuSlide;
+    return ScreenDiv(LayoutArea.width, c) + MenuSlide;
 }
 int32_t Y(double c) {
-    return ScreenDiv(ScreenHeight, c);
+    return ScreenDiv(LayoutArea.height, c);
 }
 
 void Panel(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
@@ -262,7 +262,7 @@ void DrawSummonPanel() {
 } // namespace
 
 int32_t MenuSlideStart() {
-    return ScreenDiv(ScreenWidth, 4.09) * -2;
+    return ScreenDiv(LayoutArea.width, 4.09) * -2;
 }
 
 void ResetCommandMenu() {
@@ -277,23 +277,23 @@ void ResetCommandMenu() {
 
 void StepHeroGauge() {
     if (HeroActing || AttackCommand || ItemCommand || FuryCommand || AnySpellCast() || Hero.HP <= 0) return;
-    if (ScreenDiv(ScreenWidth, 1.02) <= HeroGaugeWidth + ScreenDiv(ScreenWidth, 1.13)) {
+    if (ScreenDiv(LayoutArea.width, 1.02) <= HeroGaugeWidth + ScreenDiv(LayoutArea.width, 1.13)) {
         MenuOpen = 1;
     } else {
-        HeroGaugeWidth += ScreenWidth / 1050.0f;
+        HeroGaugeWidth += LayoutArea.width / 1050.0f;
         Hero.AttackTimer += 1;
     }
 }
 
 void BattleMenuFrame() {
-    OrthoMode(0, 0, ScreenWidth, ScreenHeight);
+    OrthoMode(0, 0, LayoutArea.width, LayoutArea.height);
     glDisable(GL_DEPTH_TEST);
     // Panels leave texturing off and colour material on, which the printer needs.
     glEnable(GL_COLOR_MATERIAL);
     glDisable(GL_TEXTURE_2D);
     if (MenuOpen) {
         DrawCommandPanel();
-        if (MenuSlide < 0) MenuSlide += ScreenWidth / 40;
+        if (MenuSlide < 0) MenuSlide += LayoutArea.width / 40;
         if (MenuSlide > 0) MenuSlide = 0;
         if (TargetSelect) DrawTargetPanel();
         if (ItemListOpen) DrawItemPanel();

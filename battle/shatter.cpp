@@ -1,5 +1,7 @@
 #include "battle/shatter.h"
 
+#include "assets/screen_area.h"
+
 #include <GL/gl.h>
 
 namespace {
@@ -51,8 +53,7 @@ bool DrawShatter(ShatterRecord& shatter) {
     glDisable(GL_COLOR_MATERIAL);
     glPushMatrix();
     glTranslatef(-3, 3, 0);
-    glTranslatef(-0.68f, -0.5f, -1.2f);
-    glScalef(1.36f, 1, 1);
+    EnterPictureSquare();
     if (shatter.Texture) glBindTexture(GL_TEXTURE_2D, shatter.Texture->texName);
     glColor3f(1, 1, 1);
     for (int order = 0; order < kShatterPieceCount; ++order) {

@@ -22,7 +22,7 @@ uint8_t RewardsReady = 0;
 uint8_t LeaveReady = 0;
 
 int32_t VictoryPanelStart() {
-    return -ScreenDiv(ScreenHeight, 0.768);
+    return -ScreenDiv(LayoutArea.height, 0.768);
 }
 
 void ResetVictory() {
@@ -41,8 +41,8 @@ void PayBattleRewards() {
 }
 
 void DrawVictoryPanel(int32_t dx, int32_t dy) {
-    const int32_t w = ScreenWidth;
-    const int32_t h = ScreenHeight;
+    const int32_t w = LayoutArea.width;
+    const int32_t h = LayoutArea.height;
     OrthoMode(0, 0, w, h);
     glDisable(GL_DEPTH_TEST);
     const float x1 = static_cast<float>(ScreenDiv(w, 10.24) + dx),
@@ -84,7 +84,7 @@ void VictoryModeFrame() {
     }
     if (!CameraScriptPlaying) {
         DrawVictoryPanel(0, VictoryPanelY);
-        if (VictoryPanelY < 0) VictoryPanelY += ScreenDiv(ScreenHeight, 38.4);
+        if (VictoryPanelY < 0) VictoryPanelY += ScreenDiv(LayoutArea.height, 38.4);
     }
     if (VictoryPanelY >= 0) RewardsReady = 1;
     SwapScreenBuffer();

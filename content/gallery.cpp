@@ -11,6 +11,7 @@
 #include "assets/camera_script.h"
 #include "assets/game_state.h"
 #include "assets/model3d.h"
+#include "assets/screen_area.h"
 #include "assets/text_scan.h"
 #include "content/levels_common.h"
 #include "platform/platform.h"
@@ -382,6 +383,7 @@ int main(int argc, char** argv) {
     ScreenWidth = kWidth;
     ScreenHeight = kHeight;
     ScreenBits = 24;
+    SetWindowSize(kWidth, kHeight);
     if (!InitPlatform(true) ||
         !OpenGameWindow("Aurelant gallery", 0, 0, kWidth, kHeight, false, {24, 24, true})) {
         std::fprintf(stderr, "aurelant_gallery: no window\n");

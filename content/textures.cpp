@@ -37,6 +37,32 @@ void Letter(Image& canvas, const char* font, const std::string& text, float pixe
     Composite(canvas, mask, ox, oy);
 }
 
+// The title's night sky at height t (0 at the picture's top, 1 at its foot).
+Color TitleSky(float t) {
+    Color sky = Mix(Rgb(6, 8, 28), Rgb(40, 22, 62), SmoothStep(0.0f, 0.62f, t));
+    return Mix(sky, Rgb(150, 70, 60), SmoothStep(0.45f, 0.66f, t) * 0.55f);
+}
+
+// One range of the title's mountains, each nearer one darker; the nearest hold
+// the menu. (ox, oy) is where the w x h picture's top-left lies on the canvas;
+// the ridges repeat every picture width, so they run on past either side.
+void PaintTitleRidge(Image& img, int r, int ox, int oy, int w, int h) {
+    static const Color ranges[4] = {Rgb(58, 40, 82), Rgb(36, 26, 58), Rgb(20, 16, 38), Rgb(8, 7, 18)};
+    static const float base[4] = {0.56f, 0.63f, 0.72f, 0.86f};
+    static const float amp[4] = {0.10f, 0.12f, 0.10f, 0.06f};
+    for (int x = 0; x < img.width; ++x) {
+        float u = static_cast<float>(x - ox) / static_cast<float>(w);
+        float ridge = TileFbm(u * 4, static_cast<float>(r) * 7.3f, 4, 5, 900u + static_cast<uint32_t>(r));
+        float top = (base[r] - amp[r] * (ridge * 2 - 0.6f)) * static_cast<float>(h);
+        for (int y = std::max(0, static_cast<int>(top) + oy); y < img.height; ++y) {
+            const float py = static_cast<float>(y - oy);
+            float mist = SmoothStep(0, 90, py - top);
+            Color c = Mix(Mix(ranges[r], Rgb(110, 60, 80), 0.25f * (3 - r) / 3.0f), ranges[r], mist);
+            BlendPixel(img, x, y, c, Clamp01(top + 1 - py) + (py > top ? 1 : 0));
+        }
+    }
+}
+
 } // namespace
 
 Image PaintLogo() {
@@ -46,9 +72,7 @@ Image PaintLogo() {
     Image img = MakeImage(w, h);
     Random rng(0xA0E1A47);
     for (int y = 0; y < h; ++y) {
-        float t = static_cast<float>(y) / static_cast<float>(h);
-        Color sky = Mix(Rgb(6, 8, 28), Rgb(40, 22, 62), SmoothStep(0.0f, 0.62f, t));
-        sky = Mix(sky, Rgb(150, 70, 60), SmoothStep(0.45f, 0.66f, t) * 0.55f);
+        const Color sky = TitleSky(static_cast<float>(y) / static_cast<float>(h));
         for (int x = 0; x < w; ++x) img.At(x, y) = sky;
     }
     // Stars thin out toward the glowing horizon.
@@ -67,10 +91,6 @@ Image PaintLogo() {
         FillDisc(img, 905 + rng.Range(-28, 28), 84 + rng.Range(-28, 28), rng.Range(4, 10),
                  {0.82f, 0.78f, 0.7f, 0.5f}, 3);
 
-    // Ranges of mountains, each nearer one darker; the nearest hold the menu.
-    const Color ranges[4] = {Rgb(58, 40, 82), Rgb(36, 26, 58), Rgb(20, 16, 38), Rgb(8, 7, 18)};
-    const float base[4] = {0.56f, 0.63f, 0.72f, 0.86f};
-    const float amp[4] = {0.10f, 0.12f, 0.10f, 0.06f};
     auto drawCastle = [&]() {
         // A lone castle on the second ridge, lit windows and all.
         Color castle = Rgb(30, 22, 50);
@@ -101,23 +121,34 @@ Image PaintLogo() {
     };
     for (int r = 0; r < 4; ++r) {
         if (r == 2) drawCastle(); // it stands between the far and the near ridges
-        for (int x = 0; x < w; ++x) {
-            float u = static_cast<float>(x) / static_cast<float>(w);
-            float ridge = TileFbm(u * 4, static_cast<float>(r) * 7.3f, 4, 5, 900u + static_cast<uint32_t>(r));
-            float top = (base[r] - amp[r] * (ridge * 2 - 0.6f)) * static_cast<float>(h);
-            for (int y = std::max(0, static_cast<int>(top)); y < h; ++y) {
-                float mist = SmoothStep(0, 90, static_cast<float>(y) - top);
-                Color c = Mix(Mix(ranges[r], Rgb(110, 60, 80), 0.25f * (3 - r) / 3.0f), ranges[r], mist);
-                BlendPixel(img, x, y, c,
-                           Clamp01(top + 1 - static_cast<float>(y)) + (static_cast<float>(y) > top ? 1 : 0));
-            }
-        }
+        PaintTitleRidge(img, r, 0, 0, w, h);
     }
     Letter(img, kTitleFont, "Aurelant", 190, 1.0f, w * 0.5f, h * 0.21f, Rgb(255, 246, 206), Rgb(214, 150, 48),
            Rgb(255, 170, 60), 1.1f);
     Letter(img, kTitleFont, "Q U I L L A N   E N G I N E", 30, 1.0f, w * 0.5f, h * 0.355f, Rgb(210, 200, 230),
            Rgb(160, 150, 200), Rgb(120, 100, 200), 0.6f);
     return Resample(img, 1024, 1024);
+}
+
+Image PaintLogoSides() {
+    // The title's sky and mountains without the castle, moon and letters, over
+    // 2.5 picture widths and 1.5 heights, so the logo can sit in its middle on
+    // screens up to 3.3:1 wide or 8:9 tall.
+    const int w = 1024, h = 768;
+    const int ox = w * 3 / 4, oy = h / 4;
+    Image img = MakeImage(w * 5 / 2, h * 3 / 2);
+    Random rng(0x51DE5u);
+    for (int y = 0; y < img.height; ++y) {
+        const Color sky = TitleSky(static_cast<float>(y - oy) / static_cast<float>(h));
+        for (int x = 0; x < img.width; ++x) img.At(x, y) = sky;
+    }
+    for (int i = 0; i < 1500; ++i) {
+        float x = rng.Range(0, static_cast<float>(img.width)), y = rng.Range(0, oy + h * 0.6f);
+        float b = rng.Range(0.25f, 1.0f) * (1 - (y - oy) / (h * 0.65f));
+        FillDisc(img, x, y, rng.Range(0.5f, 1.4f), {b, b, b * 0.95f + 0.05f, 1}, 1.0f);
+    }
+    for (int r = 0; r < 4; ++r) PaintTitleRidge(img, r, ox, oy, w, h);
+    return Resample(img, 2048, 1024);
 }
 
 Image PaintButton(const std::string& label) {
@@ -282,6 +313,7 @@ Image PaintRobe() {
 std::vector<TextureFile> BuildTextures() {
     std::vector<TextureFile> out;
     out.push_back({"Textures/Logo.tga", PaintLogo(), false});
+    out.push_back({"Textures/LogoSides.tga", PaintLogoSides(), false});
     out.push_back({"Textures/New Game.tga", PaintButton("New Game"), false});
     out.push_back({"Textures/Load Game.tga", PaintButton("Load Game"), false});
     out.push_back({"Textures/Credits.tga", PaintButton("Credits"), false});

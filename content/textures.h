@@ -20,6 +20,8 @@ std::vector<TextureFile> BuildTextures();
 
 // The pieces, for the gallery and the tests.
 Image PaintLogo();
+// The title's sky and mountains, wide and tall enough to surround the logo on any screen.
+Image PaintLogoSides();
 Image PaintButton(const std::string& label);
 Image PaintConsole();
 Image PaintParticle();

@@ -14,10 +14,10 @@
 namespace {
 
 int X(double divisor) {
-    return static_cast<int>(ScreenWidth / divisor);
+    return static_cast<int>(LayoutArea.width / divisor);
 }
 int Y(double divisor) {
-    return static_cast<int>(ScreenHeight / divisor);
+    return static_cast<int>(LayoutArea.height / divisor);
 }
 
 template <size_t N>
@@ -403,8 +403,7 @@ void MenuFrame(uint8_t closing) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     glPushMatrix();
-    glTranslatef(-0.68f, -0.5f, -1.2f);
-    glScalef(1.36f, 1.0f, 1.0f);
+    EnterUnitSquare();
     HoldCursors();
     // Some panels are wound clockwise, and the flat stones are seen from either side.
     glDisable(GL_CULL_FACE);

@@ -22,7 +22,7 @@ void Panel(float x1, float y1, float x2, float y2) {
 }
 
 int Row(double divisor) {
-    return static_cast<int>(ScreenHeight / divisor);
+    return static_cast<int>(LayoutArea.height / divisor);
 }
 
 } // namespace
@@ -86,14 +86,14 @@ void DrawSlotList() {
     glEnable(GL_COLOR_MATERIAL);
     glDisable(GL_TEXTURE_2D);
     if (SaveSlotCursor >= 0 && SaveSlotCursor < kSaveSlotCount)
-        PrintText(ArialFontBase, static_cast<int>(ScreenWidth / 5.12), MenuLayout.SlotCursorY[SaveSlotCursor],
-                  "*");
+        PrintText(ArialFontBase, static_cast<int>(LayoutArea.width / 5.12),
+                  MenuLayout.SlotCursorY[SaveSlotCursor], "*");
 
     static const double nameRow[5] = {6.4, 3.13, 2.07, 1.53, 1.22};
     static const double hpRow[5] = {5.12, 2.79, 1.89, 1.44, 1.17};
     static const double mpRow[5] = {4.26, 2.51, 1.76, 1.37, 1.12};
-    const int x = static_cast<int>(ScreenWidth / 2.56);
-    const int timeX = static_cast<int>(ScreenWidth / 1.46);
+    const int x = static_cast<int>(LayoutArea.width / 2.56);
+    const int timeX = static_cast<int>(LayoutArea.width / 1.46);
     for (int k = 0; k < kSaveSlotCount; ++k) {
         const SlotRowText row = SlotRow(k);
         if (!row.Saved) {

@@ -43,10 +43,10 @@ void DrawLoadPage() {
     glColor3f(0, 0, 1);
     glEnable(GL_COLOR_MATERIAL);
     glDisable(GL_TEXTURE_2D);
-    PrintText(TimesFontBase, static_cast<int>(ScreenWidth / 1.24), static_cast<int>(ScreenHeight / 25.6),
-              "Load");
-    PrintText(TimesFontBase, static_cast<int>(ScreenWidth / 20.48), static_cast<int>(ScreenHeight / 38.4),
-              "Choose the Slot you wish to Load from");
+    PrintText(TimesFontBase, static_cast<int>(LayoutArea.width / 1.24),
+              static_cast<int>(LayoutArea.height / 25.6), "Load");
+    PrintText(TimesFontBase, static_cast<int>(LayoutArea.width / 20.48),
+              static_cast<int>(LayoutArea.height / 38.4), "Choose the Slot you wish to Load from");
 }
 
 void DrawCredits() {
@@ -54,8 +54,8 @@ void DrawCredits() {
     glEnable(GL_COLOR_MATERIAL);
     glDisable(GL_TEXTURE_2D);
     for (int i = 0; i < 4; ++i)
-        PrintText(TimesFontBase, ScreenWidth / 4, static_cast<int>(ScreenHeight / divisors[i]), "%s",
-                  CreditLines[i]);
+        PrintText(TimesFontBase, LayoutArea.width / 4, static_cast<int>(LayoutArea.height / divisors[i]),
+                  "%s", CreditLines[i]);
 }
 
 // The logo is the same picture every frame while the state it is drawn with
@@ -161,6 +161,21 @@ void PutBackLogo(const LogoState& state) {
     glPopAttrib();
 }
 
+// Where the sides picture lies in the unit square the logo fills.
+constexpr float kSidesLeft = -0.75f, kSidesRight = 1.75f, kSidesBottom = -0.25f, kSidesTop = 1.25f;
+
+} // namespace
+
+void DrawLogoPicture() {
+    const AreaBounds picture = PictureInUnitSquare();
+    if (picture.left < 0.0 || picture.right > 1.0 || picture.bottom < 0.0 || picture.top > 1.0)
+        DrawTexturedQuad(kSidesLeft, kSidesBottom, kSidesRight, kSidesBottom, kSidesRight, kSidesTop,
+                         kSidesLeft, kSidesTop, LogoSidesTexture.texName);
+    DrawTexturedQuad(0, 0, 1, 0, 1, 1, 0, 1, LogoTexture.texName);
+}
+
+namespace {
+
 // The clear and the logo over it; a frame clipped away (a hidden window) draws and keeps nothing.
 void DrawLogo() {
     const LogoState state = CurrentLogoState();
@@ -168,8 +183,11 @@ void DrawLogo() {
         PutBackLogo(state);
         return;
     }
-    DrawTexturedQuad(0, 0, 1, 0, 1, 1, 0, 1, LogoTexture.texName);
-    if (!glIsEnabled(GL_SCISSOR_TEST)) CopyLogo(state);
+    DrawLogoPicture();
+    // A pillarboxed picture is scissored too; only an empty box (a hidden window) drew nothing.
+    GLint box[4] = {0, 0, 0, 0};
+    glGetIntegerv(GL_SCISSOR_BOX, box);
+    if (!glIsEnabled(GL_SCISSOR_TEST) || (box[2] > 0 && box[3] > 0)) CopyLogo(state);
 }
 
 } // namespace
@@ -197,8 +215,7 @@ void TitleFrame(int page) {
     glEnable(GL_TEXTURE_2D);
     glLoadIdentity();
     glPushMatrix();
-    glTranslatef(-0.68f, -0.5f, -1.2f);
-    glScalef(1.36f, 1.0f, 1.0f);
+    EnterUnitSquare();
 
     AdvanceTitlePulse();
     DrawLogo();

@@ -5,6 +5,8 @@
 extern float TitlePulse;
 extern unsigned char TitlePulseFalling;
 
+// The logo over the layout area (in the unit square), its sky and mountains over the rest of the picture.
+void DrawLogoPicture();
 // Draw one frame of the title page (0 main, 1 load list, 2 credits) and present it.
 void TitleFrame(int page);
 // Advance the selected button's pulse by one frame.

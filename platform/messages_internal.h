@@ -5,5 +5,7 @@
 
 #include <SDL.h>
 
+// Alt+Enter, which switches between full screen and a window whatever the game is doing.
+bool IsFullScreenToggle(const SDL_Event& event);
 // Fill message from an SDL event; false when the game has no message for it.
 bool TranslateEvent(const SDL_Event& event, PlatformMessage* message);

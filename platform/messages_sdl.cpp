@@ -14,6 +14,10 @@ bool EventsRunning() {
 
 void QueueEvent(const SDL_Event& event) {
     if (HandlePadEvent(event)) return; // a pad queues its own key presses
+    if (IsFullScreenToggle(event)) {
+        ToggleFullScreen();
+        return;
+    }
     PlatformMessage message;
     if (TranslateEvent(event, &message)) MessageQueue.push_back(message);
 }
@@ -26,6 +30,12 @@ void PumpEvents() {
 }
 
 } // namespace
+
+bool IsFullScreenToggle(const SDL_Event& event) {
+    return event.type == SDL_KEYDOWN && event.key.repeat == 0 &&
+           (event.key.keysym.sym == SDLK_RETURN || event.key.keysym.sym == SDLK_KP_ENTER) &&
+           (event.key.keysym.mod & KMOD_ALT) != 0;
+}
 
 bool TranslateEvent(const SDL_Event& event, PlatformMessage* message) {
     *message = PlatformMessage{MessageType::Paint, 0, 0};
@@ -52,7 +62,12 @@ bool TranslateEvent(const SDL_Event& event, PlatformMessage* message) {
             message->type = MessageType::Close;
         else if (event.window.event == SDL_WINDOWEVENT_EXPOSED)
             message->type = MessageType::Paint;
-        else
+        else if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+            // The event counts points; the game draws in the drawable's pixels.
+            message->type = MessageType::SizeChanged;
+            GetClientSize(&message->width, &message->height);
+            return message->width > 0 && message->height > 0;
+        } else
             return false;
         return true;
     default:

@@ -40,13 +40,16 @@ enum class MessageType {
     RightButtonDown,
     MiddleButtonDown,
     SystemCommand,
-    Quit
+    Quit,
+    SizeChanged
 };
 
 struct PlatformMessage {
     MessageType type;
-    int key;      // KeyDown: the virtual key
-    int exitCode; // Quit: the code the program ends with
+    int key;       // KeyDown: the virtual key
+    int exitCode;  // Quit: the code the program ends with
+    int width = 0; // SizeChanged: the drawable's new size in pixels
+    int height = 0;
 };
 
 // The buttons of a virtual pad, in the layout of the usual controller (south is A or Cross).
@@ -80,10 +83,18 @@ bool ChangeDisplayMode(const DisplayMode& mode);
 // Put back the desktop's own display mode.
 void RestoreDisplayMode();
 
-// Open the one borderless window at (x, y); full screen uses the mode set by ChangeDisplayMode.
+// Open the one window at (x, y): borderless full screen in the mode set by
+// ChangeDisplayMode, or a resizable window.
 // The pixel format is chosen here, the closest the driver grants to the request.
 bool OpenGameWindow(const char* title, int x, int y, int width, int height, bool fullscreen,
                     const PixelFormatRequest& request);
+// Open the window full screen at the desktop's own size, with no display-mode change.
+bool OpenDesktopWindow(const char* title, const PixelFormatRequest& request);
+// Switch the same window (context, textures and lists kept) between desktop
+// full screen and a resizable window; a SizeChanged message follows.
+void ToggleFullScreen();
+// Resize a windowed window (the harness's stand-in for dragging its edge).
+void ResizeGameWindow(int width, int height);
 // Close the window.
 void CloseGameWindow();
 // Read the window's drawable size.

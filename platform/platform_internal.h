@@ -17,6 +17,8 @@ extern int WindowFormatAttempt;
 // The colour and depth bits that attempt asked for.
 extern PixelFormatRequest WindowFormatAsked;
 
+// Queue a SizeChanged message with the drawable's size now.
+void QueueWindowSize();
 // Put the scripted cursor in the middle of a new window.
 void CentreVirtualCursor(int width, int height);
 // Release every scripted key.

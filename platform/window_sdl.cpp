@@ -45,14 +45,33 @@ SDL_Window* CreateWithClosestFormat(const char* title, int x, int y, int width, 
     return SDL_CreateWindow(title, x, y, width, height, flags);
 }
 
+// No display or GL implementation reaches past this, and SDL refuses it as "too large".
+constexpr int kLargestWindowSide = 16384;
+
+bool UsableWindowSize(int width, int height) {
+    return width > 0 && height > 0 && width <= kLargestWindowSide && height <= kLargestWindowSide;
+}
+
+// A window larger than the desktop cannot be seen whole, so a windowed one is made to fit.
+void FitInsideDesktop(int* width, int* height) {
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0 || usable.w <= 0 || usable.h <= 0) return;
+    if (*width > usable.w) *width = usable.w;
+    if (*height > usable.h) *height = usable.h;
+}
+
 } // namespace
 
 bool OpenGameWindow(const char* title, int x, int y, int width, int height, bool fullscreen,
                     const PixelFormatRequest& request) {
-    if (SDL_WasInit(SDL_INIT_VIDEO) == 0 || width <= 0 || height <= 0) return false;
+    if (SDL_WasInit(SDL_INIT_VIDEO) == 0 || !UsableWindowSize(width, height)) return false;
     CloseGameWindow();
-    Uint32 flags = SDL_WINDOW_BORDERLESS;
-    if (fullscreen) flags |= SDL_WINDOW_FULLSCREEN;
+    Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI;
+    if (fullscreen)
+        flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN;
+    else
+        flags |= SDL_WINDOW_RESIZABLE;
+    if (!fullscreen) FitInsideDesktop(&width, &height);
     GameWindow = CreateWithClosestFormat(title != nullptr ? title : "", x, y, width, height, flags, request);
     if (GameWindow == nullptr) {
         PlatformWarning("cannot create the window: %s", SDL_GetError());
@@ -75,6 +94,68 @@ bool OpenGameWindow(const char* title, int x, int y, int width, int height, bool
     CentreVirtualCursor(width, height);
     PostPlatformMessage(PlatformMessage{MessageType::Paint, 0, 0});
     return true;
+}
+
+bool OpenDesktopWindow(const char* title, const PixelFormatRequest& request) {
+    DisplayMode desktop = {};
+    if (!ReadDisplayMode(&desktop) || !UsableWindowSize(desktop.width, desktop.height)) return false;
+    CloseGameWindow();
+    const Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP;
+    GameWindow = CreateWithClosestFormat(title != nullptr ? title : "", 0, 0, desktop.width, desktop.height,
+                                         flags, request);
+    if (GameWindow == nullptr) {
+        PlatformWarning("cannot create the window: %s", SDL_GetError());
+        return false;
+    }
+    int width = 0, height = 0;
+    GetClientSize(&width, &height);
+    CentreVirtualCursor(width, height);
+    PostPlatformMessage(PlatformMessage{MessageType::Paint, 0, 0});
+    return true;
+}
+
+void ToggleFullScreen() {
+    if (GameWindow == nullptr) return;
+    const bool full = (SDL_GetWindowFlags(GameWindow) & SDL_WINDOW_FULLSCREEN) != 0;
+    if (full) {
+        // Leaving a mode switch puts the desktop's mode back, as at the end.
+        RestoreDisplayMode();
+        SDL_SetWindowBordered(GameWindow, SDL_TRUE);
+        SDL_SetWindowResizable(GameWindow, SDL_TRUE);
+        // A window as large as the desktop would look like full screen still.
+        int width = 0, height = 0;
+        SDL_GetWindowSize(GameWindow, &width, &height);
+        DisplayMode desktop = {};
+        if (ReadDisplayMode(&desktop) && width >= desktop.width && height >= desktop.height) {
+            width = desktop.width * 3 / 4;
+            height = desktop.height * 3 / 4;
+            SDL_SetWindowSize(GameWindow, width, height);
+            SDL_SetWindowPosition(GameWindow, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        }
+    } else {
+        SDL_SetWindowBordered(GameWindow, SDL_FALSE);
+        if (SDL_SetWindowFullscreen(GameWindow, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
+            PlatformWarning("cannot go full screen: %s", SDL_GetError());
+    }
+    QueueWindowSize();
+}
+
+void ResizeGameWindow(int width, int height) {
+    if (GameWindow == nullptr || !UsableWindowSize(width, height)) return;
+    if ((SDL_GetWindowFlags(GameWindow) & SDL_WINDOW_FULLSCREEN) != 0) return;
+    FitInsideDesktop(&width, &height);
+    SDL_SetWindowSize(GameWindow, width, height);
+    QueueWindowSize();
+}
+
+void QueueWindowSize() {
+    int width = 0, height = 0;
+    GetClientSize(&width, &height);
+    if (width <= 0 || height <= 0) return;
+    PlatformMessage message{MessageType::SizeChanged, 0, 0};
+    message.width = width;
+    message.height = height;
+    PostPlatformMessage(message);
 }
 
 void CloseGameWindow() {

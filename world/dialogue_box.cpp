@@ -11,7 +11,7 @@ namespace {
 
 // Pixel projection with y growing downward, depth off, the console texture bound.
 void BeginBox() {
-    OrthoMode(0, 0, ScreenWidth, ScreenHeight);
+    OrthoMode(0, 0, LayoutArea.width, LayoutArea.height);
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_COLOR_MATERIAL);
@@ -26,8 +26,8 @@ void Corner(float u, float v, double x, double y) {
 } // namespace
 
 void DrawDialogueBox(DialogueRecord buffer) {
-    const int32_t w = ScreenWidth;
-    const int32_t h = ScreenHeight;
+    const int32_t w = LayoutArea.width;
+    const int32_t h = LayoutArea.height;
     BeginBox();
     glBegin(GL_QUADS);
     glNormal3f(0.0f, 0.0f, 1.0f);
@@ -53,8 +53,8 @@ void DrawDialogueBox(DialogueRecord buffer) {
 }
 
 void DrawMessageBox(const char* text, int32_t dx, int32_t dy) {
-    const int32_t w = ScreenWidth;
-    const int32_t h = ScreenHeight;
+    const int32_t w = LayoutArea.width;
+    const int32_t h = LayoutArea.height;
     const float x = static_cast<float>(dx);
     const float y = static_cast<float>(dy);
     BeginBox();

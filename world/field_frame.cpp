@@ -4,6 +4,7 @@
 #include "assets/camera_script.h"
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
+#include "assets/screen_area.h"
 #include "platform/platform.h"
 #include "world/chests.h"
 #include "world/collision.h"
@@ -66,10 +67,18 @@ void DrawHero() {
 void (*StartBattleFromField)() = nullptr;
 bool CullLevelObjects = true;
 
+int32_t BattleCaptureSize() {
+    // In a smaller picture the corner would reach pixels the window does not own.
+    int32_t size = kBattleCaptureSize;
+    while (size > 1 && (size > PictureArea.width || size > PictureArea.height)) size >>= 1;
+    return size;
+}
+
 void CaptureScreen(TextureImage& texture, int32_t width, int32_t height) {
     glBindTexture(GL_TEXTURE_2D, texture.texName);
-    glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 0, 0, width, height, 0);
-    glViewport(0, 0, ScreenWidth, ScreenHeight);
+    glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, PictureArea.left,
+                     WindowHeight - PictureArea.top - PictureArea.height, width, height, 0);
+    SetPictureViewport();
 }
 
 void FieldFrame() {
@@ -79,7 +88,9 @@ void FieldFrame() {
 
     // Before the clear: a scene may move the camera or ask for a battle this frame.
     UpdateStoryScenes();
-    if (EncounterPending) glViewport(0, 0, kBattleCaptureSize, kBattleCaptureSize);
+    if (EncounterPending)
+        glViewport(PictureArea.left, WindowHeight - PictureArea.top - PictureArea.height, BattleCaptureSize(),
+                   BattleCaptureSize());
     glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();

@@ -19,5 +19,7 @@ extern bool CullLevelObjects;
 // Copy the lower-left width x height pixels into the texture as RGB, then give
 // the whole window back to drawing.
 void CaptureScreen(TextureImage& texture, int32_t width, int32_t height);
+// The capture's side: 512, or the largest power of two that a smaller picture holds.
+int32_t BattleCaptureSize();
 // One frame of field mode, ending with the buffer swap.
 void FieldFrame();

@@ -2,6 +2,7 @@
 
 #include "assets/camera.h"
 #include "assets/game_state.h"
+#include "assets/screen_area.h"
 #include "world/dialogue.h"
 #include "world/field_common.h"
 
@@ -21,7 +22,7 @@ void EndLevelChange() {
     FogDensity = kClearFogDensity;
     ApplyFog();
     PlayerHasControl = 1;
-    DialogueSlide = HiddenDialogueSlide();
+    DialogueSlide = HiddenDialogueSlide(LayoutArea.height);
     ExitConfirmed = 0;
 }
 
@@ -39,7 +40,7 @@ void ArriveThrough(const ExitRecord& exit, const LevelRecord& to) {
 
 int32_t DialogueSlideStep() {
     // A screen under 128 pixels high would otherwise never show the box, and never let the hero leave.
-    const int32_t step = ScreenHeight / 128;
+    const int32_t step = LayoutArea.height / 128;
     return step > 0 ? step : 1;
 }
 
@@ -101,6 +102,6 @@ void CheckExits(int32_t level) {
     // Out of every exit: the box slides back up, so the next exit starts hidden
     // and an OK given here cannot confirm it.
     ExitConfirmed = 0;
-    const int32_t hidden = HiddenDialogueSlide();
+    const int32_t hidden = HiddenDialogueSlide(LayoutArea.height);
     if (DialogueSlide > hidden) DialogueSlide = std::max(hidden, DialogueSlide - DialogueSlideStep());
 }

@@ -2,6 +2,7 @@
 // the level change with the arrival, on a small world of three levels.
 #include "assets/camera.h"
 #include "assets/game_state.h"
+#include "assets/screen_area.h"
 #include "world/dialogue.h"
 #include "world/level_change.h"
 #include "world/level_table.h"
@@ -44,17 +45,17 @@ class FieldExits : public ::testing::Test {
         LevelTable[2].ExitCount = 1;
         CurrentLevel = LevelVoruduDungeon;
         GameMode = ModeField;
-        ScreenHeight = 768;
+        SetWindowSize(1024, 768);
         PlayerHasControl = 1;
         FogDensity = kClearFogDensity;
-        DialogueSlide = HiddenDialogueSlide();
+        DialogueSlide = HiddenDialogueSlide(LayoutArea.height);
         DialogueOpen = 0;
         ExitConfirmed = 0;
         for (uint8_t& flag : StoryFlags) flag = 0;
         HeroPosition = {0, 0, 0};
         Camera = {{0, 4.5f, 5}, {0, 2.5f, 0}, {0, 1, 0}};
     }
-    void TearDown() override { ScreenHeight = 768; }
+    void TearDown() override { SetWindowSize(1024, 768); }
 
     // Field frames of the exit test until the level changes; the frame count, or -1.
     static int FramesUntilArrival(int limit) {
@@ -80,7 +81,7 @@ TEST_F(FieldExits, TheBoxSlidesInOver25FramesAndStaysWithoutOk) {
     EXPECT_EQ(PlayerHasControl, 1);
 
     // The square's bounds are strict, and height does not matter.
-    DialogueSlide = HiddenDialogueSlide();
+    DialogueSlide = HiddenDialogueSlide(LayoutArea.height);
     HeroPosition = {15, 0, 0};
     CheckExits(1);
     EXPECT_EQ(DialogueSlide, -150);
@@ -191,8 +192,8 @@ TEST_F(FieldExits, BrokenFogOrTargetsNeverStrandTheHero) {
     EXPECT_EQ(CurrentLevel, 1);
 
     // Under 128 pixels of height the step would be 0 and the box would never show.
-    ScreenHeight = 100;
-    DialogueSlide = HiddenDialogueSlide();
+    SetWindowSize(133, 100);
+    DialogueSlide = HiddenDialogueSlide(LayoutArea.height);
     HeroPosition = {20, 0, 0};
     for (int frame = 0; frame < 19; ++frame) CheckExits(1);
     EXPECT_EQ(DialogueSlide, 0);

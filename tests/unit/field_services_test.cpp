@@ -2,6 +2,7 @@
 #include "app/window_proc.h"
 #include "assets/camera.h"
 #include "assets/game_state.h"
+#include "assets/screen_area.h"
 #include "battle/records.h"
 #include "tests/unit/shipped_levels.h"
 #include "tests/unit/test_support.h"
@@ -29,7 +30,7 @@ class FieldServices : public ::testing::Test {
         GameMode = ModeField;
         PlayerHasControl = 1;
         DialogueOpen = 0;
-        DialogueSlide = HiddenDialogueSlide();
+        DialogueSlide = HiddenDialogueSlide(LayoutArea.height);
         ExitConfirmed = 0;
         for (uint8_t& flag : StoryFlags) flag = 0;
         DialogueBuffer = {};

@@ -1,4 +1,5 @@
 // Text and quads drawn into a real window; runs only where there is a display.
+#include "assets/screen_area.h"
 #include "assets/text2d.h"
 
 #include "app/graphics.h"
@@ -103,8 +104,7 @@ class Text2DGL : public ::testing::Test {
     void SetUp() override {
         if (!HaveDisplay()) GTEST_SKIP() << "no DISPLAY";
         ASSERT_TRUE(ready_) << "window or context could not be made";
-        ScreenWidth = kWidth;
-        ScreenHeight = kHeight;
+        SetWindowSize(kWidth, kHeight);
         glViewport(0, 0, kWidth, kHeight);
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();

@@ -65,21 +65,34 @@ TEST(Text2DLayout, ShadowOffsetsTruncateTowardZero) {
 
 TEST(Text2DLayout, RasterOriginIsOnePixelLeftWithTheBaselineAFontHeightDown) {
     // 1024 x 768: the Times font is 32 high, so text at y = 200 has its baseline on row 232 from the top.
-    TextPoint origin = TextRasterOrigin(100, 200, 1024, 768);
+    SetWindowSize(1024, 768);
+    TextPoint origin = TextRasterOrigin(100, 200);
     EXPECT_EQ(origin.x, 99);
     EXPECT_EQ(origin.y, 535);
     EXPECT_EQ(768 - 1 - origin.y, 232);
 
-    origin = TextRasterOrigin(0, 0, 800, 600);
+    SetWindowSize(800, 600);
+    origin = TextRasterOrigin(0, 0);
     EXPECT_EQ(origin.x, -1);
     EXPECT_EQ(origin.y, 600 - 25 - 1);
 
-    // The font height is an integer division of the width: 1000 / 32 is 31.
-    EXPECT_EQ(TextRasterOrigin(10, 10, 1000, 700).y, 700 - 31 - 10 - 1);
+    // The font height is an integer division of the layout width: 1000 / 32 is 31.
+    SetWindowSize(1000, 750);
+    EXPECT_EQ(TextRasterOrigin(10, 10).y, 750 - 31 - 10 - 1);
+
+    // 1920 x 1080: the 1440 x 1080 area starts 240 pixels in, and the font is 45 high.
+    SetWindowSize(1920, 1080);
+    origin = TextRasterOrigin(100, 200);
+    EXPECT_EQ(origin.x, 240 + 100 - 1);
+    EXPECT_EQ(origin.y, 1080 - 200 - 45 - 1);
+    // 1280 x 1024: the 1280 x 960 area starts 32 rows down.
+    SetWindowSize(1280, 1024);
+    EXPECT_EQ(TextRasterOrigin(0, 0).y, 1024 - 32 - 40 - 1);
 
     // Text below the window lands below row 0 rather than wrapping round.
-    EXPECT_EQ(TextRasterOrigin(5, 2000, 1024, 768).y, 768 - 32 - 2000 - 1);
-    origin = TextRasterOrigin(INT_MIN, INT_MIN, 1024, 768);
+    SetWindowSize(1024, 768);
+    EXPECT_EQ(TextRasterOrigin(5, 2000).y, 768 - 32 - 2000 - 1);
+    origin = TextRasterOrigin(INT_MIN, INT_MIN);
     EXPECT_EQ(origin.x, INT_MIN);
     EXPECT_EQ(origin.y, INT_MAX);
 }

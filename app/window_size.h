@@ -1,0 +1,12 @@
+// Following the window when its size changes: the areas, the projection, the
+// fonts and every layout position computed in pixels, with nothing in play lost.
+#pragma once
+
+#include <cstdint>
+
+// Lay the game out for a drawable of this size; the next frame draws at it.
+void ApplyWindowSize(int32_t width, int32_t height);
+// A slide offset that runs from `start` (negative, hidden) up to 0, carried
+// over to a layout whose hidden start is `newStart`: hidden stays hidden, at
+// rest stays at rest, and a slide under way keeps its share of the way.
+int32_t CarrySlide(int32_t value, int32_t start, int32_t newStart);

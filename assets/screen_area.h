@@ -1,0 +1,59 @@
+// Where the picture goes on the window. The 3D views fill the picture; every
+// 2D layout is computed in a centred 4:3 area inside it, with (0, 0) at that
+// area's top-left, so a 4:3 window keeps its one picture and a wider or taller
+// one shows more of the world around the same menus and boxes.
+#pragma once
+
+#include <cstdint>
+
+// Pixels from the window's top-left.
+struct ScreenRect {
+    int32_t left;
+    int32_t top;
+    int32_t width;
+    int32_t height;
+};
+
+// A rectangle in another unit (layout pixels or the unit square).
+struct AreaBounds {
+    double left;
+    double top;
+    double right;
+    double bottom;
+};
+
+// No display or GL implementation reaches past this many pixels a side.
+constexpr int32_t kLargestScreenSide = 16384;
+
+// The window's drawable, in real pixels (not points on a HiDPI screen).
+extern int32_t WindowWidth;
+extern int32_t WindowHeight;
+// The part of the window drawn into: all of it, or the 4:3 area with black bars.
+extern ScreenRect PictureArea;
+// The largest 4:3 rectangle inside the picture, centred.
+extern ScreenRect LayoutArea;
+// Aspect=4:3 in Game.cfg: draw the picture, 3D included, in the 4:3 area only.
+extern uint8_t PillarboxFlag;
+
+// The largest 4:3 rectangle inside width x height, centred (each side at least 1).
+ScreenRect LargestFourThree(int32_t width, int32_t height);
+// Set the window's size and the areas that follow from it.
+void SetWindowSize(int32_t width, int32_t height);
+
+// The picture in layout pixels: where a full-screen 2D fill must reach.
+AreaBounds PictureInLayout();
+// The picture in the unit square the 2D quads are drawn in (see EnterUnitSquare), y up.
+AreaBounds PictureInUnitSquare();
+
+// The viewport for the whole picture, and the game's perspective: a 45 degree
+// vertical field over the layout area, widened to whatever the picture adds.
+void SetPictureViewport();
+void LoadGamePerspective();
+// Before a frame: black bars around a pillarboxed picture, and the frame's own
+// drawing, clears included, kept inside the picture.
+void BeginPictureFrame();
+// Model-view for quads drawn in the unit square [0, 1] x [0, 1], which covers the layout area.
+void EnterUnitSquare();
+// The same square stretched about its middle to cover the whole picture, for
+// full-screen pictures; on a 4:3 picture it is the unit square itself.
+void EnterPictureSquare();
