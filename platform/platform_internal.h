@@ -17,6 +17,8 @@ extern int WindowFormatAttempt;
 // The colour and depth bits that attempt asked for.
 extern PixelFormatRequest WindowFormatAsked;
 
+// Give the window the game's icon from the data; a missing one only warns.
+void SetGameWindowIcon();
 // Put the scripted cursor in the middle of a new window.
 void CentreVirtualCursor(int width, int height);
 // Release every scripted key.

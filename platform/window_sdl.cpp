@@ -72,6 +72,7 @@ bool OpenGameWindow(const char* title, int x, int y, int width, int height, bool
             return false;
         }
     }
+    SetGameWindowIcon();
     CentreVirtualCursor(width, height);
     PostPlatformMessage(PlatformMessage{MessageType::Paint, 0, 0});
     return true;
