@@ -40,7 +40,8 @@ config='Resolution=1024 768 32
 Controls=X Z C
 VSync=0'
 printf '%s\n' "$config" >"$work/config/aurelant/Game.cfg"
-XDG_CACHE_HOME="$work/cache" HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_STATE_HOME="$work/state" \
+export XDG_CACHE_HOME="$work/cache" # the drivers' caches, not the game's
+HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_STATE_HOME="$work/state" \
   play "$work/start" --state "5:$work/title.txt" || fail "the installed game ended with status $?"
 empty "$work/start" || fail "written into the start folder: $(ls -A "$work/start")"
 empty "$work/home" || fail "written into HOME although every XDG folder was set"
@@ -53,6 +54,23 @@ grep -qx "Quiting..." "$log" || fail "the game did not quit through its quit seq
 grep -qx "GameMode 1" "$work/title.txt" || fail "the title screen was not reached"
 [ "$(cat "$work/config/aurelant/Game.cfg")" = "$config" ] || fail "the player's Game.cfg changed"
 [ "$(find "$work/data" -type f | wc -l)" -eq 0 ] || fail "files written to \$XDG_DATA_HOME: $(find "$work/data" -type f)"
+
+# The window carries the game's icon and the class the launcher names.
+cat >"$work/window.sh" <<'WINDOW'
+"$1" --quit-after 90 &
+for _ in $(seq 100); do
+  id="$(xwininfo -root -tree | awk '/Quillan Engine/ { print $1; exit }')"
+  [ -n "$id" ] && xprop -id "$id" _NET_WM_ICON | grep -q "Icon (128 x 128)" && break
+  sleep 0.1
+done
+[ -n "$id" ] && xprop -id "$id" WM_CLASS _NET_WM_ICON | head -3
+wait
+WINDOW
+(cd "$work/start" && HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
+  XDG_STATE_HOME="$work/state" LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy \
+  xvfb-run -a -s "-screen 0 1024x768x24" sh "$work/window.sh" "$usr/bin/aurelant") >"$work/window.txt"
+grep -q 'WM_CLASS(STRING) = "aurelant"' "$work/window.txt" || fail "window class: $(cat "$work/window.txt")"
+grep -q "Icon (128 x 128)" "$work/window.txt" || fail "the window has no icon: $(cat "$work/window.txt")"
 
 # A new player, the XDG variables empty: each folder falls back below HOME and
 # the config folder gets its Game.cfg. That file asks for the desktop's own
