@@ -11,7 +11,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 (cd "$build" && cpack -G DEB -B "$work" >"$work/cpack.txt") || { cat "$work/cpack.txt"; fail "cpack failed"; }
 deb="$(ls "$work"/aurelant_*.deb)"
 depends="$(dpkg-deb -f "$deb" Depends)"
-for package in fonts-liberation libsdl2-2.0-0 libsdl2-mixer-2.0-0 libfreetype6 libpng16-16 libc6; do
+for package in fonts-liberation libgl1 libsdl2-2.0-0 libsdl2-mixer-2.0-0 libfreetype6 libpng16-16 libc6; do
   echo "$depends" | grep -q "$package" || fail "Depends lacks $package: $depends"
 done
 dpkg-deb -c "$deb" | grep -q " ./usr/games/aurelant$" || fail "the game is not in /usr/games"
