@@ -4,6 +4,7 @@
 #include "app/graphics.h"
 #include "app/harness.h"
 #include "app/main_loop.h"
+#include "app/new_player.h"
 #include "assets/game_state.h"
 #include "assets/log.h"
 #include "assets/screen_area.h"
@@ -88,9 +89,11 @@ int RunGame(int argc, char** argv) {
     if (HarnessSteppedClock()) UseSteppedClock(23);
     if (Harness.noCull) CullLevelObjects = false;
     if (Harness.encounterSteps) StepsToEncounter = static_cast<int32_t>(Harness.encounterSteps);
+    ChooseGameFolders();
     StaticInitialise();
     InitPlatform(HarnessScripted());
 
+    WriteNewPlayerConfig();
     ReadConfig();
     if (GamepadFlag) UseGamepads(KeyOk, KeyCancel, KeyMenu);
     OpenDisplay();

@@ -1,7 +1,6 @@
-// The game's log, Log.txt in the working directory: a header line at start,
-// then one line per event. Each line opens the file, appends and closes it
-// again, so a crash never loses what was written; a log that cannot be opened
-// only loses that line.
+// The game's log, Log.txt: a header line at start, then one line per event.
+// Each line opens the file, appends and closes it again, so a crash never
+// loses what was written; a log that cannot be opened only loses that line.
 #pragma once
 
 extern const char* LogFileName;

@@ -3,6 +3,7 @@
 #include "content/battle.h"
 #include "content/characters.h"
 #include "content/effects.h"
+#include "content/icon.h"
 #include "content/levels_common.h"
 #include "content/menu_props.h"
 #include "content/music.h"
@@ -63,5 +64,9 @@ bool BuildGameData(DataWriter& w) {
         w.Write(t.gamePath, WriteTGA(t.image, t.alpha));
     }
     for (const MusicFile& m : BuildMusic()) w.Write(m.gamePath, WriteWav(m.sound));
+    for (const IconFile& i : BuildIcons()) {
+        if (i.png.empty()) w.failures.push_back(i.gamePath + ": cannot encode");
+        w.Write(i.gamePath, i.png);
+    }
     return w.failures.empty();
 }

@@ -167,10 +167,15 @@ bool PlaySoundLoop(const char* gamePath);
 // Show a message box with an OK button (standard error when scripted).
 void ShowMessageBox(const char* text, const char* title);
 
-// Open a file by the game's path; backslashes become slashes.
+// Decide once, at start, where the game's files are: a working folder holding
+// Game.cfg or the data keeps them all; otherwise the data lies beside the
+// executable and Game.cfg, the saves and Log.txt go to the player's XDG
+// folders. Until then every game path is taken from the working folder.
+void ChooseGameFolders();
+// Tell whether the player's files live in the XDG folders rather than the working folder.
+bool PlayerFilesInHomeFolders();
+// Open a file by the game's path ("Save/Slot1.sav", "Levels\\Vorudu.m3d") wherever it lives.
 FILE* OpenGameFile(const char* gamePath, const char* mode);
-// Turn the game's path into the one the file system uses.
-void ToHostPath(const char* gamePath, char* out, size_t outSize);
 // Flush a file written by the game and wait until the disk holds it.
 bool SyncGameFile(FILE* file);
 // Wait until a folder's entries (a rename into it) are on the disk.

@@ -19,6 +19,8 @@ extern PixelFormatRequest WindowFormatAsked;
 
 // Queue a SizeChanged message with the drawable's size now.
 void QueueWindowSize();
+// Give the window the game's icon from the data; a missing one only warns.
+void SetGameWindowIcon();
 // Put the scripted cursor in the middle of a new window.
 void CentreVirtualCursor(int width, int height);
 // Release every scripted key.

@@ -1,3 +1,4 @@
+#include "platform/folders_internal.h"
 #include "platform/platform_internal.h"
 
 #include <SDL_mixer.h>
@@ -44,9 +45,7 @@ bool PlaySoundLoop(const char* gamePath) {
     }
     if (!OpenAudio()) return false;
     StopMusic();
-    std::string hostPath(std::strlen(gamePath) + 1, '\0');
-    ToHostPath(gamePath, hostPath.data(), hostPath.size());
-    Music = Mix_LoadMUS(hostPath.c_str());
+    Music = Mix_LoadMUS(HostPath(gamePath).c_str());
     if (Music == nullptr) {
         PlatformWarning("cannot play %s: %s", gamePath, Mix_GetError());
         return false;

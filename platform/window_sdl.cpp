@@ -91,6 +91,7 @@ bool OpenGameWindow(const char* title, int x, int y, int width, int height, bool
             return false;
         }
     }
+    SetGameWindowIcon();
     CentreVirtualCursor(width, height);
     PostPlatformMessage(PlatformMessage{MessageType::Paint, 0, 0});
     return true;
@@ -107,6 +108,7 @@ bool OpenDesktopWindow(const char* title, const PixelFormatRequest& request) {
         PlatformWarning("cannot create the window: %s", SDL_GetError());
         return false;
     }
+    SetGameWindowIcon();
     int width = 0, height = 0;
     GetClientSize(&width, &height);
     CentreVirtualCursor(width, height);

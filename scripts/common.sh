@@ -5,6 +5,8 @@ PACKAGES=(build-essential cmake ninja-build pkg-config
   libsdl2-dev libsdl2-mixer-dev libfreetype-dev libfontconfig-dev fonts-liberation
   libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libpng-dev
   libgtest-dev libbenchmark-dev xvfb xauth clang libclang-rt-14-dev)
+# The tests of the installed game and of its Debian package.
+PACKAGES+=(desktop-file-utils appstream lintian dpkg-dev file x11-utils)
 
 ensure_packages() {
   local missing=()

@@ -36,29 +36,6 @@ TEST(VirtualKeys, KeycodesMapToTheGamesCodesAndUnknownKeysToZero) {
     for (const auto& [keycode, key] : keys) EXPECT_EQ(VirtualKeyFromKeycode(keycode), key) << keycode;
 }
 
-TEST(HostPaths, BackslashesBecomeSlashesAndTheResultIsAlwaysTerminated) {
-    const std::pair<const char*, const char*> paths[] = {{"Levels\\Village.m3d", "Levels/Village.m3d"},
-                                                         {"Scripts\\\\Fire.scp", "Scripts//Fire.scp"},
-                                                         {"", ""},
-                                                         {nullptr, ""}};
-    for (const auto& [game, host] : paths) {
-        char out[64];
-        ToHostPath(game, out, sizeof out);
-        EXPECT_STREQ(out, host);
-    }
-}
-
-TEST(HostPaths, LongNamesAreCutWithoutWritingPastTheBuffer) {
-    char out[8];
-    std::memset(out, 'x', sizeof out);
-    ToHostPath("Music\\Battle.wav", out, 6);
-    EXPECT_EQ(std::string(out, 8), std::string("Music\0xx", 8));
-    ToHostPath("abc", out, 0);
-    EXPECT_EQ(out[0], 'M');
-    ToHostPath("abc", out, 1);
-    EXPECT_EQ(out[0], '\0');
-}
-
 TEST(HostPaths, GameFilesOpenByTheirBackslashNames) {
     const std::string dir = MakeTempDir("platform_files");
     WriteFile(dir + "/Levels/Town.m3d", "model");
