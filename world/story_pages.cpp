@@ -111,3 +111,7 @@ void StoryPageText(DialogueRecord& buffer, int32_t page) {
     const StoryPage& text = kPages[page];
     FillDialogue(buffer, text.speaker, text.lines[0], text.lines[1], text.lines[2], text.lines[3]);
 }
+
+void EndingText(DialogueRecord& buffer) {
+    FillDialogue(buffer, "", "The End", "", "", "To be continued...");
+}

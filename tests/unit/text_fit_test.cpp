@@ -216,7 +216,7 @@ class TextFit : public ::testing::Test {
     std::set<std::string> checked_; // panel and text
 };
 
-TEST_F(TextFit, StoryPagesVillagersChestsAndRefusalFitTheDialogueBox) {
+TEST_F(TextFit, StoryPagesVillagersChestsRefusalAndEndingFitTheDialogueBox) {
     DialogueRecord buffer;
     for (int32_t page = 0; page < kStoryPageCount; ++page) {
         StoryPageText(buffer, page);
@@ -247,6 +247,8 @@ TEST_F(TextFit, StoryPagesVillagersChestsAndRefusalFitTheDialogueBox) {
         AnnounceChest(chest);
         CheckDialogue("chest find", DialogueBuffer);
     }
+    EndingText(buffer);
+    CheckDialogue("ending", buffer);
     ShowRefusal();
     CheckDialogue("refusal", DialogueBuffer);
     ExpectEveryAllowanceUsed();
