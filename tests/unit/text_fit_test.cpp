@@ -1,13 +1,17 @@
 // Every text the game prints, measured with the fonts' own glyph advances
 // against the panel it sits on (or the next text on its row), at layout areas
 // from the smallest window to a 4K screen.
+#include "assets/game_state.h"
+#include "assets/text2d.h"
 #include "battle/records.h"
 #include "platform/platform.h"
+#include "tests/unit/test_support.h"
 #include "world/chests.h"
 #include "world/dialogue.h"
 #include "world/level_table.h"
 #include "world/story_scenes.h"
 
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <cstdarg>
@@ -227,23 +231,13 @@ TEST_F(TextFit, StoryPagesVillagersChestsRefusalAndEndingFitTheDialogueBox) {
             CopyVillagerDialogue(buffer, villager);
             CheckDialogue(std::string("villager ") + villager.Name, buffer);
         }
+    // The chests as placed, and one for every Swarp and Warp a chest could hold.
+    std::vector<ChestRecord> chests;
     for (const LevelRecord& level : LevelTable)
-        for (const ChestRecord& chest : level.Chests) {
-            AnnounceChest(chest);
-            CheckDialogue("chest find", DialogueBuffer);
-        }
-    // A chest holding any Swarp or Warp a shop or chest could hold.
-    for (const SwarpRecord& swarp : SwarpTable) {
-        ChestRecord chest{};
-        chest.Content = ChestSwarp;
-        chest.Swarp = swarp;
-        AnnounceChest(chest);
-        CheckDialogue("chest find", DialogueBuffer);
-    }
-    for (const WarpRecord& warp : WarpTable) {
-        ChestRecord chest{};
-        chest.Content = ChestWarp;
-        chest.Warp = warp;
+        chests.insert(chests.end(), level.Chests.begin(), level.Chests.end());
+    for (const SwarpRecord& swarp : SwarpTable) chests.push_back({.Swarp = swarp, .Content = ChestSwarp});
+    for (const WarpRecord& warp : WarpTable) chests.push_back({.Warp = warp, .Content = ChestWarp});
+    for (const ChestRecord& chest : chests) {
         AnnounceChest(chest);
         CheckDialogue("chest find", DialogueBuffer);
     }
@@ -380,6 +374,43 @@ TEST(TextMeasure, WidthsAddUpAsTheRasterAdvances) {
     EXPECT_GT(a, MeasureTextWidth("Times New Roman", 32, 400, "A") - 1);
     EXPECT_GT(MeasureTextWidth("Arial", 64, 700, "Attack"), MeasureTextWidth("Arial", 32, 700, "Attack"));
     EXPECT_EQ(MeasureTextWidth(nullptr, 32, 700, "A"), -1);
+}
+
+// The measure is what the display lists draw: the raster moves by it, and no ink passes it.
+TEST(TextMeasure, MatchesWhatTheFontsDisplayListsDraw) {
+    if (!HaveDisplay()) GTEST_SKIP() << "no DISPLAY";
+    ASSERT_TRUE(OpenTestWindow("Aurelant text measure test", 1024, 768, 24) && CreateRenderContext());
+    ScreenWidth = 1024;
+    ScreenHeight = 768;
+    const GLuint base = glGenLists(256);
+    ASSERT_TRUE(BuildBitmapFont("Times New Roman", 32, 700, base));
+    glViewport(0, 0, 1024, 768);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_FOG);
+    for (const char* text :
+         {"The tremors broke open a hidden hall down here.", "Wumon", "fly,", "Hi-Potion"}) {
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glColor3f(1, 1, 1);
+        PrintText(base, 100, 200, "%s", text);
+        float raster[4] = {};
+        glGetFloatv(GL_CURRENT_RASTER_POSITION, raster);
+        const int width = MeasureTextWidth("Times New Roman", 32, 700, text);
+        EXPECT_EQ(width, static_cast<int>(raster[0]) - 99) << text;
+        std::vector<uint8_t> rgb(1024 * 3);
+        int rightmost = -1;
+        for (int row = 768 - 250; row < 768 - 190; ++row) {
+            glReadPixels(0, row, 1024, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+            for (int col = 0; col < 1024; ++col)
+                if (rgb[col * 3] > 128) rightmost = std::max(rightmost, col);
+        }
+        EXPECT_LT(rightmost, 99 + width) << text;
+        EXPECT_GT(rightmost, 99 + width - 6) << text; // the ink reaches the measured end
+    }
+    glDeleteLists(base, 256);
+    CloseTestWindow();
 }
 
 } // namespace
