@@ -8,7 +8,9 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 namespace {
@@ -70,22 +72,30 @@ void CompileEmptyGlyph(GLuint list, int advance) {
     glEndList();
 }
 
-void CompileGlyph(FT_Face face, uint8_t code, GLuint list) {
+// Load a character's glyph into the face's slot as the display lists draw it; false for a
+// character that draws nothing and does not advance.
+bool LoadGlyph(FT_Face face, uint8_t code) {
     const uint32_t unicode = UnicodeFromCp1252(code);
-    if (unicode < 0x20 || unicode == 0x7F) {
-        CompileEmptyGlyph(list, 0); // control codes and the undefined bytes draw nothing
-        return;
-    }
+    if (unicode < 0x20 || unicode == 0x7F) return false; // control codes and the undefined bytes
     // A character the face lacks gets its missing-glyph box, as on the desktop.
     const FT_UInt index = FT_Get_Char_Index(face, unicode);
-    if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_MONO) != 0 ||
-        (face->glyph->format != FT_GLYPH_FORMAT_BITMAP &&
-         FT_Render_Glyph(face->glyph, FT_RENDER_MODE_MONO) != 0)) {
+    return FT_Load_Glyph(face, index, FT_LOAD_TARGET_MONO) == 0 &&
+           (face->glyph->format == FT_GLYPH_FORMAT_BITMAP ||
+            FT_Render_Glyph(face->glyph, FT_RENDER_MODE_MONO) == 0);
+}
+
+// The raster moves by whole pixels: the advance rounded to the nearest one.
+int GlyphAdvance(FT_GlyphSlot slot) {
+    return static_cast<int>((slot->advance.x + 32) >> 6);
+}
+
+void CompileGlyph(FT_Face face, uint8_t code, GLuint list) {
+    if (!LoadGlyph(face, code)) {
         CompileEmptyGlyph(list, 0);
         return;
     }
     const FT_GlyphSlot slot = face->glyph;
-    const int advance = static_cast<int>((slot->advance.x + 32) >> 6);
+    const int advance = GlyphAdvance(slot);
     const FT_Bitmap& bitmap = slot->bitmap;
     if (bitmap.width == 0 || bitmap.rows == 0 || bitmap.buffer == nullptr) {
         CompileEmptyGlyph(list, advance);
@@ -98,6 +108,64 @@ void CompileGlyph(FT_Face face, uint8_t code, GLuint list) {
              static_cast<GLfloat>(static_cast<int>(bitmap.rows) - slot->bitmap_top),
              static_cast<GLfloat>(advance), 0, bits.data());
     glEndList();
+}
+
+// Find, open and size a face the way both the display lists and the measuring ask for it.
+bool OpenSizedFace(const char* face, int cellHeight, int weight, FontFace* font) {
+    // A negative height asks for the em size, as on Windows; 0 means a default size.
+    if (cellHeight == 0) cellHeight = 16;
+    if (cellHeight > MaxCellHeight || cellHeight < -MaxCellHeight) {
+        PlatformWarning("font height %d is too large, using %d", cellHeight, MaxCellHeight);
+        cellHeight = cellHeight > 0 ? MaxCellHeight : -MaxCellHeight;
+    }
+    std::string file;
+    int faceIndex = 0;
+    if (!FindFontFile(face, weight, &file, &faceIndex)) {
+        PlatformWarning("no font file for %s", face != nullptr ? face : "(none)");
+        return false;
+    }
+    if (FT_Init_FreeType(&font->library) != 0 ||
+        FT_New_Face(font->library, file.c_str(), faceIndex, &font->face) != 0) {
+        PlatformWarning("cannot open the font file %s", file.c_str());
+        return false;
+    }
+    const bool sized = cellHeight > 0
+                           ? SizeFace(font->face, cellHeight)
+                           : FT_Set_Pixel_Sizes(font->face, 0, static_cast<FT_UInt>(-cellHeight)) == 0;
+    if (!sized) PlatformWarning("cannot size the font %s to %d", file.c_str(), cellHeight);
+    return sized;
+}
+
+// How far each glyph moves the raster and how far right of the pen its ink reaches.
+struct GlyphWidths {
+    std::string face;
+    int cellHeight = 0;
+    int weight = 0;
+    bool usable = false;
+    int advance[GlyphCount] = {};
+    int inkRight[GlyphCount] = {};
+};
+
+const GlyphWidths& WidthsOf(const char* face, int cellHeight, int weight) {
+    // Layouts measure many texts in the same two fonts at a few sizes: keep the last ones.
+    static std::vector<GlyphWidths> kept;
+    for (const GlyphWidths& widths : kept)
+        if (widths.cellHeight == cellHeight && widths.weight == weight && widths.face == face) return widths;
+    if (kept.size() >= 32) kept.erase(kept.begin());
+    GlyphWidths& widths = kept.emplace_back();
+    widths.face = face;
+    widths.cellHeight = cellHeight;
+    widths.weight = weight;
+    FontFace font;
+    widths.usable = OpenSizedFace(face, cellHeight, weight, &font);
+    for (int code = 0; widths.usable && code < GlyphCount; ++code) {
+        if (!LoadGlyph(font.face, static_cast<uint8_t>(code))) continue;
+        const FT_GlyphSlot slot = font.face->glyph;
+        widths.advance[code] = GlyphAdvance(slot);
+        if (slot->bitmap.width > 0)
+            widths.inkRight[code] = slot->bitmap_left + static_cast<int>(slot->bitmap.width);
+    }
+    return widths;
 }
 
 } // namespace
@@ -114,31 +182,8 @@ bool BuildBitmapFont(const char* face, int cellHeight, int weight, uint32_t list
         PlatformWarning("no OpenGL context for the font %s", face != nullptr ? face : "(none)");
         return false;
     }
-    // A negative height asks for the em size, as on Windows; 0 means a default size.
-    if (cellHeight == 0) cellHeight = 16;
-    if (cellHeight > MaxCellHeight || cellHeight < -MaxCellHeight) {
-        PlatformWarning("font height %d is too large, using %d", cellHeight, MaxCellHeight);
-        cellHeight = cellHeight > 0 ? MaxCellHeight : -MaxCellHeight;
-    }
-    std::string file;
-    int faceIndex = 0;
-    if (!FindFontFile(face, weight, &file, &faceIndex)) {
-        PlatformWarning("no font file for %s", face != nullptr ? face : "(none)");
-        return false;
-    }
     FontFace font;
-    if (FT_Init_FreeType(&font.library) != 0 ||
-        FT_New_Face(font.library, file.c_str(), faceIndex, &font.face) != 0) {
-        PlatformWarning("cannot open the font file %s", file.c_str());
-        return false;
-    }
-    const bool sized = cellHeight > 0
-                           ? SizeFace(font.face, cellHeight)
-                           : FT_Set_Pixel_Sizes(font.face, 0, static_cast<FT_UInt>(-cellHeight)) == 0;
-    if (!sized) {
-        PlatformWarning("cannot size the font %s to %d", file.c_str(), cellHeight);
-        return false;
-    }
+    if (!OpenSizedFace(face, cellHeight, weight, &font)) return false;
     // Pixel storage is not compiled into lists: glBitmap copies its rows at compile time, so the
     // unpacking must be plain tight rows now, whatever the game left set.
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
@@ -151,4 +196,19 @@ bool BuildBitmapFont(const char* face, int cellHeight, int weight, uint32_t list
         CompileGlyph(font.face, static_cast<uint8_t>(code), listBase + static_cast<GLuint>(code));
     glPopClientAttrib();
     return true;
+}
+
+int MeasureTextWidth(const char* face, int cellHeight, int weight, const char* text) {
+    if (face == nullptr || text == nullptr) return -1;
+    const GlyphWidths& widths = WidthsOf(face, cellHeight, weight);
+    if (!widths.usable) return -1;
+    int pen = 0;
+    int right = 0;
+    for (const char* c = text; *c != '\0'; ++c) {
+        const uint8_t code = static_cast<uint8_t>(*c);
+        if (code >= GlyphCount) continue; // 255 has no glyph and does not move the raster
+        right = std::max(right, pen + widths.inkRight[code]);
+        pen += widths.advance[code];
+    }
+    return std::max(pen, right);
 }

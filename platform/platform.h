@@ -160,6 +160,8 @@ void AdvanceSteppedClock();
 
 // Build glyph bitmaps of characters 0..254 into display lists base..base+254.
 bool BuildBitmapFont(const char* face, int cellHeight, int weight, uint32_t listBase);
+// Pixel columns a text covers in that font as its display lists draw it; -1 without the face.
+int MeasureTextWidth(const char* face, int cellHeight, int weight, const char* text);
 
 // Play a .wav file asynchronously and looping; a null name stops all sound.
 bool PlaySoundLoop(const char* gamePath);

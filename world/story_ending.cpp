@@ -102,7 +102,7 @@ void Ending() {
         if (EndingDodgeFrame <= 135) EndingDodgeFrame += 1;
     }
     if (EndingOffset > kWordsFrom) {
-        FillDialogue(DialogueBuffer, "", "The End", "", "", "To be continued...");
+        EndingText(DialogueBuffer);
         DialogueOpen = 1;
     }
     if (EndingOffset > kTitleFrom) {

@@ -37,6 +37,8 @@ void UpdateStoryScenes();
 void UpdateStoryScenery();
 // Fill the buffer with story page 0 to 20; any other page gives five empty texts.
 void StoryPageText(DialogueRecord& buffer, int32_t page);
+// Fill the buffer with the closing words the ending shows.
+void EndingText(DialogueRecord& buffer);
 // Start one of the story's camera flights. A flight that gives no usable key
 // (its file missing or unreadable) would leave the camera with a zero up
 // vector and no view at all: it is logged and replaced by a one-key flight
