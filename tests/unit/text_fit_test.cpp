@@ -1,6 +1,7 @@
 // Every text the game prints, measured with the fonts' own glyph advances
 // against the panel it sits on (or the next text on its row), at layout areas
 // from the smallest window to a 4K screen.
+#include "assets/screen_area.h"
 #include "assets/game_state.h"
 #include "assets/text2d.h"
 #include "battle/records.h"
@@ -380,8 +381,7 @@ TEST(TextMeasure, WidthsAddUpAsTheRasterAdvances) {
 TEST(TextMeasure, MatchesWhatTheFontsDisplayListsDraw) {
     if (!HaveDisplay()) GTEST_SKIP() << "no DISPLAY";
     ASSERT_TRUE(OpenTestWindow("Aurelant text measure test", 1024, 768, 24) && CreateRenderContext());
-    ScreenWidth = 1024;
-    ScreenHeight = 768;
+    SetWindowSize(1024, 768);
     const GLuint base = glGenLists(256);
     ASSERT_TRUE(BuildBitmapFont("Times New Roman", 32, 700, base));
     glViewport(0, 0, 1024, 768);
