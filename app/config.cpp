@@ -6,6 +6,8 @@
 #include <vector>
 
 uint8_t GamepadFlag = 1;
+int32_t MusicVolume = kDefaultVolume;
+int32_t EffectVolume = kDefaultVolume;
 
 namespace {
 
@@ -18,6 +20,8 @@ void ApplyDefaults() {
     KeyMenu = 'C';
     VSyncFlag = 0;
     GamepadFlag = 1;
+    MusicVolume = kDefaultVolume;
+    EffectVolume = kDefaultVolume;
 }
 
 // The exit box hides above the screen until an exit is near.
@@ -48,6 +52,15 @@ void ScanConfig(const char* text, size_t size) {
     int32_t gamepad = 1;
     pattern = scan.Remaining() == size ? "Gamepad=%d" : " Gamepad=%d";
     if (scan.Scan(pattern, &gamepad) == 1 && gamepad == 0) GamepadFlag = 0;
+
+    // Both volumes or neither: a half-read or out-of-range line keeps the defaults.
+    int32_t volumes[2] = {};
+    pattern = scan.Remaining() == size ? "Volume=%d %d" : " Volume=%d %d";
+    if (scan.Scan(pattern, &volumes[0], &volumes[1]) == 2 && volumes[0] >= 0 && volumes[0] <= 100 &&
+        volumes[1] >= 0 && volumes[1] <= 100) {
+        MusicVolume = volumes[0];
+        EffectVolume = volumes[1];
+    }
 }
 
 } // namespace

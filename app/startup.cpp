@@ -66,6 +66,7 @@ int RunGame(int argc, char** argv) {
 
     ReadConfig();
     if (GamepadFlag) UseGamepads(KeyOk, KeyCancel, KeyMenu);
+    SetSoundVolumes(MusicVolume, EffectVolume);
     OpenDisplay();
     InitGraphics();
     if (VSyncFlag && !HarnessSteppedClock()) SetVerticalSync(true);

@@ -6,6 +6,7 @@
 #include "content/levels_common.h"
 #include "content/menu_props.h"
 #include "content/music.h"
+#include "content/sounds.h"
 #include "content/story.h"
 #include "content/textures.h"
 
@@ -63,5 +64,6 @@ bool BuildGameData(DataWriter& w) {
         w.Write(t.gamePath, WriteTGA(t.image, t.alpha));
     }
     for (const MusicFile& m : BuildMusic()) w.Write(m.gamePath, WriteWav(m.sound));
+    for (const SoundFile& s : BuildSounds()) w.Write(s.gamePath, WriteWav(s.sound));
     return w.failures.empty();
 }
