@@ -46,7 +46,12 @@ void ScanConfig(const char* text, size_t size) {
     // it on the next line, but still match nothing in a file that starts blank.
     int32_t vsync = 0;
     const char* pattern = scan.Remaining() == size ? "VSync=%d" : " VSync=%d";
-    if (scan.Scan(pattern, &vsync) == 1 && vsync == 1) VSyncFlag = 1;
+    // A line that is not VSync gives back what it read ("Volume=" starts alike),
+    // so the optional lines can still match in its place.
+    const TextScan beforeVSync = scan;
+    const int vsyncRead = scan.Scan(pattern, &vsync);
+    if (vsyncRead == 1 && vsync == 1) VSyncFlag = 1;
+    if (vsyncRead < 1) scan = beforeVSync;
 
     // Older files end before this line, and they keep the pads playing.
     int32_t gamepad = 1;

@@ -128,6 +128,13 @@ Sound Level(Sound s) {
     float rms = LoudestWindowRms(s);
     if (rms > 1e-6f)
         for (float& v : s.samples) v = SoftLimit(v * kTargetRms / rms, kKnee, kCeiling);
+    // Short ramps at both ends: a voice cut off by the end of its sound never clicks.
+    const size_t ramp = std::min(At(s, 0.01), s.samples.size() / 2);
+    for (size_t i = 0; i < ramp; ++i) {
+        const float k = static_cast<float>(i) / static_cast<float>(ramp);
+        s.samples[i] *= std::min(1.0f, 4 * k);
+        s.samples[s.samples.size() - 1 - i] *= k;
+    }
     return s;
 }
 
