@@ -1,6 +1,6 @@
 // Game.cfg: the resolution, the three action keys, the vertical-sync flag,
-// whether game controllers play and the sound volumes. A missing or partly unreadable file is not an
-// error; the defaults stand.
+// whether game controllers play and the sound volumes. A missing or partly
+// unreadable file is not an error; the defaults stand.
 #pragma once
 
 #include <cstddef>

@@ -2,20 +2,55 @@
 
 #include "platform/platform.h"
 
+#include <iterator>
+
 int32_t SoundEffectsPlayed = 0;
 SoundEffect LastSoundEffect = SoundEffect::Count;
 
 namespace {
 
-constexpr const char* kFiles[kSoundEffectCount] = {
-    "Sounds\\Cursor.wav",      "Sounds\\Ok.wav",       "Sounds\\Cancel.wav",     "Sounds\\Dialogue.wav",
-    "Sounds\\ChestOpen.wav",   "Sounds\\Treasure.wav", "Sounds\\Heal.wav",       "Sounds\\Buy.wav",
-    "Sounds\\ExitFade.wav",    "Sounds\\Shatter.wav",  "Sounds\\Swing.wav",      "Sounds\\HitLight.wav",
-    "Sounds\\HitMedium.wav",   "Sounds\\HitHeavy.wav", "Sounds\\NoDamage.wav",   "Sounds\\HeroStruck.wav",
-    "Sounds\\MonsterSink.wav", "Sounds\\IceForm.wav",  "Sounds\\IceShatter.wav", "Sounds\\FireBurst.wav",
-    "Sounds\\Rocks.wav",       "Sounds\\FuryLeap.wav", "Sounds\\FuryBlast.wav",  "Sounds\\ItemUse.wav",
-    "Sounds\\Victory.wav",     "Sounds\\LevelUp.wav",  "Sounds\\Defeat.wav",
+struct EffectFile {
+    SoundEffect effect;
+    const char* path;
 };
+
+constexpr EffectFile kFiles[] = {
+    {SoundEffect::Cursor, "Sounds\\Cursor.wav"},
+    {SoundEffect::Ok, "Sounds\\Ok.wav"},
+    {SoundEffect::Cancel, "Sounds\\Cancel.wav"},
+    {SoundEffect::DialogueOpen, "Sounds\\Dialogue.wav"},
+    {SoundEffect::ChestOpen, "Sounds\\ChestOpen.wav"},
+    {SoundEffect::Treasure, "Sounds\\Treasure.wav"},
+    {SoundEffect::Heal, "Sounds\\Heal.wav"},
+    {SoundEffect::Buy, "Sounds\\Buy.wav"},
+    {SoundEffect::ExitFade, "Sounds\\ExitFade.wav"},
+    {SoundEffect::Shatter, "Sounds\\Shatter.wav"},
+    {SoundEffect::Swing, "Sounds\\Swing.wav"},
+    {SoundEffect::HitLight, "Sounds\\HitLight.wav"},
+    {SoundEffect::HitMedium, "Sounds\\HitMedium.wav"},
+    {SoundEffect::HitHeavy, "Sounds\\HitHeavy.wav"},
+    {SoundEffect::NoDamage, "Sounds\\NoDamage.wav"},
+    {SoundEffect::HeroStruck, "Sounds\\HeroStruck.wav"},
+    {SoundEffect::MonsterSink, "Sounds\\MonsterSink.wav"},
+    {SoundEffect::IceForm, "Sounds\\IceForm.wav"},
+    {SoundEffect::IceShatter, "Sounds\\IceShatter.wav"},
+    {SoundEffect::FireBurst, "Sounds\\FireBurst.wav"},
+    {SoundEffect::Rocks, "Sounds\\Rocks.wav"},
+    {SoundEffect::FuryLeap, "Sounds\\FuryLeap.wav"},
+    {SoundEffect::FuryBlast, "Sounds\\FuryBlast.wav"},
+    {SoundEffect::ItemUse, "Sounds\\ItemUse.wav"},
+    {SoundEffect::Victory, "Sounds\\Victory.wav"},
+    {SoundEffect::LevelUp, "Sounds\\LevelUp.wav"},
+    {SoundEffect::Defeat, "Sounds\\Defeat.wav"},
+};
+
+// Each row sits at its effect's index, so a reordered list cannot play the wrong file.
+constexpr bool RowsInOrder() {
+    for (int i = 0; i < kSoundEffectCount; ++i)
+        if (static_cast<int>(kFiles[i].effect) != i) return false;
+    return true;
+}
+static_assert(std::size(kFiles) == kSoundEffectCount && RowsInOrder());
 
 // Damage from which a sword blow sounds medium and heavy: the new hero's
 // blows land light, a grown hero's heavy.
@@ -26,7 +61,7 @@ constexpr int32_t kHeavyBlow = 250;
 
 const char* SoundEffectFile(SoundEffect effect) {
     const int i = static_cast<int>(effect);
-    return i >= 0 && i < kSoundEffectCount ? kFiles[i] : nullptr;
+    return i >= 0 && i < kSoundEffectCount ? kFiles[i].path : nullptr;
 }
 
 void PlayEffect(SoundEffect effect) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -402,42 +403,55 @@ Sound DefeatSound() {
 }
 
 using Synth = Sound (*)();
-constexpr Synth kSynths[kSoundEffectCount] = {
-    CursorSound,
-    OkSound,
-    CancelSound,
-    DialogueSound,
-    ChestOpenSound,
-    TreasureSound,
-    HealSound,
-    BuySound,
-    ExitFadeSound,
-    ShatterSound,
-    SwingSound,
-    [] { return Hit(0); },
-    [] { return Hit(1); },
-    [] { return Hit(2); },
-    NoDamageSound,
-    HeroStruckSound,
-    MonsterSinkSound,
-    IceFormSound,
-    IceShatterSound,
-    FireBurstSound,
-    RocksSound,
-    FuryLeapSound,
-    FuryBlastSound,
-    ItemUseSound,
-    VictorySound,
-    LevelUpSound,
-    DefeatSound,
+struct EffectSynth {
+    SoundEffect effect;
+    Synth synth;
 };
+
+constexpr EffectSynth kSynths[] = {
+    {SoundEffect::Cursor, CursorSound},
+    {SoundEffect::Ok, OkSound},
+    {SoundEffect::Cancel, CancelSound},
+    {SoundEffect::DialogueOpen, DialogueSound},
+    {SoundEffect::ChestOpen, ChestOpenSound},
+    {SoundEffect::Treasure, TreasureSound},
+    {SoundEffect::Heal, HealSound},
+    {SoundEffect::Buy, BuySound},
+    {SoundEffect::ExitFade, ExitFadeSound},
+    {SoundEffect::Shatter, ShatterSound},
+    {SoundEffect::Swing, SwingSound},
+    {SoundEffect::HitLight, [] { return Hit(0); }},
+    {SoundEffect::HitMedium, [] { return Hit(1); }},
+    {SoundEffect::HitHeavy, [] { return Hit(2); }},
+    {SoundEffect::NoDamage, NoDamageSound},
+    {SoundEffect::HeroStruck, HeroStruckSound},
+    {SoundEffect::MonsterSink, MonsterSinkSound},
+    {SoundEffect::IceForm, IceFormSound},
+    {SoundEffect::IceShatter, IceShatterSound},
+    {SoundEffect::FireBurst, FireBurstSound},
+    {SoundEffect::Rocks, RocksSound},
+    {SoundEffect::FuryLeap, FuryLeapSound},
+    {SoundEffect::FuryBlast, FuryBlastSound},
+    {SoundEffect::ItemUse, ItemUseSound},
+    {SoundEffect::Victory, VictorySound},
+    {SoundEffect::LevelUp, LevelUpSound},
+    {SoundEffect::Defeat, DefeatSound},
+};
+
+// Each row sits at its effect's index: a reordered list cannot give an effect another's sound.
+constexpr bool RowsInOrder() {
+    for (int i = 0; i < kSoundEffectCount; ++i)
+        if (static_cast<int>(kSynths[i].effect) != i) return false;
+    return true;
+}
+static_assert(std::size(kSynths) == kSoundEffectCount && RowsInOrder());
 
 } // namespace
 
 Sound SynthesiseEffect(SoundEffect effect) {
     const int i = static_cast<int>(effect);
     if (i < 0 || i >= kSoundEffectCount) return Blank(0);
-    return Level(kSynths[i]());
+    return Level(kSynths[i].synth());
 }
 
 std::vector<SoundFile> BuildSounds() {
