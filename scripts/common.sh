@@ -4,7 +4,9 @@
 PACKAGES=(build-essential cmake ninja-build pkg-config
   libsdl2-dev libsdl2-mixer-dev libfreetype-dev libfontconfig-dev fonts-liberation
   libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libpng-dev
-  libgtest-dev libbenchmark-dev xvfb xauth clang libclang-rt-14-dev sox)
+  libgtest-dev libbenchmark-dev xvfb xauth clang libclang-rt-14-dev)
+# bench/sound_levels.sh measures the sound effects.
+PACKAGES+=(sox)
 
 ensure_packages() {
   local missing=()
