@@ -94,7 +94,8 @@ TEST(Sound, BlowsAreHeardOverSilentMusicAndNothingAtZero) {
     const auto bursts = Bursts(heard.samples);
     ASSERT_EQ(bursts.size(), 1 + blows.size()) << "effects before the blows: " << beforeBlows;
     EXPECT_LT(bursts[0].first, 20u); // the click starts the recording
-    EXPECT_GT(bursts[1].first - bursts[0].second, 100u) << "a second of silence before the first blow";
+    // Some 330 frames of intro and gauges: half a second of silence even on a machine many times this fast.
+    EXPECT_GT(bursts[1].first - bursts[0].second, 50u) << "silence before the first blow";
     for (size_t b = 1; b < bursts.size(); ++b) {
         int peak = 0;
         for (size_t i = bursts[b].first * kRate / 50; i < bursts[b].second * kRate / 50; ++i)
