@@ -7,6 +7,8 @@
 #include <vector>
 
 uint8_t GamepadFlag = 1;
+int32_t MusicVolume = kDefaultVolume;
+int32_t EffectVolume = kDefaultVolume;
 
 namespace {
 
@@ -20,6 +22,8 @@ void ApplyDefaults() {
     VSyncFlag = 0;
     GamepadFlag = 1;
     PillarboxFlag = 0;
+    MusicVolume = kDefaultVolume;
+    EffectVolume = kDefaultVolume;
 }
 
 // The exit box hides above the screen until an exit is near. Until the window
@@ -47,12 +51,26 @@ void ScanConfig(const char* text, size_t size) {
     // it on the next line, but still match nothing in a file that starts blank.
     int32_t vsync = 0;
     const char* pattern = scan.Remaining() == size ? "VSync=%d" : " VSync=%d";
-    if (scan.Scan(pattern, &vsync) == 1 && vsync == 1) VSyncFlag = 1;
+    // A line that is not VSync gives back what it read ("Volume=" starts alike),
+    // so the optional lines can still match in its place.
+    const TextScan beforeVSync = scan;
+    const int vsyncRead = scan.Scan(pattern, &vsync);
+    if (vsyncRead == 1 && vsync == 1) VSyncFlag = 1;
+    if (vsyncRead < 1) scan = beforeVSync;
 
     // Older files end before this line, and they keep the pads playing.
     int32_t gamepad = 1;
     pattern = scan.Remaining() == size ? "Gamepad=%d" : " Gamepad=%d";
     if (scan.Scan(pattern, &gamepad) == 1 && gamepad == 0) GamepadFlag = 0;
+
+    // Both volumes or neither: a half-read or out-of-range line keeps the defaults.
+    int32_t volumes[2] = {};
+    pattern = scan.Remaining() == size ? "Volume=%d %d" : " Volume=%d %d";
+    if (scan.Scan(pattern, &volumes[0], &volumes[1]) == 2 && volumes[0] >= 0 && volumes[0] <= 100 &&
+        volumes[1] >= 0 && volumes[1] <= 100) {
+        MusicVolume = volumes[0];
+        EffectVolume = volumes[1];
+    }
 
     // Only exactly 4:3 asks for the pillarboxed picture; anything else fills the screen.
     int32_t aspect[2] = {0, 0};

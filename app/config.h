@@ -1,6 +1,6 @@
-// Game.cfg: the resolution, the three action keys, the vertical-sync flag and
-// whether game controllers play. A missing or partly unreadable file is not an
-// error; the defaults stand.
+// Game.cfg: the resolution, the three action keys, the vertical-sync flag,
+// whether game controllers play and the sound volumes. A missing or partly
+// unreadable file is not an error; the defaults stand.
 #pragma once
 
 #include <cstddef>
@@ -8,6 +8,10 @@
 
 // 1 (the default) lets game controllers play; a "Gamepad=0" line after the others turns them off.
 extern uint8_t GamepadFlag;
+// Music and effect volumes, 0 (silence) to 100; a "Volume=M E" line after the Gamepad line sets both.
+constexpr int32_t kDefaultVolume = 80;
+extern int32_t MusicVolume;
+extern int32_t EffectVolume;
 
 // Read Game.cfg from the working directory into the configured globals.
 void ReadConfig();

@@ -1,8 +1,10 @@
 #include "app/screen_actions.h"
 
-#include "assets/quit.h"
 #include "app/window_proc.h"
 #include "assets/game_state.h"
+#include "assets/quit.h"
+#include "assets/sound_effects.h"
+#include "battle/battle_state.h"
 #include "battle/command_menu.h"
 #include "battle/victory.h"
 #include "menus/game_menu.h"
@@ -10,6 +12,32 @@
 #include "menus/title.h"
 #include "platform/platform.h"
 #include "world/services.h"
+
+#include <array>
+#include <iterator>
+
+namespace {
+
+// Every cursor of every menu: an arrow that moves one of them clicks.
+int32_t* const kCursors[] = {
+    &TitleCursor,  &SaveSlotCursor,  &CommandCursor,   &TargetCursor, &ItemCursor,      &SpellRow,
+    &SpellScroll,  &SpellColumn,     &SummonRow,       &SummonScroll, &MenuCursor,      &ItemMenuCursor,
+    &MagicMenuRow, &MagicMenuScroll, &MagicMenuColumn, &FuryCursor,   &SwordSlotCursor, &SwarpBagCursor,
+    &HolderRow,    &HolderSlot,      &WarpBagRow,      &WarpBagScroll};
+
+std::array<int32_t, std::size(kCursors)> CursorPositions() {
+    std::array<int32_t, std::size(kCursors)> at{};
+    for (size_t i = 0; i < at.size(); ++i) at[i] = *kCursors[i];
+    return at;
+}
+
+// The battle menu takes OK only while it is shown, and Cancel only when a list or target is up.
+bool BattleMenuTakes(bool cancel) {
+    if (!BattleRunning || !MenuOpen) return false;
+    return !cancel || TargetSelect || ItemListOpen || SpellListOpen || SummonListOpen;
+}
+
+} // namespace
 
 int ClampedStep(int cursor, int delta, int lo, int hi) {
     const int next = cursor + delta;
@@ -19,6 +47,7 @@ int ClampedStep(int cursor, int delta, int lo, int hi) {
 void OkAction() {
     switch (GameMode) {
     case ModeTitle:
+        PlayEffect(SoundEffect::Ok);
         // The load list answers OK whichever button brought it up.
         if (TitlePage == 1) {
             LoadSlotIntoField(SaveSlotCursor);
@@ -46,12 +75,14 @@ void OkAction() {
             FieldOkAction();
         break;
     case ModeBattle:
+        if (BattleMenuTakes(false)) PlayEffect(SoundEffect::Ok);
         BattleMenuOk();
         break;
     case ModeVictory:
         VictoryOk();
         break;
     case ModeMenu:
+        PlayEffect(SoundEffect::Ok);
         MenuOk();
         break;
     default:
@@ -62,12 +93,15 @@ void OkAction() {
 void CancelAction() {
     switch (GameMode) {
     case ModeTitle:
+        if (TitlePage != 0) PlayEffect(SoundEffect::Cancel);
         TitlePage = 0;
         break;
     case ModeBattle:
+        if (BattleMenuTakes(true)) PlayEffect(SoundEffect::Cancel);
         BattleMenuCancel();
         break;
     case ModeMenu:
+        PlayEffect(SoundEffect::Cancel);
         MenuCancel();
         break;
     default:
@@ -77,6 +111,7 @@ void CancelAction() {
 
 void ArrowAction(int key) {
     const int vertical = key == KeyUp ? -1 : key == KeyDown ? 1 : 0;
+    const auto before = CursorPositions();
     switch (GameMode) {
     case ModeTitle:
         if (TitlePage == 0) TitleCursor = ClampedStep(TitleCursor, vertical, 0, 3);
@@ -97,4 +132,5 @@ void ArrowAction(int key) {
     default:
         break;
     }
+    if (CursorPositions() != before) PlayEffect(SoundEffect::Cursor);
 }

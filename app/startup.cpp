@@ -96,6 +96,7 @@ int RunGame(int argc, char** argv) {
     WriteNewPlayerConfig();
     ReadConfig();
     if (GamepadFlag) UseGamepads(KeyOk, KeyCancel, KeyMenu);
+    SetSoundVolumes(MusicVolume, EffectVolume);
     OpenDisplay();
     if (InitGraphics() && VSyncFlag && !HarnessSteppedClock()) SetVerticalSync(true);
     ShowMouseCursor(false);

@@ -6,6 +6,7 @@
 #include "assets/camera_script.h"
 #include "assets/game_state.h"
 #include "assets/screen_area.h"
+#include "assets/sound_effects.h"
 #include "battle/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/command_menu.h"
@@ -63,6 +64,9 @@ void WriteStateSnapshot(FILE* file) {
     std::fprintf(file, "PlayMinutes %d\n", PlayMinutes);
     std::fprintf(file, "PlayHours %d\n", PlayHours);
     std::fprintf(file, "MusicRequested %s\n", MusicRequested);
+    const char* lastEffect = SoundEffectFile(LastSoundEffect);
+    std::fprintf(file, "SoundEffectsPlayed %d\nLastSoundEffect %s\n", SoundEffectsPlayed,
+                 lastEffect ? lastEffect : "");
     std::fprintf(file, "TitlePage %d\n", TitlePage);
     std::fprintf(file, "TitleCursor %d\n", TitleCursor);
     std::fprintf(file, "TitlePulse %.2f\n", TitlePulse);

@@ -5,6 +5,7 @@
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
 #include "assets/log.h"
+#include "assets/sound_effects.h"
 #include "battle/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/command_menu.h"
@@ -54,6 +55,15 @@ void ResetBattle() {
     HeroBattlePos = HeroBattleHome;
 }
 
+constexpr float kSinkStep = 0.05f;
+
+// Whether this frame's step takes the sink past a shallow depth that every
+// sink, from the hero's 0 or a monster's 0.05, crosses once at its start.
+bool SinkBegins(float deathSink) {
+    constexpr float depth = 0.075f;
+    return deathSink < depth && deathSink + kSinkStep >= depth;
+}
+
 } // namespace
 
 void StartBattle() {
@@ -67,6 +77,7 @@ void StartBattle() {
     PositionCamera(Camera, -3, 3, 0, -3, 3, -6, 0, 1, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     PlayMusic("Music/Battle.wav");
+    PlayEffect(SoundEffect::Shatter);
     glDisable(GL_CULL_FACE);
     if (!ScriptedBattle) SetupEncounter();
     SumBattleRewards();
@@ -128,7 +139,9 @@ void DrawCombatant(Model3D& model, const CVector3& position, const Animation& id
     if (hp < 1) {
         ApplyAnimationFrame(model, idle, 0);
         glTranslatef(0, -deathSink, 0);
-        deathSink += 0.05f;
+        if (SinkBegins(deathSink))
+            PlayEffect(&deathSink == &Hero.DeathSink ? SoundEffect::Defeat : SoundEffect::MonsterSink);
+        deathSink += kSinkStep;
         if (deathSink > 5.0f) dead = 1;
     }
     idleFrame += 1;

@@ -5,6 +5,7 @@
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
 #include "assets/screen_area.h"
+#include "assets/sound_effects.h"
 #include "battle/battle_flow.h"
 #include "battle/battle_numbers.h"
 #include "battle/battle_slots.h"
@@ -127,6 +128,7 @@ void UseItemAction() {
     HeroActing = 1;
     if (!AttackMove.MoveStarted) {
         AttackMove.MoveStarted = 1;
+        PlayEffect(SoundEffect::ItemUse);
         EmitSparkle(ItemInUse->ColorR, ItemInUse->ColorG, ItemInUse->ColorB);
     }
     ApplyAnimationFrame(HeroModel, HeroUseItemAnim, AttackMove.MoveFrame);

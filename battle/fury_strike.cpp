@@ -2,8 +2,9 @@
 // height of the leap under a spinning burst while the camera circles him,
 // comes down on it and leaves an explosion spinning over it, then flies back.
 // Every skill plays this one scene.
-#include "assets/loaded_assets.h"
 #include "assets/camera_script.h"
+#include "assets/loaded_assets.h"
+#include "assets/sound_effects.h"
 #include "battle/battle_state.h"
 #include "battle/effects.h"
 #include "battle/particles.h"
@@ -68,6 +69,7 @@ void FuryStrike() {
         m.MoveStarted = 1;
         m.MoveStep = (target.Position.x - HeroBattleHome.x) / 35.0f;
         EmitBurst();
+        PlayEffect(SoundEffect::FuryLeap);
     }
     ApplyAnimationFrame(HeroModel, HeroAngelCrushAnim, m.MoveFrame);
     const int32_t last = static_cast<int32_t>(HeroAngelCrushAnim.frames.size()) - 1;
@@ -90,7 +92,10 @@ void FuryStrike() {
 
     // The explosion starts where the dash ends, even for a dash shorter than
     // the usual 35 frames, so the scene always comes to its end.
-    if (!m.StageA && !m.StageB && !m.MoveReturning && m.MoveFrame >= last) m.StageB = 1;
+    if (!m.StageA && !m.StageB && !m.MoveReturning && m.MoveFrame >= last) {
+        m.StageB = 1;
+        PlayEffect(SoundEffect::FuryBlast);
+    }
     if (m.StageB) DrawExplosion(target.Position);
     if (paused) return;
 

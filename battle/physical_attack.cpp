@@ -2,6 +2,7 @@
 
 #include "assets/loaded_assets.h"
 #include "assets/saturate.h"
+#include "assets/sound_effects.h"
 #include "battle/particles.h"
 #include "battle/records.h"
 #include "platform/platform.h"
@@ -58,6 +59,7 @@ void PhysicalAttack(AttackMoveRecord& move, const AttackRoles& roles) {
         std::srand(GetTickCount());
         move.MoveStep = (roles.targetPos->x - roles.attackerPos->x) / 35.0f;
         move.MoveStarted = 1;
+        if (!roles.targetIsHero) PlayEffect(SoundEffect::Swing);
     }
     ApplyAnimationFrame(*roles.model, *roles.anim, move.MoveFrame);
     const int32_t frames = static_cast<int32_t>(roles.anim->frames.size());
@@ -77,6 +79,7 @@ void PhysicalAttack(AttackMoveRecord& move, const AttackRoles& roles) {
         if (damage > 0) *roles.targetHP = Saturate(static_cast<int64_t>(*roles.targetHP) - damage);
         DamageShown[0] = damage;
         move.MoveHit = 1;
+        PlayEffect(BlowEffect(damage, roles.targetIsHero));
         if (roles.targetIsHero) {
             const SkillRecord& skill = Hero.Skills[SelectedSkillIndex(Hero)];
             Hero.FuryBar = FuryAfterDamage(Hero.FuryBar, damage, skill.FuryPercent, Hero.MaxHP);

@@ -3,6 +3,7 @@
 #include "assets/camera_script.h"
 #include "assets/loaded_assets.h"
 #include "assets/saturate.h"
+#include "assets/sound_effects.h"
 #include "battle/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/effects.h"
@@ -159,6 +160,7 @@ void CastIce(const SpellCast& cast) {
         std::snprintf(script, sizeof script, "Scripts\\Ice%d.scp", std::rand() % 3);
         StartCameraScript(script);
         m.MoveStarted = 1;
+        PlayEffect(SoundEffect::IceForm);
     }
     DrawPentagram(IcePentagramModel);
     ApplyAnimationFrame(IceModel, IceCrushAnim, m.MoveFrame);
@@ -168,6 +170,7 @@ void CastIce(const SpellCast& cast) {
     if ((CameraKeyIndex > 2 || !CameraScriptPlaying) && m.MoveFrame < 34) {
         m.MoveFrame += 1;
         if (m.MoveFrame == 18) {
+            PlayEffect(SoundEffect::IceShatter);
             ShowDamage = 1;
             if (!m.MoveHit) Strike(cast, IceDamage);
             m.MoveHit = 1;
@@ -184,6 +187,7 @@ void CastFire(const SpellCast& cast) {
         StartCameraScript("Scripts//Fire.scp");
         EmitBurst();
         m.MoveStarted = 1;
+        PlayEffect(SoundEffect::FireBurst);
     }
     DrawPentagram(FirePentagramModel);
     const TextureImage& flame = ExplosionModel.textures[0];

@@ -1,8 +1,9 @@
 // The Kintos summon: the creature rises behind the monsters, three rocks fall
 // on them one after another while the flight holds its fourth key, and it
 // sinks again once they have struck. It always strikes every living monster.
-#include "assets/loaded_assets.h"
 #include "assets/camera_script.h"
+#include "assets/loaded_assets.h"
+#include "assets/sound_effects.h"
 #include "battle/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/effects.h"
@@ -33,6 +34,7 @@ bool DropRocks() {
         if (frame[i] >= kLastFrame) continue;
         // The first waits for the flight to stand at its fourth key.
         if (i == 0 && CameraKeyIndex != 3) return false;
+        if (frame[i] == 0) PlayEffect(SoundEffect::Rocks);
         DrawPosed(RockModel, RockAnim, frame[i], kRockAt[i]);
         frame[i] += 1;
         return i == 2 && frame[i] >= kLastFrame;

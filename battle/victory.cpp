@@ -4,6 +4,7 @@
 #include "assets/camera_script.h"
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
+#include "assets/sound_effects.h"
 #include "assets/text2d.h"
 #include "battle/battle_flow.h"
 #include "battle/battle_state.h"
@@ -37,6 +38,7 @@ void PayBattleRewards() {
     Hero.Exp = SaturatingAdd(Hero.Exp, BattleExpReward);
     Hero.Gold = SaturatingAdd(Hero.Gold, BattleGoldReward);
     GrowWarps(BattleWarpExpReward);
+    if (Hero.NextLevelExp < Hero.Exp) PlayEffect(SoundEffect::LevelUp);
     while (Hero.NextLevelExp < Hero.Exp) LevelUp();
 }
 
@@ -80,6 +82,7 @@ void VictoryModeFrame() {
     if (!VictoryStarted) {
         StartCameraScript("Scripts/BGWon.scp");
         VictoryStarted = 1;
+        PlayEffect(SoundEffect::Victory);
         ApplySwarpMaxStats(false);
     }
     if (!CameraScriptPlaying) {

@@ -7,6 +7,7 @@
 #include "content/levels_common.h"
 #include "content/menu_props.h"
 #include "content/music.h"
+#include "content/sounds.h"
 #include "content/story.h"
 #include "content/textures.h"
 
@@ -68,5 +69,6 @@ bool BuildGameData(DataWriter& w) {
         if (i.png.empty()) w.failures.push_back(i.gamePath + ": cannot encode");
         w.Write(i.gamePath, i.png);
     }
+    for (const SoundFile& s : BuildSounds()) w.Write(s.gamePath, WriteWav(s.sound));
     return w.failures.empty();
 }

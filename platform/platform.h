@@ -4,7 +4,8 @@
 // one window with an OpenGL 1.x context, a queue of window messages, the key
 // state and cursor for walking and mouse look, game controllers that press
 // the same keys and push the same cursor, a millisecond clock, bitmap fonts
-// built into display lists, looping music, message boxes and files.
+// built into display lists, looping music with short effects over it,
+// message boxes and files.
 // The game itself draws with OpenGL directly; it never calls SDL, FreeType,
 // fontconfig or SDL_mixer. A feature the machine lacks (no sound device, no
 // exact display mode, no font face) logs one warning line to standard error
@@ -164,7 +165,13 @@ bool BuildBitmapFont(const char* face, int cellHeight, int weight, uint32_t list
 int MeasureTextWidth(const char* face, int cellHeight, int weight, const char* text);
 
 // Play a .wav file asynchronously and looping; a null name stops all sound.
+// A new tune replaces the old one and leaves the effects playing.
 bool PlaySoundLoop(const char* gamePath);
+// Play a short .wav once over the music, beside any effects still sounding.
+// A file that cannot be played warns once and stays silent.
+bool PlaySoundEffect(const char* gamePath);
+// Set the music and effect volumes, 0 (silence) to 100 (full) each.
+void SetSoundVolumes(int musicPercent, int effectPercent);
 
 // Show a message box with an OK button (standard error when scripted).
 void ShowMessageBox(const char* text, const char* title);

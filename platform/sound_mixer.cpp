@@ -3,7 +3,9 @@
 
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <cstring>
+#include <map>
 #include <string>
 
 namespace {
@@ -12,8 +14,25 @@ enum class AudioState { Closed, Open, Missing };
 
 AudioState Audio = AudioState::Closed;
 Mix_Music* Music = nullptr;
+// Loaded once per file; a file that failed to load is kept as null so it warns only once.
+std::map<std::string, Mix_Chunk*> Effects;
+int MusicVolume = 100;
+int EffectVolume = 100;
 
-// The device is opened on first use, so a game that never plays music never touches it.
+// Enough for a blow, its echo, a menu click and a fanfare at once.
+constexpr int kEffectChannels = 16;
+
+int MixerVolume(int percent) {
+    return std::clamp(percent, 0, 100) * MIX_MAX_VOLUME / 100;
+}
+
+void ApplyVolumes() {
+    if (Audio != AudioState::Open) return;
+    Mix_VolumeMusic(MixerVolume(MusicVolume));
+    Mix_Volume(-1, MixerVolume(EffectVolume));
+}
+
+// The device is opened on first use, so a game that never plays a sound never touches it.
 bool OpenAudio() {
     if (Audio == AudioState::Open) return true;
     if (Audio == AudioState::Missing) return false;
@@ -25,15 +44,38 @@ bool OpenAudio() {
         return false;
     }
     Audio = AudioState::Open;
+    Mix_AllocateChannels(kEffectChannels);
+    ApplyVolumes();
     return true;
 }
 
 void StopMusic() {
     if (Audio != AudioState::Open) return;
     Mix_HaltMusic();
-    Mix_HaltChannel(-1);
     if (Music != nullptr) Mix_FreeMusic(Music);
     Music = nullptr;
+}
+
+void FreeEffects() {
+    if (Audio == AudioState::Open) Mix_HaltChannel(-1);
+    for (auto& [path, chunk] : Effects)
+        if (chunk != nullptr) Mix_FreeChunk(chunk);
+    Effects.clear();
+}
+
+std::string HostPath(const char* gamePath) {
+    std::string hostPath(std::strlen(gamePath) + 1, '\0');
+    ToHostPath(gamePath, hostPath.data(), hostPath.size());
+    return hostPath.c_str();
+}
+
+Mix_Chunk* LoadEffect(const char* gamePath) {
+    auto found = Effects.find(gamePath);
+    if (found != Effects.end()) return found->second;
+    Mix_Chunk* chunk = Mix_LoadWAV(HostPath(gamePath).c_str());
+    if (chunk == nullptr) PlatformWarning("cannot play %s: %s", gamePath, Mix_GetError());
+    Effects.emplace(gamePath, chunk);
+    return chunk;
 }
 
 } // namespace
@@ -41,9 +83,11 @@ void StopMusic() {
 bool PlaySoundLoop(const char* gamePath) {
     if (gamePath == nullptr) {
         StopMusic();
+        if (Audio == AudioState::Open) Mix_HaltChannel(-1);
         return true;
     }
     if (!OpenAudio()) return false;
+    // A new tune leaves the effects still sounding alone.
     StopMusic();
     Music = Mix_LoadMUS(HostPath(gamePath).c_str());
     if (Music == nullptr) {
@@ -59,8 +103,22 @@ bool PlaySoundLoop(const char* gamePath) {
     return true;
 }
 
+bool PlaySoundEffect(const char* gamePath) {
+    if (gamePath == nullptr || !OpenAudio()) return false;
+    Mix_Chunk* chunk = LoadEffect(gamePath);
+    // Every channel busy: this one is dropped, the others play on.
+    return chunk != nullptr && Mix_PlayChannel(-1, chunk, 0) >= 0;
+}
+
+void SetSoundVolumes(int musicPercent, int effectPercent) {
+    MusicVolume = std::clamp(musicPercent, 0, 100);
+    EffectVolume = std::clamp(effectPercent, 0, 100);
+    ApplyVolumes();
+}
+
 void ShutdownSound() {
     StopMusic();
+    FreeEffects();
     if (Audio == AudioState::Open) {
         Mix_CloseAudio();
         Mix_Quit();

@@ -7,6 +7,8 @@ PACKAGES=(build-essential cmake ninja-build pkg-config
   libgtest-dev libbenchmark-dev xvfb xauth clang libclang-rt-14-dev)
 # The tests of the installed game and of its Debian package.
 PACKAGES+=(desktop-file-utils appstream lintian dpkg-dev file x11-utils)
+# bench/sound_levels.sh measures the sound effects.
+PACKAGES+=(sox)
 
 ensure_packages() {
   local missing=()

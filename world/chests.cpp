@@ -4,6 +4,7 @@
 #include "assets/camera.h"
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
+#include "assets/sound_effects.h"
 #include "world/dialogue.h"
 #include "world/field_common.h"
 #include "world/hero_goods.h"
@@ -15,7 +16,10 @@ void StartOpeningChests(LevelRecord& level) {
     const size_t end = UsedCount(level.ChestCount, level.Chests.size());
     for (size_t i = 0; i < end; ++i) {
         ChestRecord& chest = level.Chests[i];
-        if (chest.Opened == 0 && WithinReach(HeroPosition, chest.Position, TalkReach)) chest.Opening = 1;
+        if (chest.Opened != 0 || chest.Opening != 0 || !WithinReach(HeroPosition, chest.Position, TalkReach))
+            continue;
+        chest.Opening = 1;
+        PlayEffect(SoundEffect::ChestOpen);
     }
 }
 
@@ -67,6 +71,7 @@ void AdvanceChest(ChestRecord& chest) {
     chest.Opened = 1;
     AnnounceChest(chest);
     HandOverChest(chest);
+    PlayEffect(SoundEffect::Treasure);
     DialogueOpen = 1;
 }
 

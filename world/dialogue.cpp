@@ -1,6 +1,7 @@
 #include "world/dialogue.h"
 
 #include "assets/game_state.h"
+#include "assets/sound_effects.h"
 
 #include <cstring>
 
@@ -25,6 +26,11 @@ void CopyVillagerDialogue(DialogueRecord& buffer, const VillagerRecord& villager
 
 void ShowRefusal() {
     FillDialogue(DialogueBuffer, HeroSpeaker, RefusalLine);
+    OpenDialogue();
+}
+
+void OpenDialogue() {
+    if (!DialogueOpen) PlayEffect(SoundEffect::DialogueOpen);
     DialogueOpen = 1;
 }
 

@@ -33,6 +33,8 @@ void FillDialogue(DialogueRecord& buffer, const char* speaker, const char* line1
 void CopyVillagerDialogue(DialogueRecord& buffer, const VillagerRecord& villager);
 // Fill the buffer with the refusal and open the box.
 void ShowRefusal();
+// Open the dialogue box, with its sound when it was closed.
+void OpenDialogue();
 
 // Where the dialogue box prints text k (0 speaker, 1..4 lines) and where the
 // message box prints its line, for a screen of width w and height h.

@@ -3,6 +3,7 @@
 #include "assets/camera.h"
 #include "assets/game_state.h"
 #include "assets/screen_area.h"
+#include "assets/sound_effects.h"
 #include "world/dialogue.h"
 #include "world/field_common.h"
 
@@ -51,6 +52,7 @@ void ChangeLevel(int32_t level, int32_t exitIndex) {
         return;
     const ExitRecord exit = from->Exits[static_cast<size_t>(exitIndex)];
 
+    if (FogDensity <= kClearFogDensity) PlayEffect(SoundEffect::ExitFade);
     PlayerHasControl = 0;
     // A fog that is not a small positive number would never thicken, and the hero would never arrive.
     if (!(FogDensity > 0.0f)) FogDensity = kClearFogDensity;

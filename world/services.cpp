@@ -2,6 +2,7 @@
 
 #include "assets/camera.h"
 #include "assets/game_state.h"
+#include "assets/sound_effects.h"
 #include "world/chests.h"
 #include "world/dialogue.h"
 #include "world/field_common.h"
@@ -38,11 +39,17 @@ bool StoryAllowsLeaving(const LevelRecord& level) {
     }
 }
 
+// Every purchase and forging pays here, and rings the till.
+void Pay(int32_t price) {
+    Hero.Gold = SaturatingAdd(Hero.Gold, -price);
+    PlayEffect(SoundEffect::Buy);
+}
+
 void ForgeSwordSlot() {
     for (SwarpRecord& slot : Hero.SwordSlots) {
         if (slot.Open != 0) continue;
         slot.Open = 1;
-        Hero.Gold = SaturatingAdd(Hero.Gold, -kSwarpForgePrice);
+        Pay(kSwarpForgePrice);
         return;
     }
 }
@@ -59,7 +66,7 @@ void ForgeHolderSlot() {
     }
     if (!free) return;
     free->Present = 1;
-    Hero.Gold = SaturatingAdd(Hero.Gold, -kWarpForgePrice);
+    Pay(kWarpForgePrice);
 }
 
 } // namespace
@@ -72,7 +79,7 @@ void FieldOkAction() {
     for (size_t i = 0; i < villagers; ++i) {
         const VillagerRecord& villager = level->Villagers[i];
         if (!WithinReach(HeroPosition, villager.Position, TalkReach)) continue;
-        DialogueOpen = 1;
+        OpenDialogue();
         CopyVillagerDialogue(DialogueBuffer, villager);
     }
 
@@ -117,6 +124,7 @@ void HealAction() {
     Hero.HP = Hero.MaxHP;
     Hero.MP = Hero.MaxMP;
     DialogueOpen = 0;
+    PlayEffect(SoundEffect::Heal);
 }
 
 void FirstOfferAction() {
@@ -137,7 +145,7 @@ void SecondOfferAction() {
             // A full bag buys nothing and keeps the box open.
             if (SwarpRecord* entry = FreeSwarpEntry(Hero)) {
                 *entry = seller.SaleSwarp;
-                Hero.Gold = SaturatingAdd(Hero.Gold, -seller.Price);
+                Pay(seller.Price);
                 DialogueOpen = 0;
             }
         }
@@ -147,7 +155,7 @@ void SecondOfferAction() {
         if (Hero.Gold >= seller.Price) {
             ItemRecord& held = HeldItemNamed(seller.SaleItem.Name);
             held.Count = SaturatingAdd(held.Count, seller.SaleItem.Count);
-            Hero.Gold = SaturatingAdd(Hero.Gold, -seller.Price);
+            Pay(seller.Price);
             DialogueOpen = 0;
         }
     }

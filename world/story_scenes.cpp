@@ -25,7 +25,7 @@ constexpr int32_t kSwordLastFrame = 34;
 
 void ShowPage(int32_t page) {
     StoryPageText(DialogueBuffer, page);
-    DialogueOpen = 1;
+    OpenDialogue();
 }
 
 bool FlagSet(StoryFlag flag) {
@@ -65,7 +65,7 @@ void SwordScene() {
         ApplyAnimationFrame(HeroModel, HeroGetSwordAnim, SceneAnimFrame);
     }
     if (!SceneReady && !CameraScriptPlaying) {
-        DialogueOpen = 1;
+        OpenDialogue();
         SceneReady = 1;
     }
     // The battle has been fought and the field is back.

@@ -46,9 +46,10 @@ struct Fight {
 };
 
 inline Fight RunFight(const std::string& name, std::vector<std::string> args, const std::string& script,
-                      int frames, int step, const std::vector<int>& shots = {}) {
+                      int frames, int step, const std::vector<int>& shots = {},
+                      const std::string& config = "") {
     Fight fight;
-    fight.dir = PrepareGameDir(name, true);
+    fight.dir = PrepareGameDir(name, true, config);
     fight.first = 4;
     fight.step = step;
     args.insert(args.begin(), "--fixed-step");

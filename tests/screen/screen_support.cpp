@@ -59,7 +59,8 @@ GameRun RunGameIn(const std::string& dir, const std::vector<std::string>& args, 
     GameRun run;
     run.dir = dir;
     std::string command =
-        "cd " + Quote(dir) + " && LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy xvfb-run -a -s " +
+        "cd " + Quote(dir) +
+        " && LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} xvfb-run -a -s " +
         Quote("-screen 0 " + std::to_string(screenWidth) + "x" + std::to_string(screenHeight) + "x24") + " " +
         Quote(AURELANT_GAME_BINARY);
     if (!script.empty()) {

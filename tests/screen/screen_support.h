@@ -32,6 +32,7 @@ struct Box {
 // afterwards; withData links the built game data in.
 std::string PrepareGameDir(const std::string& name, bool withData, const std::string& config = "");
 // Run the game in dir under an Xvfb screen of this size; script is the --input text ("" for none).
+// Sound goes to SDL's dummy driver unless SDL_AUDIODRIVER names another.
 GameRun RunGameIn(const std::string& dir, const std::vector<std::string>& args,
                   const std::string& script = "", int screenWidth = 1024, int screenHeight = 768);
 // The log's lines.

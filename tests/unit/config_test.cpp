@@ -20,6 +20,8 @@ void ExpectDefaults() {
     EXPECT_EQ(KeyMenu, 'C');
     EXPECT_EQ(VSyncFlag, 0);
     EXPECT_EQ(GamepadFlag, 1);
+    EXPECT_EQ(MusicVolume, 80);
+    EXPECT_EQ(EffectVolume, 80);
 }
 
 TEST(Config, MissingFileKeepsEveryDefault) {
@@ -90,6 +92,42 @@ TEST(Config, EachLineMatchesOnlyInItsPlaceAndAsWritten) {
         EXPECT_EQ(VSyncFlag, c.vsync);
         EXPECT_EQ(GamepadFlag, c.gamepad);
     }
+}
+
+// Volume follows Gamepad, each optional; a line that is not two numbers from 0 to 100 keeps 80 80.
+TEST(Config, VolumeLineSetsBothVolumesOrNeither) {
+    const std::string older = "Resolution=800 600 16\nControls=Y B N\nVSync=1\n";
+    const struct {
+        std::string text;
+        int music, effects, gamepad;
+    } cases[] = {
+        {older, 80, 80, 1},
+        {older + "Gamepad=0\nVolume=30 100\n", 30, 100, 0},
+        {older + "Volume=0 0\n", 0, 0, 1},
+        {older + "Gamepad=1\nVolume=  7\t55", 7, 55, 1},
+        {"Volume=20 40\n", 20, 40, 1},
+        {"Resolution=800 600 16\nControls=Y B N\nVolume=20 40\n", 20, 40, 1},
+        {older + "Volume=101 50\n", 80, 80, 1},
+        {older + "Volume=50 -1\n", 80, 80, 1},
+        {older + "Volume=50\n", 80, 80, 1},
+        {older + "Volume=50 loud\n", 80, 80, 1},
+        {older + "Volume=\n", 80, 80, 1},
+        {older + "Volume 50 50\n", 80, 80, 1},
+        // Out of order the Gamepad line no longer matches.
+        {older + "Volume=10 10\nGamepad=0\n", 10, 10, 1},
+        {" Volume=10 10\n", 80, 80, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        Apply(c.text);
+        EXPECT_EQ(MusicVolume, c.music);
+        EXPECT_EQ(EffectVolume, c.effects);
+        EXPECT_EQ(GamepadFlag, c.gamepad);
+    }
+    // A file read after another starts again from the defaults.
+    Apply("Volume=1 2\n");
+    Apply("Resolution=1024 768 32\n");
+    ExpectDefaults();
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "content/mesh.h"
 #include "content/output.h"
 #include "content/random.h"
+#include "content/sounds.h"
 #include "tests/unit/test_support.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +21,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -392,6 +394,29 @@ TEST(ContentAudio, WavHeaderDescribesSixteenBitMono) {
               32767);
     EXPECT_EQ(static_cast<int16_t>(static_cast<uint8_t>(wav[46]) | static_cast<uint8_t>(wav[47]) << 8),
               -32767);
+}
+
+// Harder sword blows pick longer, deeper hits; a blow that does nothing and a
+// monster's blow each sound like none of the sword's.
+TEST(ContentSounds, SwordBlowsGrowHeavierWithDamage) {
+    std::map<SoundEffect, size_t> lengths;
+    auto length = [&](SoundEffect e) {
+        auto found = lengths.find(e);
+        return found != lengths.end() ? found->second : (lengths[e] = SynthesiseEffect(e).samples.size());
+    };
+    std::set<SoundEffect> hits;
+    size_t last = 0;
+    for (int damage = 1; damage < 3000; damage += 13) {
+        const SoundEffect hit = BlowEffect(damage, false);
+        hits.insert(hit);
+        EXPECT_GE(length(hit), last) << damage;
+        last = length(hit);
+    }
+    EXPECT_EQ(hits.size(), 3u);
+    for (const SoundEffect other : {BlowEffect(0, false), BlowEffect(0, true), BlowEffect(40, true)})
+        EXPECT_EQ(hits.count(other), 0u);
+    EXPECT_EQ(BlowEffect(0, false), BlowEffect(0, true));
+    EXPECT_NE(BlowEffect(0, true), BlowEffect(40, true));
 }
 
 TEST(ContentOutput, GamePathsBecomeFoldersBelowTheOutput) {
@@ -947,6 +972,46 @@ TEST_F(ContentData, TunesAreLongSeamlessLoops) {
         for (size_t i = 0; i < samples; i += 7) peak = std::max(peak, std::abs(static_cast<int>(at(i))));
         EXPECT_GT(peak, 20000) << path;
     }
+}
+
+// Every effect the game names is in the data: short, never clipped, each its
+// own, and at its loudest moment as loud as every other.
+TEST_F(ContentData, EveryEffectTheGameNamesIsBuiltShortUnclippedAndEven) {
+    ASSERT_TRUE(ok_);
+    std::set<std::string> distinct;
+    double quietest = 0, loudest = -100;
+    for (int e = 0; e < kSoundEffectCount; ++e) {
+        const char* path = SoundEffectFile(static_cast<SoundEffect>(e));
+        ASSERT_NE(path, nullptr) << e;
+        const std::string wav = Read(path);
+        ASSERT_GT(wav.size(), 44u) << path;
+        EXPECT_EQ(wav.substr(0, 4), "RIFF") << path;
+        EXPECT_TRUE(distinct.insert(wav.substr(44)).second) << path << " sounds like another effect";
+        const size_t samples = (wav.size() - 44) / 2;
+        EXPECT_GE(samples, 22050u / 50) << path;
+        EXPECT_LE(samples, 3u * 22050u) << path;
+        std::vector<double> x(samples);
+        for (size_t i = 0; i < samples; ++i)
+            x[i] = static_cast<int16_t>(static_cast<uint8_t>(wav[44 + 2 * i]) |
+                                        static_cast<uint8_t>(wav[45 + 2 * i]) << 8) /
+                   32768.0;
+        double peak = 0, window = 0;
+        const size_t w = 22050 / 20;
+        for (size_t start = 0; start < samples; start += w / 4) {
+            double sum = 0;
+            for (size_t i = start; i < std::min(samples, start + w); ++i) sum += x[i] * x[i];
+            window = std::max(window, sum / w);
+        }
+        for (double v : x) peak = std::max(peak, std::fabs(v));
+        EXPECT_LT(peak, 0.9) << path;
+        EXPECT_NEAR(x.front(), 0.0, 0.05) << path; // no click at the start
+        EXPECT_NEAR(x.back(), 0.0, 0.01) << path;  // nor at the end
+        const double db = 10 * std::log10(std::max(window, 1e-12));
+        quietest = e == 0 ? db : std::min(quietest, db);
+        loudest = std::max(loudest, db);
+    }
+    EXPECT_LT(loudest - quietest, 1.5);
+    EXPECT_GT(quietest, -20.0);
 }
 
 #endif

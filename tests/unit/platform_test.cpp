@@ -366,10 +366,12 @@ TEST_F(DummyPlatform, ShutdownReleasesScriptedKeysAndQueueAndMayRunTwice) {
     ASSERT_TRUE(InitPlatform(true));
 }
 
-TEST_F(DummyPlatform, WithoutASoundDeviceMusicFailsQuietlyEveryTime) {
+TEST_F(DummyPlatform, WithoutASoundDeviceMusicAndEffectsFailQuietlyEveryTime) {
     testing::internal::CaptureStderr();
     EXPECT_FALSE(PlaySoundLoop("Music\\Title.wav"));
     EXPECT_FALSE(PlaySoundLoop("Music\\Battle.wav"));
+    EXPECT_FALSE(PlaySoundEffect("Sounds\\Swing.wav"));
+    SetSoundVolumes(50, 50);
     EXPECT_TRUE(PlaySoundLoop(nullptr));
     const std::string warnings = testing::internal::GetCapturedStderr();
     size_t lines = 0;
