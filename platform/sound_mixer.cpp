@@ -63,12 +63,6 @@ void FreeEffects() {
     Effects.clear();
 }
 
-std::string HostPath(const char* gamePath) {
-    std::string hostPath(std::strlen(gamePath) + 1, '\0');
-    ToHostPath(gamePath, hostPath.data(), hostPath.size());
-    return hostPath.c_str();
-}
-
 Mix_Chunk* LoadEffect(const char* gamePath) {
     auto found = Effects.find(gamePath);
     if (found != Effects.end()) return found->second;
