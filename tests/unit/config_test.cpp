@@ -1,5 +1,6 @@
 #include "app/config.h"
 #include "assets/game_state.h"
+#include "assets/screen_area.h"
 #include "tests/unit/test_support.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +23,7 @@ void ExpectDefaults() {
     EXPECT_EQ(GamepadFlag, 1);
     EXPECT_EQ(MusicVolume, 80);
     EXPECT_EQ(EffectVolume, 80);
+    EXPECT_EQ(PillarboxFlag, 0);
 }
 
 TEST(Config, MissingFileKeepsEveryDefault) {
@@ -128,6 +130,63 @@ TEST(Config, VolumeLineSetsBothVolumesOrNeither) {
     Apply("Volume=1 2\n");
     Apply("Resolution=1024 768 32\n");
     ExpectDefaults();
+}
+
+// Aspect comes last of the optional lines; only exactly 4:3 pillarboxes the picture.
+TEST(Config, AspectLineAsksForThePillarboxOnlyAsFourToThree) {
+    const std::string older = "Resolution=0 0 32\nControls=X Z C\nVSync=0\n";
+    const struct {
+        std::string text;
+        int pillarbox, music;
+    } cases[] = {
+        {older + "Aspect=4:3\n", 1, 80},
+        {older + "Gamepad=0\nVolume=10 20\nAspect=4:3\n", 1, 10},
+        {older + "Volume=10 20\nAspect=4:3", 1, 10},
+        {"Aspect=4:3\n", 1, 80},
+        {older + "Aspect=16:9\n", 0, 80},
+        {older + "Aspect=4:3:1\n", 1, 80},
+        {older + "Aspect=4\n", 0, 80},
+        {older + "Aspect=43\n", 0, 80},
+        {older + "Aspect=wide\n", 0, 80},
+        {older + "Aspect=-4:-3\n", 0, 80},
+        {older, 0, 80},
+        // Out of order: the Volume line after it no longer matches.
+        {older + "Aspect=4:3\nVolume=10 20\n", 1, 80},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        Apply(c.text);
+        EXPECT_EQ(PillarboxFlag, c.pillarbox);
+        EXPECT_EQ(MusicVolume, c.music);
+    }
+}
+
+// The request is kept as written, whatever it is; what the display makes of it
+// is decided when the window opens. The exit box hides above the layout area
+// the request would give, and the desktop's own size leaves it for the window.
+TEST(Config, ResolutionChoicesKeepTheRequestAndHideTheExitBox) {
+    const struct {
+        const char* text;
+        int width, height, bits, slide;
+    } cases[] = {
+        {"Resolution=0 0 32\n", 0, 0, 32, -150},
+        {"Resolution=1920 1080 32\n", 1920, 1080, 32, -210}, // the 1440 x 1080 area
+        {"Resolution=1280 1024 32\n", 1280, 1024, 32, -187}, // the 1280 x 960 area
+        {"Resolution=800 600 16\n", 800, 600, 16, -117},
+        {"Resolution=-640 480 32\n", -640, 480, 32, -150},
+        {"Resolution=100000 100000 32\n", 100000, 100000, 32, -14648},
+        {"Resolution=1024 768 -5\n", 1024, 768, -5, -150},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        SetWindowSize(1024, 768);
+        Apply(c.text);
+        EXPECT_EQ(ScreenWidth, c.width);
+        EXPECT_EQ(ScreenHeight, c.height);
+        EXPECT_EQ(ScreenBits, c.bits);
+        EXPECT_EQ(DialogueSlide, c.slide);
+    }
+    SetWindowSize(1024, 768);
 }
 
 } // namespace
