@@ -66,17 +66,6 @@ void ShowNumbers() {
     if (AnySlotActing() && ShowDamage) ShowDamageAt(HeroBattlePos);
 }
 
-void FillMonsterGauges() {
-    if (!BattleRunning || HeroActing || AnySlotActing()) return;
-    for (MonsterRecord& slot : BattleSlots) {
-        slot.AttackTimer += 1;
-        if (slot.AttackTimer == 100) {
-            slot.Ready = 1;
-            slot.AttackTimer = 0;
-        }
-    }
-}
-
 // The lowest ready slot attacks first; the others wait their turn.
 void RunMonsters() {
     for (int i = 0; i < kBattleSlotCount; ++i) {
@@ -117,6 +106,17 @@ void ShowDefeat() {
 }
 
 } // namespace
+
+void FillMonsterGauges() {
+    if (!BattleRunning || HeroActing || AnySlotActing()) return;
+    for (MonsterRecord& slot : BattleSlots) {
+        slot.AttackTimer += 1;
+        if (slot.AttackTimer == 100) {
+            slot.Ready = 1;
+            slot.AttackTimer = 0;
+        }
+    }
+}
 
 void UseItemAction() {
     if (!ItemInUse) {

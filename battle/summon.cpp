@@ -42,6 +42,12 @@ bool DropRocks() {
 
 } // namespace
 
+void EndSummon() {
+    AttackMove = AttackMoveRecord{};
+    HeroActing = ShowDamage = ShowAllDamage = 0;
+    ClearSpellFlags();
+}
+
 void SummonKintos(const SpellCast& cast) {
     HeroActing = 1;
     AttackMoveRecord& m = AttackMove;
@@ -77,9 +83,5 @@ void SummonKintos(const SpellCast& cast) {
         }
     }
 
-    if (!CameraScriptPlaying) {
-        m = AttackMoveRecord{};
-        HeroActing = ShowDamage = ShowAllDamage = 0;
-        ClearSpellFlags();
-    }
+    if (!CameraScriptPlaying) EndSummon();
 }
