@@ -312,6 +312,8 @@ bool ParseHarnessArgs(int argc, char** argv, std::string* error) {
             Harness.noCull = true;
         } else if (arg == "--bare-frame") {
             Harness.bareFrame = true;
+        } else if (arg == "--fill-frame") {
+            Harness.fillFrame = true;
         } else if (arg == "--input" && hasValue) {
             Harness.inputFile = argv[++i];
         } else if ((arg == "--shot" || arg == "--state") && hasValue) {

@@ -1,6 +1,7 @@
 #include "app/main_loop.h"
 
 #include "app/boot.h"
+#include "app/floor_frames.h"
 #include "app/harness.h"
 #include "app/mode_frames.h"
 #include "app/window_proc.h"
@@ -45,13 +46,6 @@ void AdvancePlayClock(uint32_t tickMs) {
 }
 
 namespace {
-
-// The floor under every frame's cost: what the machine spends on a clear and a swap alone.
-void BareFrame() {
-    glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    SwapScreenBuffer();
-}
 
 // A hidden window still runs every frame's logic, which reads back GL state
 // such as the view matrices, but draws nothing: models are skipped whole, an
@@ -101,6 +95,8 @@ int RunMainLoop() {
         HarnessBeforeFrame();
         if (Harness.bareFrame && GameMode != ModeBoot)
             BareFrame();
+        else if (Harness.fillFrame && GameMode != ModeBoot)
+            FillFrame();
         else if (!GameWindowShown())
             RunHiddenFrameWork();
         else {

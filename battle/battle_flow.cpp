@@ -9,6 +9,7 @@
 #include "battle/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/command_menu.h"
+#include "battle/effects.h"
 #include "battle/shatter.h"
 #include "battle/victory.h"
 #include "world/encounters.h"
@@ -22,9 +23,15 @@
 namespace {
 
 // Every action flag down and the shared move record at its first values: a
-// battle may end with a blow still on its way back.
+// battle may end with a blow still on its way back. The fury burst's size and
+// spin are the one thing carried into the next battle, as a scene cut short
+// by the battle's end would have left them.
 void ResetActions() {
-    AttackMove = AttackMoveRecord{};
+    EndSceneNow();
+    AttackMoveRecord next;
+    next.SpinAngle = AttackMove.SpinAngle;
+    next.BurstScale = AttackMove.BurstScale;
+    AttackMove = next;
     HeroActing = AttackCommand = ItemCommand = FuryCommand = FuryReady = 0;
     ClearSpellFlags();
     ItemInUse = nullptr;

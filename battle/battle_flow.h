@@ -24,6 +24,8 @@ void LeaveLostBattle();
 void LendSwarpStats();
 // Take the five lent stats back; the maximum HP and MP went back when the victory began.
 void ReturnSwarpStats();
+// One step of the monsters' gauges; they wait while anyone acts.
+void FillMonsterGauges();
 // Whether slot i may start its attack now: ready, alive, and nobody else acting.
 bool SlotMayAttack(int i);
 

@@ -68,17 +68,6 @@ void ShowNumbers() {
     if (AnySlotActing() && ShowDamage) ShowDamageAt(HeroBattlePos);
 }
 
-void FillMonsterGauges() {
-    if (!BattleRunning || HeroActing || AnySlotActing()) return;
-    for (MonsterRecord& slot : BattleSlots) {
-        slot.AttackTimer += 1;
-        if (slot.AttackTimer == 100) {
-            slot.Ready = 1;
-            slot.AttackTimer = 0;
-        }
-    }
-}
-
 // The lowest ready slot attacks first; the others wait their turn.
 void RunMonsters() {
     for (int i = 0; i < kBattleSlotCount; ++i) {
@@ -119,6 +108,17 @@ void ShowDefeat() {
 }
 
 } // namespace
+
+void FillMonsterGauges() {
+    if (!BattleRunning || HeroActing || AnySlotActing()) return;
+    for (MonsterRecord& slot : BattleSlots) {
+        slot.AttackTimer += 1;
+        if (slot.AttackTimer == 100) {
+            slot.Ready = 1;
+            slot.AttackTimer = 0;
+        }
+    }
+}
 
 void UseItemAction() {
     if (!ItemInUse) {

@@ -2,6 +2,7 @@
 
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
+#include "assets/menu_cursor.h"
 #include "assets/menu_layout.h"
 #include "assets/text2d.h"
 #include "battle/battle_numbers.h"
@@ -46,11 +47,6 @@ void Panel(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
 
 void Cursor(int32_t x, int32_t y) {
     PrintText(ArialFontBase, x, y, "*");
-}
-
-int32_t Step(int32_t value, int32_t delta, int32_t lo, int32_t hi) {
-    const int32_t next = value + delta;
-    return next < lo || next > hi ? value : next;
 }
 
 bool CanSpend(int32_t cost) {
@@ -157,9 +153,9 @@ void ListUp(int32_t& row, int32_t& scroll) {
 
 void Vertical(int32_t delta) {
     if (TargetSelect) {
-        TargetCursor = Step(TargetCursor, delta, 0, kBattleSlotCount - 1);
+        StepCursor(TargetCursor, delta, 0, kBattleSlotCount - 1);
     } else if (ItemListOpen) {
-        ItemCursor = Step(ItemCursor, delta, 0, kItemCount - 1);
+        StepCursor(ItemCursor, delta, 0, kItemCount - 1);
     } else if (SpellListOpen) {
         if (delta > 0)
             ListDown(SpellRow, SpellScroll, LastSpellIndex, 2);
@@ -171,7 +167,7 @@ void Vertical(int32_t delta) {
         else
             ListUp(SummonRow, SummonScroll);
     } else {
-        CommandCursor = Step(CommandCursor, delta, CommandAttack, CommandItem);
+        StepCursor(CommandCursor, delta, CommandAttack, CommandItem);
     }
 }
 
@@ -188,7 +184,7 @@ void DrawCommandPanel() {
     if (LastSpellIndex >= 0) PrintShadowText(TimesFontBase, X(4.09), Y(1.19), "Magic");
     if (LastSummonIndex >= 0) PrintShadowText(TimesFontBase, X(4.09), Y(1.14), "Summon");
     PrintShadowText(TimesFontBase, X(4.09), Y(1.1), "Item");
-    Cursor(X(4.65), MenuLayout.CommandCursorY[Step(CommandCursor, 0, 0, 3)]);
+    Cursor(X(4.65), MenuLayout.CommandCursorY[CommandCursor]);
 }
 
 void DrawTargetPanel() {
@@ -198,7 +194,7 @@ void DrawTargetPanel() {
         if (!BattleSlots[i].Dead)
             PrintShadowText(TimesFontBase, X(2.04), Y(rows[i]), "%.*s",
                             static_cast<int>(sizeof BattleSlots[i].Name), BattleSlots[i].Name);
-    Cursor(X(2.17), MenuLayout.TargetCursorY[Step(TargetCursor, 0, 0, 2)]);
+    Cursor(X(2.17), MenuLayout.TargetCursorY[TargetCursor]);
 }
 
 void DrawItemPanel() {
@@ -211,7 +207,7 @@ void DrawItemPanel() {
                         item.Name);
         PrintShadowText(TimesFontBase, X(2.84), Y(rows[i]), "%d", item.Count);
     }
-    Cursor(X(4.65), MenuLayout.ItemCursorY[Step(ItemCursor, 0, 0, 4)]);
+    Cursor(X(4.65), MenuLayout.ItemCursorY[ItemCursor]);
 }
 
 void DrawSpellPanel() {
@@ -237,8 +233,7 @@ void DrawSpellPanel() {
     }
     if (LastSpellIndex > 2)
         PrintShadowText(TimesFontBase, X(2.089), Y(1.42), "%d/%d", chosen + 1, LastSpellIndex + 1);
-    Cursor(MenuLayout.SpellCursorX[Step(SpellColumn, 0, 0, 2)] + MenuSlide,
-           MenuLayout.SpellCursorY[Step(SpellRow, 0, 0, 2)]);
+    Cursor(MenuLayout.SpellCursorX[SpellColumn] + MenuSlide, MenuLayout.SpellCursorY[SpellRow]);
 }
 
 void DrawSummonPanel() {
@@ -256,7 +251,7 @@ void DrawSummonPanel() {
     }
     if (LastSummonIndex > 2)
         PrintShadowText(TimesFontBase, X(2.089), Y(1.42), "%d/%d", chosen + 1, LastSummonIndex + 1);
-    Cursor(X(4.65), MenuLayout.ItemCursorY[Step(SummonRow, 0, 0, 4)]);
+    Cursor(X(4.65), MenuLayout.ItemCursorY[SummonRow]);
 }
 
 } // namespace
@@ -346,9 +341,9 @@ void BattleMenuDown() {
 }
 
 void BattleMenuLeft() {
-    if (SpellListOpen) SpellColumn = Step(SpellColumn, -1, 0, 2);
+    if (SpellListOpen) StepCursor(SpellColumn, -1, 0, 2);
 }
 
 void BattleMenuRight() {
-    if (SpellListOpen) SpellColumn = Step(SpellColumn, 1, 0, 2);
+    if (SpellListOpen) StepCursor(SpellColumn, 1, 0, 2);
 }

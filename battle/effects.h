@@ -56,3 +56,9 @@ void CastFire(const SpellCast& cast);
 void SummonKintos(const SpellCast& cast);
 // One frame of whichever spell flag is set.
 void RunSpellScene();
+// Each scene's last frame: its flags down and the burst left for the next fury.
+void EndFury();
+void EndSpell();
+void EndSummon();
+// End the scene under way at once, as its last frame would.
+void EndSceneNow();

@@ -40,6 +40,8 @@ void DrawExplosion(const CVector3& at) {
     }
 }
 
+} // namespace
+
 void EndFury() {
     AttackMoveRecord& m = AttackMove;
     HeroActing = m.MoveReturning = ShowDamage = 0;
@@ -54,8 +56,6 @@ void EndFury() {
     Hero.FuryBar = 0;
     HeroBattlePos = HeroBattleHome;
 }
-
-} // namespace
 
 void FuryStrike() {
     if (!TargetMonster) {

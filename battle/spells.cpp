@@ -89,16 +89,6 @@ void Strike(const SpellCast& cast, int32_t (*damage)(int32_t, int32_t)) {
     if (cast.heroMP) SpendMP(*cast.heroMP, CostOf(cast));
 }
 
-void EndSpell() {
-    HeroActing = 0;
-    AttackMove.MoveStarted = 0;
-    ClearSpellFlags();
-    AttackMove.MoveFrame = 0;
-    AttackMove.MoveHit = 0;
-    ShowDamage = ShowAllDamage = 0;
-    AttackMove.SpinAngle = 0.0f;
-}
-
 } // namespace
 
 bool SpellHasScene(const char* name) {
@@ -209,6 +199,22 @@ void CastFire(const SpellCast& cast) {
         EndSpell();
         ResetSpark();
     }
+}
+
+void EndSpell() {
+    HeroActing = 0;
+    AttackMove.MoveStarted = 0;
+    ClearSpellFlags();
+    AttackMove.MoveFrame = 0;
+    AttackMove.MoveHit = 0;
+    ShowDamage = ShowAllDamage = 0;
+    AttackMove.SpinAngle = 0.0f;
+}
+
+void EndSceneNow() {
+    if (FuryCommand) EndFury();
+    if (IceCast || FireCast) EndSpell();
+    if (KintosCast) EndSummon();
 }
 
 void RunSpellScene() {

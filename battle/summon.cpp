@@ -44,6 +44,12 @@ bool DropRocks() {
 
 } // namespace
 
+void EndSummon() {
+    AttackMove = AttackMoveRecord{};
+    HeroActing = ShowDamage = ShowAllDamage = 0;
+    ClearSpellFlags();
+}
+
 void SummonKintos(const SpellCast& cast) {
     HeroActing = 1;
     AttackMoveRecord& m = AttackMove;
@@ -79,9 +85,5 @@ void SummonKintos(const SpellCast& cast) {
         }
     }
 
-    if (!CameraScriptPlaying) {
-        m = AttackMoveRecord{};
-        HeroActing = ShowDamage = ShowAllDamage = 0;
-        ClearSpellFlags();
-    }
+    if (!CameraScriptPlaying) EndSummon();
 }

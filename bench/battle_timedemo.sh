@@ -12,13 +12,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/timedemo_common.sh"
 
 FRAMES="${FRAMES:-1200}"
-# New Game lands in the dungeon, where the battle starts at once; OK now and
-# then attacks whatever the target cursor is on, Down moves it on.
-{
-  printf '2 press Up\n3 press X\n'
-  for ((f = 30; f < FRAMES; f += 20)); do printf '%d press X\n' "$f"; done
-  for ((f = 45; f < FRAMES; f += 160)); do printf '%d press Down\n' "$f"; done
-} >"$WORK/battle.txt"
+battle_input "$FRAMES" >"$WORK/battle.txt"
 # The cursor goes to Magic (Fire) or Summon (Kintos) before the menu first
 # opens; OK then casts as soon as it does, and again whenever it comes back.
 spell_input() {

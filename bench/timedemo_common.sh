@@ -1,6 +1,7 @@
 # Shared by the timedemo scripts: find the built game, lay out a working folder
-# with its data and a 1024 x 768 Game.cfg in $WORK, and run() the game under
-# Xvfb on Mesa's software renderer when there is no display.
+# with its data and a Game.cfg of the screen size asked for (1024 x 768 unless
+# use_size says otherwise) in $WORK, and run() the game under Xvfb on Mesa's
+# software renderer when there is no display, on a screen of that size.
 # Sourced, not run; expects $1 (optional) to be the build folder.
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$(cd "${1:-$ROOT/build}" && pwd)"
@@ -10,12 +11,27 @@ GAME="$BUILD/aurelant"
 WORK="$(mktemp -d)"
 trap 'rm -rf "$WORK"' EXIT
 for entry in "$BUILD/data"/*; do ln -s "$entry" "$WORK/"; done
-printf 'Resolution=1024 768 32\nControls=X Z C\nVSync=0\n' >"$WORK/Game.cfg"
+
+# use_size WIDTH HEIGHT: the game and the virtual screen take that size.
+use_size() {
+  SCREEN="$1x$2"
+  printf 'Resolution=%d %d 32\nControls=X Z C\nVSync=0\n' "$1" "$2" >"$WORK/Game.cfg"
+}
+use_size 1024 768
 
 run() {
   if [ -n "${DISPLAY:-}" ]; then
     "$@"
   else
-    LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1024x768x24" "$@"
+    LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 ${SCREEN}x24" "$@"
   fi
+}
+
+# battle_input FRAMES: New Game, which lands in the dungeon where a --battle
+# starts at once; then OK now and then attacks whatever the target cursor is
+# on, and Down moves it on.
+battle_input() {
+  printf '2 press Up\n3 press X\n'
+  for ((f = 30; f < $1; f += 20)); do printf '%d press X\n' "$f"; done
+  for ((f = 45; f < $1; f += 160)); do printf '%d press Down\n' "$f"; done
 }

@@ -1,11 +1,13 @@
 #include "menus/game_menu.h"
 
 #include "assets/game_state.h"
+#include "assets/menu_cursor.h"
 #include "assets/quit.h"
 #include "battle/records.h"
 #include "menus/slot_actions.h"
 #include "menus/slot_list.h"
 
+#include <algorithm>
 #include <utility>
 
 int32_t MenuTarget = MenuItemPage;
@@ -34,9 +36,14 @@ bool PageEntered = false;
 
 namespace {
 
-void Step(int32_t& cursor, int delta, int32_t lo, int32_t hi) {
-    const int32_t next = cursor + delta;
-    if (next >= lo && next <= hi) cursor = next;
+// Where the command panel rests, open and shut.
+constexpr float kCommandPanelOpen = 0.2f;
+constexpr float kCommandPanelShut = -0.3f;
+
+// One step of a panel toward its resting place, stopping there: a float sum
+// compared with the limit would end a step past it.
+float SlideToward(float value, float rest, float step) {
+    return value < rest ? std::min(value + step, rest) : std::max(value - step, rest);
 }
 
 // A row cursor over a scrolled list: past the last row the list scrolls.
@@ -49,33 +56,33 @@ void ScrollStep(int32_t& row, int32_t& scroll, int delta, int32_t lastRow, int32
         --scroll;
         return;
     }
-    Step(row, delta, 0, lastRow);
+    StepCursor(row, delta, 0, lastRow);
 }
 
 void Vertical(int delta) {
     switch (MenuState) {
     case MenuTopList:
-        Step(MenuCursor, delta, 0, 8);
+        StepCursor(MenuCursor, delta, 0, 8);
         break;
     case MenuItemPage:
-        Step(ItemMenuCursor, delta, 0, 1);
+        StepCursor(ItemMenuCursor, delta, 0, 1);
         break;
     case MenuMagicPage:
         ScrollStep(MagicMenuRow, MagicMenuScroll, delta, 8, 7);
         break;
     case MenuSavePage:
     case MenuLoadPage:
-        Step(SaveSlotCursor, delta, 0, kSaveSlotCount - 1);
+        StepCursor(SaveSlotCursor, delta, 0, kSaveSlotCount - 1);
         break;
     case MenuFuryPage:
-        Step(FuryCursor, delta, 0, kSkillCount - 1);
+        StepCursor(FuryCursor, delta, 0, kSkillCount - 1);
         break;
     case MenuSwarpPage:
-        if (SwarpPicked) Step(SwarpBagCursor, delta, 0, kSwarpBagSize - 1);
+        if (SwarpPicked) StepCursor(SwarpBagCursor, delta, 0, kSwarpBagSize - 1);
         break;
     case MenuWarpPage:
         if (!WarpPicked)
-            Step(HolderRow, delta, 0, kWarpHolderCount - 1);
+            StepCursor(HolderRow, delta, 0, kWarpHolderCount - 1);
         else
             ScrollStep(WarpBagRow, WarpBagScroll, delta, 11, kWarpBagSize - 12);
         break;
@@ -87,13 +94,13 @@ void Vertical(int delta) {
 void Horizontal(int delta) {
     switch (MenuState) {
     case MenuMagicPage:
-        Step(MagicMenuColumn, delta, 0, 2);
+        StepCursor(MagicMenuColumn, delta, 0, 2);
         break;
     case MenuSwarpPage:
-        if (!SwarpPicked) Step(SwordSlotCursor, delta, 0, kSwordSlotCount - 1);
+        if (!SwarpPicked) StepCursor(SwordSlotCursor, delta, 0, kSwordSlotCount - 1);
         break;
     case MenuWarpPage:
-        if (!WarpPicked) Step(HolderSlot, delta, 0, kWarpHolderSlots - 1);
+        if (!WarpPicked) StepCursor(HolderSlot, delta, 0, kWarpHolderSlots - 1);
         break;
     default:
         break;
@@ -153,7 +160,7 @@ void ResetMenuToClosed() {
     MenuOpened = false;
     PageEntered = false;
     PanelSlideX = -0.5f;
-    PanelSlideY = -0.3f;
+    PanelSlideY = kCommandPanelShut;
     PanelEdgeA = 1.205f;
     PanelEdgeB = 0.52f;
     PanelBrightness = 0.0f;
@@ -167,7 +174,7 @@ void AdvanceMenuSlide(uint8_t closing) {
             PanelSlideX += 0.01f;
             PanelBrightness += 0.02f;
         }
-        if (PanelSlideY <= 0.2f) PanelSlideY += 0.01f;
+        PanelSlideY = SlideToward(PanelSlideY, kCommandPanelOpen, 0.01f);
         if (PanelEdgeA > 0.715f) PanelEdgeA -= 0.01f;
         if (PanelEdgeB <= 0.03f)
             MenuOpened = true;
@@ -180,7 +187,7 @@ void AdvanceMenuSlide(uint8_t closing) {
         PanelSlideX -= 0.01f;
         PanelBrightness -= 0.02f;
     }
-    if (PanelSlideY > -0.3f) PanelSlideY -= 0.01f;
+    PanelSlideY = SlideToward(PanelSlideY, kCommandPanelShut, 0.01f);
     if (PanelEdgeA <= 1.205f) PanelEdgeA += 0.01f;
     if (PanelEdgeB <= 0.52f)
         PanelEdgeB += 0.01f;

@@ -106,10 +106,9 @@ void Ending() {
         DialogueOpen = 1;
     }
     if (EndingOffset > kTitleFrom) {
+        // The title comes back as it was left: a game loaded from the title
+        // returns to the slot list.
         GameMode = ModeTitle;
-        // Back to the main page, not whichever page the game was started from.
-        TitlePage = 0;
-        TitleCursor = 0;
         PlayMusic(nullptr);
         ResetEndingState();
     }

@@ -334,7 +334,8 @@ TEST(StoryEndToEnd, NewGameToTheTitleAndANewGameAgain) {
     // ending, from Katu rising to the lava balls, the dodge, the closing words
     // and the title, then New Game.
     script = std::string(kLoadScript) + "10 hold Up 40\n100 press X\n";
-    // The title comes back on the page it was left at, the slot list: back, up to New Game, OK.
+    // The title comes back as the load left it: the slot list, Load Game under
+    // the cursor. Back, up to New Game, OK.
     script += "2700 press Z\n2703 press Up\n2705 press X\n";
     const Story end = RunStory("story_all_end", {"--encounter-steps", "100000"}, script, 2760,
                                {200, 900, 1900, 2350, 2690, 2760},
@@ -361,6 +362,10 @@ TEST(StoryEndToEnd, NewGameToTheTitleAndANewGameAgain) {
     // The title's own picture, not the white of a background drawn untextured.
     ExpectLit(end.Shot(2690), "the title");
     EXPECT_LT(FindPixels(end.Shot(2690), 0, 0, 640, 480, IsWhite).count, 640 * 480 / 4);
+    EXPECT_EQ(end.At(2690).at("TitlePage"), "1");
+    EXPECT_EQ(end.At(2690).at("TitleCursor"), "1");
+    EXPECT_GT(FindPixels(end.Shot(2690), 0, 0, 640, 480, IsPanelBlue).count, 640 * 480 / 2)
+        << "the slot list";
     const State& again = end.At(2760);
     EXPECT_EQ(again.at("GameMode"), "2");
     EXPECT_EQ(again.at("CurrentLevel"), "1");

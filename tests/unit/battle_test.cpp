@@ -1,13 +1,17 @@
 // The battle's arithmetic and its turn rules, without a window: the damage
 // roll, the fury bar, who attacks first, the rewards and the Swarps' loan.
+#include "assets/game_state.h"
 #include "battle/battle_flow.h"
 #include "battle/battle_slots.h"
 #include "battle/battle_state.h"
+#include "battle/command_menu.h"
 #include "battle/physical_attack.h"
 #include "battle/records.h"
 #include "battle/victory.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -137,6 +141,55 @@ TEST_F(Battle, OfTwoMonstersReadyTogetherTheLowerSlotGoesFirst) {
     Hero.Dead = 1;
     EXPECT_FALSE(SlotMayAttack(1));
     EXPECT_FALSE(SlotMayAttack(3));
+}
+
+TEST_F(Battle, TheMonstersGaugesWaitWhileAnyoneActsTheHerosOnlyForHisOwnAction) {
+    for (MonsterRecord& slot : BattleSlots) {
+        slot = MonsterRoster[MonsterOgre];
+        slot.AttackTimer = 98;
+    }
+    BattleSlots[2].Dead = 1; // a fallen slot's gauge runs on
+    const auto timers = [] {
+        return std::vector<int32_t>{BattleSlots[0].AttackTimer, BattleSlots[1].AttackTimer,
+                                    BattleSlots[2].AttackTimer};
+    };
+    ScreenWidth = 1024;
+    ResetCommandMenu();
+    BattleRunning = 1;
+    HeroActing = 1;
+    FillMonsterGauges();
+    StepHeroGauge();
+    EXPECT_EQ(timers(), (std::vector<int32_t>{98, 98, 98}));
+    EXPECT_EQ(HeroGaugeWidth, 0.0f);
+    HeroActing = 0;
+    BattleSlots[1].Acting = 1;
+    FillMonsterGauges();
+    StepHeroGauge();
+    EXPECT_EQ(timers(), (std::vector<int32_t>{98, 98, 98}));
+    EXPECT_GT(HeroGaugeWidth, 0.0f) << "the hero's gauge fills while a monster attacks";
+    BattleSlots[1].Acting = 0;
+    FillMonsterGauges();
+    EXPECT_EQ(timers(), (std::vector<int32_t>{99, 99, 99}));
+    FillMonsterGauges();
+    EXPECT_EQ(timers(), (std::vector<int32_t>{0, 0, 0}));
+    EXPECT_EQ(BattleSlots[0].Ready + BattleSlots[1].Ready + BattleSlots[2].Ready, 3);
+    BattleRunning = 0;
+    FillMonsterGauges();
+    EXPECT_EQ(timers(), (std::vector<int32_t>{0, 0, 0})) << "not before the intro is over";
+}
+
+TEST_F(Battle, AtTenTwentyFourWideTheMenuOpensAfterExactlyAHundredSteps) {
+    ScreenWidth = 1024;
+    ResetCommandMenu();
+    Hero.AttackTimer = 0;
+    int frames = 0;
+    while (!MenuOpen && frames < 1000) {
+        StepHeroGauge();
+        ++frames;
+    }
+    EXPECT_EQ(Hero.AttackTimer, 100);
+    EXPECT_EQ(frames, 101); // the hundredth step fills it, the next frame opens the menu
+    MenuOpen = 0;
 }
 
 TEST_F(Battle, RewardsAreFixedAtTheStartAndPaidInOneOk) {

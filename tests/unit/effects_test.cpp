@@ -4,6 +4,7 @@
 // menu refusing what has no scene.
 #include "assets/camera_script.h"
 #include "assets/loaded_assets.h"
+#include "battle/battle_flow.h"
 #include "battle/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/command_menu.h"
@@ -205,6 +206,31 @@ TEST_F(Effects, TheFurySkillStrikesOnceAndEmptiesTheBar) {
     HeroAngelCrushAnim = Animation{};
     FuryReady = FuryCommand = 1;
     EXPECT_LT(Play(FuryCommand, [] { FuryStrike(); }), 200);
+}
+
+TEST_F(Effects, TheFuryBurstKeepsItsSizeAndSpinFromOneBattleToTheNext) {
+    Hero.FuryBar = 100;
+    FuryReady = FuryCommand = 1;
+    Play(FuryCommand, [] { FuryStrike(); });
+    AttackMove.SpinAngle = 30.0f;
+    ExitBattle();
+    EXPECT_EQ((std::vector<float>{AttackMove.SpinAngle, AttackMove.BurstScale}),
+              (std::vector<float>{30.0f, 0.1f}));
+
+    // A battle lost while the explosion spins ends the skill as its own end
+    // would, with nothing of it left under way.
+    FuryReady = FuryCommand = 1;
+    for (int frame = 0; frame < 500 && AttackMove.SpinAngle < 100.0f; ++frame) {
+        UpdateCameraScript();
+        FuryStrike();
+    }
+    ASSERT_EQ(AttackMove.StageB, 1);
+    LeaveLostBattle();
+    EXPECT_EQ((std::vector<float>{AttackMove.SpinAngle, AttackMove.BurstScale}),
+              (std::vector<float>{10.0f, 0.1f}));
+    EXPECT_EQ(
+        (Figures{AttackMove.StageB, AttackMove.MoveStarted, AttackMove.MoveFrame, FuryCommand, HeroActing}),
+        (Figures{0, 0, 0, 0, 0}));
 }
 
 TEST_F(Effects, TheMenuRefusesSpellsAndSummonRowsWithoutAScene) {

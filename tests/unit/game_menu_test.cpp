@@ -57,10 +57,14 @@ TEST_F(GameMenu, OpensWithItsSlideAndClosesBackToTheField) {
     EXPECT_NEAR(RunUntil([] { return MenuOpened; }), 50, 1);
     EXPECT_NEAR(PanelSlideX, 0.01f, 0.011f);
     EXPECT_NEAR(PanelBrightness, 1.0f, 0.03f);
+    // The command panel rests at 0.2 open and -0.3 shut, however long it waits there.
+    RunUntil([] { return false; }, 30);
+    EXPECT_EQ(PanelSlideY, 0.2f);
     MenuCancel();
     EXPECT_EQ(MenuClosing, 1);
     EXPECT_NEAR(RunUntil([] { return GameMode == ModeField; }), 50.5, 1.5);
     EXPECT_FALSE(MenuOpened);
+    EXPECT_EQ(PanelSlideY, -0.3f);
     // No menu without control (a scene or dialogue holds it).
     PlayerHasControl = 0;
     MenuAction();

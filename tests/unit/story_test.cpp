@@ -221,6 +221,7 @@ TEST_F(Story, TalkScenesShowEveryPageOneOkAtATimeOnlyInsideTheirSquare) {
 TEST_F(Story, TheEndingRunsItsStagesAndResetsForTheNextOne) {
     CurrentLevel = LevelRoadPass;
     TitlePage = 1; // the game was loaded from the load page
+    TitleCursor = 1;
     GiveHeroAnimation(HeroBulletDodgeAnim);
     Frame();
     EXPECT_EQ(HeroFrameShown(), 0.0f) << "he faces Katu in the dodge's first frame, not walking";
@@ -254,7 +255,9 @@ TEST_F(Story, TheEndingRunsItsStagesAndResetsForTheNextOne) {
     EXPECT_NEAR(frames, 2150, 5);
     EXPECT_NEAR(wordsFrom, 1900, 5);
     EXPECT_EQ(GameMode, ModeTitle);
-    EXPECT_EQ(TitlePage, 0);
+    // The title as it was left: the load page, Load Game under the cursor.
+    EXPECT_EQ(TitlePage, 1);
+    EXPECT_EQ(TitleCursor, 1);
     // Ready to run again: a second ending would otherwise start half done.
     EXPECT_EQ(EndingStage[0] + EndingStage[1] + EndingStage[2] + EndingFlightStarted, 0);
     EXPECT_EQ(EndingOffset, 2.0f);
