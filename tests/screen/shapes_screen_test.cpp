@@ -72,27 +72,26 @@ Run LongestBlueRun(const Image& image, bool row, int at, int from, int to) {
     return best;
 }
 
+// The blue run spans from `lo` to `hi`, give or take the gold rim inside them.
+void ExpectSpan(const Run& run, double lo, double hi, int rim, const std::string& what) {
+    EXPECT_GE(run.first, lo - 2) << what;
+    EXPECT_LE(run.first, lo + rim) << what;
+    EXPECT_LE(run.last, hi + 2) << what;
+    EXPECT_GE(run.last, hi - rim) << what;
+}
+
 // A panel's blue inside its gold rim fills the rectangle, rim aside, across its
 // lower part, under the text, and down a column `column` of the way across,
 // clear of cursors and text.
 void ExpectPanelAt(const Image& image, const Rect& r, const std::string& what, double column = 0.94) {
     ASSERT_GT(image.width, 0) << what;
-    const int rimX = static_cast<int>((r.right - r.left) * 0.04) + 4;
-    const int rimY = static_cast<int>((r.bottom - r.top) * 0.12) + 4;
     const int lowY = static_cast<int>(r.top + (r.bottom - r.top) * 0.88);
-    const Run across =
-        LongestBlueRun(image, true, lowY, static_cast<int>(r.left) - 60, static_cast<int>(r.right) + 60);
-    EXPECT_GE(across.first, r.left - 2) << what;
-    EXPECT_LE(across.first, r.left + rimX) << what;
-    EXPECT_LE(across.last, r.right + 2) << what;
-    EXPECT_GE(across.last, r.right - rimX) << what;
+    ExpectSpan(
+        LongestBlueRun(image, true, lowY, static_cast<int>(r.left) - 60, static_cast<int>(r.right) + 60),
+        r.left, r.right, static_cast<int>((r.right - r.left) * 0.04) + 4, what + ", across");
     const int x = static_cast<int>(r.left + (r.right - r.left) * column);
-    const Run down =
-        LongestBlueRun(image, false, x, static_cast<int>(r.top) - 40, static_cast<int>(r.bottom) + 40);
-    EXPECT_GE(down.first, r.top - 2) << what;
-    EXPECT_LE(down.first, r.top + rimY) << what;
-    EXPECT_LE(down.last, r.bottom + 2) << what;
-    EXPECT_GE(down.last, r.bottom - rimY) << what;
+    ExpectSpan(LongestBlueRun(image, false, x, static_cast<int>(r.top) - 40, static_cast<int>(r.bottom) + 40),
+               r.top, r.bottom, static_cast<int>((r.bottom - r.top) * 0.12) + 4, what + ", down");
 }
 
 // Printed text shows on the panel and keeps off its rim: a text running past
