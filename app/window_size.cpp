@@ -37,6 +37,9 @@ void ApplyWindowSize(int32_t width, int32_t height) {
     const int32_t oldVictoryStart = VictoryPanelStart();
 
     SetWindowSize(width, height);
+    // Mouse look reads the cursor against the window's centre: moved with the
+    // centre, the cursor would turn the hero by half the change in size.
+    SetCursorPosition(WindowWidth >> 1, WindowHeight >> 1);
     SetPictureViewport();
     LoadGamePerspective();
     if (FontCellHeight() != oldCell) RebuildFonts();

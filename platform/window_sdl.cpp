@@ -136,6 +136,13 @@ void ToggleFullScreen() {
         }
     } else {
         SDL_SetWindowBordered(GameWindow, SDL_FALSE);
+        // Without a window manager nobody honours the full-screen request: the
+        // window would keep its size while SDL reports the desktop's.
+        DisplayMode desktop = {};
+        if (ReadDisplayMode(&desktop)) {
+            SDL_SetWindowPosition(GameWindow, 0, 0);
+            SDL_SetWindowSize(GameWindow, desktop.width, desktop.height);
+        }
         if (SDL_SetWindowFullscreen(GameWindow, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
             PlatformWarning("cannot go full screen: %s", SDL_GetError());
     }
