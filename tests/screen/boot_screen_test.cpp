@@ -77,6 +77,8 @@ std::vector<std::string> ExpectedStartLog(const std::string& dir) {
                                       "Created Arial Font"};
     lines.push_back(std::string(Exists(dir, "Textures/Logo.tga") ? "Loaded" : "Could not Load") +
                     " Texture : Textures/Logo.tga");
+    lines.push_back(std::string(Exists(dir, "Textures/LogoSides.tga") ? "Loaded" : "Could not Load") +
+                    " Texture : Textures/LogoSides.tga");
     lines.push_back("Created Times New Roman Font");
     bool first = true;
     for (const char* model : kModels) {
