@@ -65,8 +65,7 @@ bool TranslateEvent(const SDL_Event& event, PlatformMessage* message) {
         else if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
             // The event counts points; the game draws in the drawable's pixels.
             message->type = MessageType::SizeChanged;
-            GetClientSize(&message->width, &message->height);
-            return message->width > 0 && message->height > 0;
+            return TakeNewWindowSize(&message->width, &message->height);
         } else
             return false;
         return true;

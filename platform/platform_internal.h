@@ -17,7 +17,9 @@ extern int WindowFormatAttempt;
 // The colour and depth bits that attempt asked for.
 extern PixelFormatRequest WindowFormatAsked;
 
-// Queue a SizeChanged message with the drawable's size now.
+// Read the drawable's size; true only when it differs from the size last reported to the game.
+bool TakeNewWindowSize(int* width, int* height);
+// Queue a SizeChanged message when the drawable's size has changed.
 void QueueWindowSize();
 // Give the window the game's icon from the data; a missing one only warns.
 void SetGameWindowIcon();

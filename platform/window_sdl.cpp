@@ -8,6 +8,15 @@ PixelFormatRequest WindowFormatAsked = {0, 0, false};
 
 namespace {
 
+// The size the game was last told of: the window's own at its opening, so
+// the events a window manager sends for an unchanged size are not passed on.
+int ReportedWidth = 0;
+int ReportedHeight = 0;
+
+void RememberOpeningSize() {
+    GetClientSize(&ReportedWidth, &ReportedHeight);
+}
+
 void SetFormatAttributes(const PixelFormatRequest& format) {
     SDL_GL_ResetAttributes();
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
@@ -92,6 +101,7 @@ bool OpenGameWindow(const char* title, int x, int y, int width, int height, bool
         }
     }
     SetGameWindowIcon();
+    RememberOpeningSize();
     CentreVirtualCursor(width, height);
     PostPlatformMessage(PlatformMessage{MessageType::Paint, 0, 0});
     return true;
@@ -109,6 +119,7 @@ bool OpenDesktopWindow(const char* title, const PixelFormatRequest& request) {
         return false;
     }
     SetGameWindowIcon();
+    RememberOpeningSize();
     int width = 0, height = 0;
     GetClientSize(&width, &height);
     CentreVirtualCursor(width, height);
@@ -157,14 +168,17 @@ void ResizeGameWindow(int width, int height) {
     QueueWindowSize();
 }
 
+bool TakeNewWindowSize(int* width, int* height) {
+    GetClientSize(width, height);
+    if (*width <= 0 || *height <= 0 || (*width == ReportedWidth && *height == ReportedHeight)) return false;
+    ReportedWidth = *width;
+    ReportedHeight = *height;
+    return true;
+}
+
 void QueueWindowSize() {
-    int width = 0, height = 0;
-    GetClientSize(&width, &height);
-    if (width <= 0 || height <= 0) return;
     PlatformMessage message{MessageType::SizeChanged, 0, 0};
-    message.width = width;
-    message.height = height;
-    PostPlatformMessage(message);
+    if (TakeNewWindowSize(&message.width, &message.height)) PostPlatformMessage(message);
 }
 
 void CloseGameWindow() {
