@@ -1,5 +1,6 @@
 #include "app/graphics.h"
 
+#include "app/window_size.h"
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
 #include "assets/log.h"
@@ -74,7 +75,10 @@ bool InitGraphics() {
     GetClientSize(&width, &height);
     // No window: the display was refused and the quit message is already posted.
     if (width <= 0 || height <= 0) return false;
+    // The exit box was hidden for the size asked for; the window may have another (the desktop's own).
+    const int32_t hiddenAsked = HiddenDialogueSlide(LayoutArea.height);
     if (!SetupRenderState(width, height)) return false;
+    DialogueSlide = CarrySlide(DialogueSlide, hiddenAsked, HiddenDialogueSlide(LayoutArea.height));
     AppendLog("OpenGL Initialised!");
 
     ArialFontBase = BuildFont("Arial", 2 * FontCellHeight());

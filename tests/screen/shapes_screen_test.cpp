@@ -519,6 +519,8 @@ TEST(Shapes, HostileResolutionsNeverCrash) {
     EXPECT_EQ(title.at("GameMode"), "1");
     EXPECT_EQ(title.at("WindowSize"), "1280 720");
     EXPECT_EQ(title.at("LayoutArea"), "160 0 960 720");
+    // The exit box hides above the desktop's area, not the default size's (720 / 5.12 = 140.6).
+    EXPECT_EQ(title.at("DialogueSlide"), "-140");
 }
 
 } // namespace
