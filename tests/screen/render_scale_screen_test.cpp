@@ -57,6 +57,32 @@ TEST(RenderScale, HalfScaleBlursTheWallsButNotTheText) {
     EXPECT_EQ(differing, 0);
 }
 
+// The damage number is placed by the whole picture's projection, even though
+// it is printed while the smaller scene is still pending.
+TEST(RenderScale, DamageNumbersLandWhereTheyDoAtFullSize) {
+    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
+    std::string script = kNewGameScript;
+    for (int f = 5; f < 360; f += 2) script += std::to_string(f) + " press X\n";
+    Box boxes[2];
+    const char* const lines[2] = {"", "RenderScale=0.5\n"};
+    for (int i = 0; i < 2; ++i) {
+        const std::string dir =
+            PrepareGameDir(i ? "scale_blow_half" : "scale_blow_full", true, kConfig + lines[i]);
+        const GameRun run = RunGameIn(dir,
+                                      {"--fixed-step", "--story", "1", "--battle", "Ogre", "--shot",
+                                       "356:blow.png", "--state", "356:blow.txt", "--quit-after", "357"},
+                                      script);
+        ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+        ASSERT_EQ(ReadState(dir + "/blow.txt")["ShowDamage"], "1");
+        boxes[i] = FindPixels(ReadPNG(dir + "/blow.png"), 0, 0, 1024, 560, IsWhite);
+    }
+    ASSERT_GT(boxes[0].count, 100);
+    EXPECT_EQ(boxes[1].left, boxes[0].left);
+    EXPECT_EQ(boxes[1].top, boxes[0].top);
+    EXPECT_EQ(boxes[1].right, boxes[0].right);
+    EXPECT_EQ(boxes[1].bottom, boxes[0].bottom);
+}
+
 // Whatever the machine's speed, auto draws at one of its steps and says which.
 TEST(RenderScale, AutoReportsTheScaleItDrawsAt) {
     if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
