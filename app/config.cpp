@@ -40,7 +40,9 @@ void HideExitBox() {
 void ScanConfig(const char* text, size_t size) {
     TextScan scan(text, size);
     int32_t resolution[3] = {ScreenWidth, ScreenHeight, ScreenBits};
-    scan.Scan("Resolution=%d %d %d\n", &resolution[0], &resolution[1], &resolution[2]);
+    // A file without it gives back the "Re" it read, so RenderScale can still match.
+    const TextScan start = scan;
+    if (scan.Scan("Resolution=%d %d %d\n", &resolution[0], &resolution[1], &resolution[2]) < 1) scan = start;
     ScreenWidth = resolution[0];
     ScreenHeight = resolution[1];
     ScreenBits = resolution[2];
