@@ -1,9 +1,11 @@
 #include "app/config.h"
 
+#include "app/render_scale.h"
 #include "assets/game_state.h"
 #include "assets/screen_area.h"
 #include "assets/text_scan.h"
 
+#include <string>
 #include <vector>
 
 uint8_t GamepadFlag = 1;
@@ -24,6 +26,7 @@ void ApplyDefaults() {
     PillarboxFlag = 0;
     MusicVolume = kDefaultVolume;
     EffectVolume = kDefaultVolume;
+    RenderScaleAsked = RenderScale = 1.0f;
 }
 
 // The exit box hides above the screen until an exit is near. Until the window
@@ -37,7 +40,9 @@ void HideExitBox() {
 void ScanConfig(const char* text, size_t size) {
     TextScan scan(text, size);
     int32_t resolution[3] = {ScreenWidth, ScreenHeight, ScreenBits};
-    scan.Scan("Resolution=%d %d %d\n", &resolution[0], &resolution[1], &resolution[2]);
+    // A file without it gives back the "Re" it read, so RenderScale can still match.
+    const TextScan start = scan;
+    if (scan.Scan("Resolution=%d %d %d\n", &resolution[0], &resolution[1], &resolution[2]) < 1) scan = start;
     ScreenWidth = resolution[0];
     ScreenHeight = resolution[1];
     ScreenBits = resolution[2];
@@ -77,6 +82,15 @@ void ScanConfig(const char* text, size_t size) {
     pattern = scan.Remaining() == size ? "Aspect=%d:%d" : " Aspect=%d:%d";
     if (scan.Scan(pattern, &aspect[0], &aspect[1]) == 2 && aspect[0] == 4 && aspect[1] == 3)
         PillarboxFlag = 1;
+
+    // Whole words only: "0.5x" or "automatic" leave the scene at full size.
+    char scale[16] = {};
+    pattern = scan.Remaining() == size ? "RenderScale=%15s" : " RenderScale=%15s";
+    if (scan.Scan(pattern, scale) == 1) {
+        const std::string word = scale;
+        if (word == "0.5") RenderScaleAsked = RenderScale = 0.5f;
+        if (word == "auto") RenderScaleAsked = 0.0f;
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Game.cfg: the resolution, the three action keys, the vertical-sync flag,
-// whether game controllers play and the sound volumes. A missing or partly
+// whether game controllers play, the sound volumes, the picture's shape and
+// the size the 3D is drawn at ("RenderScale=1", "0.5" or "auto"; see render_scale.h). A missing or partly
 // unreadable file is not an error; the defaults stand.
 #pragma once
 

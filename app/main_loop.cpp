@@ -4,14 +4,17 @@
 #include "app/floor_frames.h"
 #include "app/harness.h"
 #include "app/mode_frames.h"
+#include "app/render_scale.h"
 #include "app/window_proc.h"
 #include "assets/game_state.h"
 #include "assets/model3d.h"
+#include "assets/scene_scale.h"
 #include "assets/screen_area.h"
 #include "platform/platform.h"
 
 #include <GL/gl.h>
 
+#include <chrono>
 #include <cmath>
 
 bool FrameDue(float now, float last) {
@@ -62,6 +65,23 @@ void RunHiddenFrameWork() {
     ModelDrawingOn = true;
 }
 
+// The modes whose frames begin with the 3D scene.
+bool SceneMode(int mode) {
+    return mode == ModeField || mode == ModeBattle || mode == ModeVictory;
+}
+
+void RunShownFrame() {
+    const bool scene = SceneMode(GameMode);
+    const auto start = std::chrono::steady_clock::now();
+    BeginPictureFrame();
+    BeginScaledScene(scene ? RenderScale : 1.0f);
+    RunFrameWork();
+    FinishScaledScene();
+    if (scene)
+        NoteSceneFrame(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+}
+
 } // namespace
 
 void RunFrameWork() {
@@ -99,10 +119,8 @@ int RunMainLoop() {
             FillFrame();
         else if (!GameWindowShown())
             RunHiddenFrameWork();
-        else {
-            BeginPictureFrame();
-            RunFrameWork();
-        }
+        else
+            RunShownFrame();
         if (GameMode > ModeTitle) AdvancePlayClock(GetTickCount());
         HarnessAfterFrame();
     }

@@ -2,6 +2,7 @@
 
 #include "app/graphics.h"
 #include "app/harness.h"
+#include "app/render_scale.h"
 #include "assets/camera.h"
 #include "assets/camera_script.h"
 #include "assets/game_state.h"
@@ -53,6 +54,7 @@ void BagNames(FILE* file, const char* name, const Stone (&bag)[N]) {
 void WriteStateSnapshot(FILE* file) {
     std::fprintf(file, "Frame %u\n", FramesRun);
     std::fprintf(file, "GameMode %d\n", GameMode);
+    std::fprintf(file, "RenderScale %g\n", RenderScale);
     std::fprintf(file, "CurrentLevel %d\n", CurrentLevel);
     std::fprintf(file, "PlayerHasControl %d\n", PlayerHasControl);
     Vector(file, "HeroPosition", HeroPosition);

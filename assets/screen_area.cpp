@@ -1,5 +1,7 @@
 #include "assets/screen_area.h"
 
+#include "assets/scene_scale.h"
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -39,8 +41,8 @@ ScreenRect LargestFourThree(int32_t width, int32_t height) {
         h = w * 3 / 4;
     if (w < 1) w = 1;
     if (h < 1) h = 1;
-    return {static_cast<int32_t>((width - w) / 2), static_cast<int32_t>((height - h) / 2), static_cast<int32_t>(w),
-            static_cast<int32_t>(h)};
+    return {static_cast<int32_t>((width - w) / 2), static_cast<int32_t>((height - h) / 2),
+            static_cast<int32_t>(w), static_cast<int32_t>(h)};
 }
 
 void SetWindowSize(int32_t width, int32_t height) {
@@ -107,6 +109,7 @@ void BeginPictureFrame() {
 }
 
 void EnterUnitSquare() {
+    FinishScaledScene();
     glTranslatef(-0.68f, -0.5f, -1.2f);
     glScalef(1.36f, 1.0f, 1.0f);
 }

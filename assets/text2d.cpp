@@ -2,6 +2,7 @@
 
 #include "assets/game_state.h"
 #include "assets/saturate.h"
+#include "assets/scene_scale.h"
 #include "assets/screen_area.h"
 
 #include <GL/gl.h>
@@ -15,6 +16,7 @@ uint32_t TimesFontBase = 0;
 namespace {
 
 void PlaceRaster(int32_t x, int32_t y) {
+    FinishScaledScene();
     const TextPoint origin = TextRasterOrigin(x, y);
     glPushAttrib(GL_TRANSFORM_BIT | GL_VIEWPORT_BIT);
     glMatrixMode(GL_PROJECTION);
@@ -94,6 +96,7 @@ void PrintShadowText(uint32_t fontBase, int32_t x, int32_t y, const char* format
 }
 
 void OrthoMode(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    FinishScaledScene();
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();

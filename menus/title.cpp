@@ -10,8 +10,12 @@
 #include "world/story_scenes.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <vector>
 
 float TitlePulse = 1.0f;
 unsigned char TitlePulseFalling = 1;
@@ -190,6 +194,69 @@ void DrawLogo() {
     if (!glIsEnabled(GL_SCISSOR_TEST) || (box[2] > 0 && box[3] > 0)) CopyLogo(state);
 }
 
+// At rest only the buttons change from frame to frame. When the back buffer
+// still holds the last title frame (checked against rows kept from it, every
+// kKeptRowStep pixels outside the buttons), only the buttons' box is drawn again.
+constexpr int32_t kKeptRowStep = 16;
+
+struct KeptTitle {
+    bool valid = false;
+    GLint box[4] = {0, 0, 0, 0}; // the buttons, in window pixels from the bottom-left
+    LogoState logo;
+    std::vector<uint8_t> rows;
+};
+KeptTitle Kept;
+
+// The four buttons' box on the window, with a pixel to spare each side.
+void ButtonsBox(GLint (&box)[4]) {
+    GLdouble model[16], projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    GLdouble x0 = 0, y0 = 0, x1 = 0, y1 = 0, z = 0;
+    gluProject(0.4, 0.1, 0.0, model, projection, viewport, &x0, &y0, &z);
+    gluProject(0.6, 0.5, 0.0, model, projection, viewport, &x1, &y1, &z);
+    const auto clamp = [](double v, GLint low, GLint high) {
+        return v < low ? low : v > high ? high : static_cast<GLint>(v);
+    };
+    const GLint right = viewport[0] + viewport[2], top = viewport[1] + viewport[3];
+    box[0] = clamp(std::floor(std::min(x0, x1)) - 2, viewport[0], right);
+    box[1] = clamp(std::floor(std::min(y0, y1)) - 2, viewport[1], top);
+    box[2] = clamp(std::ceil(std::max(x0, x1)) + 2, viewport[0], right) - box[0];
+    box[3] = clamp(std::ceil(std::max(y0, y1)) + 2, viewport[1], top) - box[1];
+}
+
+// Every kKeptRowStep-th row of the viewport, the buttons' part left out.
+std::vector<uint8_t> ReadKeptRows(const GLint (&box)[4]) {
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    std::vector<uint8_t> rows;
+    std::vector<uint8_t> row(static_cast<size_t>(viewport[2]) * 4);
+    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    for (GLint y = viewport[1]; y < viewport[1] + viewport[3]; y += kKeptRowStep) {
+        glReadPixels(viewport[0], y, viewport[2], 1, GL_RGBA, GL_UNSIGNED_BYTE, row.data());
+        if (y >= box[1] && y < box[1] + box[3]) {
+            const size_t from = static_cast<size_t>(box[0] - viewport[0]) * 4;
+            std::fill(row.begin() + static_cast<std::ptrdiff_t>(from),
+                      row.begin() + static_cast<std::ptrdiff_t>(from + static_cast<size_t>(box[2]) * 4), 0);
+        }
+        rows.insert(rows.end(), row.begin(), row.end());
+    }
+    glPopClientAttrib();
+    return rows;
+}
+
+// Whether this frame need draw only the buttons; a scissored frame (a hidden
+// window, a pillarbox) is always drawn whole.
+bool OnlyButtonsChanged(const LogoState& logo, const GLint (&box)[4]) {
+    if (!Kept.valid || glIsEnabled(GL_SCISSOR_TEST)) return false;
+    if (std::memcmp(&logo, &Kept.logo, sizeof logo) != 0 || std::memcmp(box, Kept.box, sizeof box) != 0)
+        return false;
+    return ReadKeptRows(box) == Kept.rows;
+}
+
 } // namespace
 
 void AdvanceTitlePulse() {
@@ -203,8 +270,6 @@ void AdvanceTitlePulse() {
 }
 
 void TitleFrame(int page) {
-    glClearColor(0.2f, 0.5f, 1.0f, 0.5f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glDisable(GL_DEPTH_TEST);
     // Clear fog this close rounds to a factor of exactly 1, yet costs a third of
     // the frame on a software renderer: off, the picture is the same.
@@ -217,6 +282,16 @@ void TitleFrame(int page) {
     glPushMatrix();
     EnterUnitSquare();
 
+    const LogoState logo = CurrentLogoState();
+    GLint box[4];
+    ButtonsBox(box);
+    const bool onlyButtons = page == 0 && OnlyButtonsChanged(logo, box);
+    if (onlyButtons) {
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(box[0], box[1], box[2], box[3]);
+    }
+    glClearColor(0.2f, 0.5f, 1.0f, 0.5f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     AdvanceTitlePulse();
     DrawLogo();
 
@@ -231,6 +306,12 @@ void TitleFrame(int page) {
     glPopMatrix();
     glEnable(GL_DEPTH_TEST);
     if (fogless) glEnable(GL_FOG);
+    if (onlyButtons)
+        glDisable(GL_SCISSOR_TEST);
+    else if (page == 0 && LogoCopied && !glIsEnabled(GL_SCISSOR_TEST))
+        Kept = {true, {box[0], box[1], box[2], box[3]}, logo, ReadKeptRows(box)};
+    else
+        Kept.valid = false;
     SwapScreenBuffer();
 }
 

@@ -11,6 +11,7 @@ SDL_GLContext GameContext = nullptr;
 namespace {
 
 std::string ScreenshotPath;
+void (*BeforeSwap)() = nullptr;
 
 void WriteScreenshot() {
     int width = 0;
@@ -62,8 +63,13 @@ void RequestScreenshot(const char* path) {
     ScreenshotPath = path != nullptr ? path : "";
 }
 
+void SetBeforeSwap(void (*finish)()) {
+    BeforeSwap = finish;
+}
+
 void SwapScreenBuffer() {
     if (GameWindow == nullptr || GameContext == nullptr) return;
+    if (BeforeSwap) BeforeSwap();
     if (!GameWindowShown()) {
         ScreenshotPath.clear(); // a frame nobody saw has no picture to keep
         return;

@@ -116,6 +116,8 @@ bool CreateRenderContext();
 void DeleteRenderContext();
 // Present the back buffer (and write a requested screenshot first); a hidden window presents nothing.
 void SwapScreenBuffer();
+// Work every frame must finish before it is shown or written out (nullptr for none).
+void SetBeforeSwap(void (*finish)());
 // Ask for vertical sync; a driver that cannot do it is left alone.
 void SetVerticalSync(bool on);
 

@@ -4,6 +4,7 @@
 #include "assets/camera_script.h"
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
+#include "assets/scene_scale.h"
 #include "assets/screen_area.h"
 #include "platform/platform.h"
 #include "world/chests.h"
@@ -79,6 +80,8 @@ void CaptureScreen(TextureImage& texture, int32_t width, int32_t height) {
     glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, PictureArea.left,
                      WindowHeight - PictureArea.top - PictureArea.height, width, height, 0);
     SetPictureViewport();
+    // The capture drew the scene at full size into its corner; that stays as it is.
+    DropScaledScene();
 }
 
 void FieldFrame() {

@@ -71,3 +71,19 @@ TEST(Title, QuitEndsTheProgram) {
 }
 
 } // namespace
+
+// At rest only the buttons are drawn again; the picture must be the one a whole
+// redraw gives. A hidden spell forces whole frames when the window returns.
+TEST(Title, ButtonsAloneRedrawnMatchAWholeFrame) {
+    const std::vector<std::string> args = {"--fixed-step", "--shot",       "44:a.png", "--shot",
+                                           "52:b.png",     "--quit-after", "53"};
+    const std::string still = PrepareGameDir("title_still", GameDataBuilt());
+    ASSERT_EQ(RunGameIn(still, args, "20 press Down\n").exitCode, 0);
+    const std::string back = PrepareGameDir("title_back", GameDataBuilt());
+    ASSERT_EQ(RunGameIn(back, args, "20 press Down\n30 hide\n43 show\n").exitCode, 0);
+    for (const char* shot : {"/a.png", "/b.png"}) {
+        const Image a = ReadPNG(still + shot), b = ReadPNG(back + shot);
+        ASSERT_EQ(a.width, 1024) << shot;
+        EXPECT_TRUE(a.rgba == b.rgba) << shot;
+    }
+}

@@ -1,4 +1,5 @@
 #include "app/config.h"
+#include "app/render_scale.h"
 #include "assets/game_state.h"
 #include "assets/screen_area.h"
 #include "tests/unit/test_support.h"
@@ -159,6 +160,45 @@ TEST(Config, AspectLineAsksForThePillarboxOnlyAsFourToThree) {
         EXPECT_EQ(PillarboxFlag, c.pillarbox);
         EXPECT_EQ(MusicVolume, c.music);
     }
+}
+
+// RenderScale is the last optional line: exactly "0.5" halves the 3D, "auto"
+// lets the game choose, anything else keeps it at full size.
+TEST(Config, RenderScaleLineTakesHalfOrAutoAndNothingElse) {
+    const std::string older = "Resolution=0 0 32\nControls=X Z C\nVSync=0\n";
+    const struct {
+        std::string text;
+        float asked;
+        int pillarbox;
+    } cases[] = {
+        {older + "RenderScale=0.5\n", 0.5f, 0},
+        {older + "RenderScale=auto", 0.0f, 0},
+        {older + "Gamepad=0\nVolume=10 20\nAspect=4:3\nRenderScale=0.5\n", 0.5f, 1},
+        {older + "Aspect=4:3\nRenderScale=auto\n", 0.0f, 1},
+        {"RenderScale=0.5\n", 0.5f, 0},
+        {older + "RenderScale=1\n", 1.0f, 0},
+        {older + "RenderScale=0.25\n", 1.0f, 0},
+        {older + "RenderScale=0.5x\n", 1.0f, 0},
+        {older + "RenderScale=automatic\n", 1.0f, 0},
+        {older + "RenderScale=AUTO\n", 1.0f, 0},
+        {older + "RenderScale=\n", 1.0f, 0},
+        {older + "RenderScale=-1\n", 1.0f, 0},
+        {older + "RenderScale=0.5000000000000000001\n", 1.0f, 0},
+        {older, 1.0f, 0},
+        // Out of order: the Aspect line after it no longer matches.
+        {older + "RenderScale=0.5\nAspect=4:3\n", 0.5f, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        Apply(c.text);
+        EXPECT_EQ(RenderScaleAsked, c.asked);
+        EXPECT_EQ(RenderScale, c.asked > 0.0f ? c.asked : 1.0f);
+        EXPECT_EQ(PillarboxFlag, c.pillarbox);
+    }
+    // A file read again starts from full size.
+    Apply(older + "RenderScale=0.5\n");
+    Apply(older);
+    EXPECT_EQ(RenderScale, 1.0f);
 }
 
 // The request is kept as written, whatever it is; what the display makes of it
