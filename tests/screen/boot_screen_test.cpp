@@ -114,7 +114,8 @@ TEST(Boot, WithoutDataLogsEveryStepAndReachesTheTitle) {
 
     std::vector<std::string> expected = ExpectedStartLog(dir);
     EXPECT_EQ(expected[3], "Could not Load Texture : Textures/Logo.tga");
-    EXPECT_EQ(expected[5], "Could not Load Model : Levels\\Vorudu.m3d");
+    EXPECT_EQ(expected[4], "Could not Load Texture : Textures/LogoSides.tga");
+    EXPECT_EQ(expected[6], "Could not Load Model : Levels\\Vorudu.m3d");
     expected.push_back("Quiting...");
     EXPECT_EQ(LogLines(dir), expected);
 
