@@ -314,6 +314,8 @@ bool ParseHarnessArgs(int argc, char** argv, std::string* error) {
             Harness.bareFrame = true;
         } else if (arg == "--fill-frame") {
             Harness.fillFrame = true;
+        } else if (arg == "--overdraw") {
+            Harness.overdraw = true;
         } else if (arg == "--input" && hasValue) {
             Harness.inputFile = argv[++i];
         } else if ((arg == "--shot" || arg == "--state") && hasValue) {

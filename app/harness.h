@@ -47,6 +47,7 @@ struct HarnessOptions {
     bool noCull = false;    // every level object is drawn, seen or not
     bool bareFrame = false; // every frame after the boot only clears and swaps
     bool fillFrame = false; // every frame after the boot shades each pixel once, as the field's ground
+    bool overdraw = false;  // field frames count the fragments each pixel takes, printed at exit
     uint32_t quitAfter = 0;
     int32_t startLevel = -1;     // placed there once the field first runs; -1 leaves the new game's start
     uint32_t encounterSteps = 0; // steps to the first random battle; 0 keeps the game's own

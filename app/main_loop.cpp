@@ -4,6 +4,7 @@
 #include "app/floor_frames.h"
 #include "app/harness.h"
 #include "app/mode_frames.h"
+#include "app/overdraw.h"
 #include "app/render_scale.h"
 #include "app/window_proc.h"
 #include "assets/game_state.h"
@@ -113,6 +114,8 @@ int RunMainLoop() {
         }
         LastFrameTime = now;
         HarnessBeforeFrame();
+        const bool counted = OverdrawCounted();
+        if (counted) BeginOverdrawFrame();
         if (Harness.bareFrame && GameMode != ModeBoot)
             BareFrame();
         else if (Harness.fillFrame && GameMode != ModeBoot)
@@ -121,6 +124,7 @@ int RunMainLoop() {
             RunHiddenFrameWork();
         else
             RunShownFrame();
+        if (counted) EndOverdrawFrame();
         if (GameMode > ModeTitle) AdvancePlayClock(GetTickCount());
         HarnessAfterFrame();
     }

@@ -5,6 +5,7 @@
 #include "app/harness.h"
 #include "app/main_loop.h"
 #include "app/new_player.h"
+#include "app/overdraw.h"
 #include "assets/game_state.h"
 #include "assets/log.h"
 #include "assets/screen_area.h"
@@ -88,6 +89,7 @@ int RunGame(int argc, char** argv) {
     }
     if (HarnessSteppedClock()) UseSteppedClock(23);
     if (Harness.noCull) CullLevelObjects = false;
+    if (Harness.overdraw) WantStencilBuffer();
     if (Harness.encounterSteps) StepsToEncounter = static_cast<int32_t>(Harness.encounterSteps);
     ChooseGameFolders();
     StaticInitialise();
@@ -103,6 +105,7 @@ int RunGame(int argc, char** argv) {
 
     const int code = RunMainLoop();
     HarnessAtExit();
+    PrintOverdraw();
     ShutdownPlatform();
     return code;
 }

@@ -86,6 +86,8 @@ void RestoreDisplayMode();
 
 // Open the one window at (x, y): borderless full screen in the mode set by
 // ChangeDisplayMode, or a resizable window.
+// Windows opened from now on ask for an 8-bit stencil buffer as well.
+void WantStencilBuffer();
 // The pixel format is chosen here, the closest the driver grants to the request.
 bool OpenGameWindow(const char* title, int x, int y, int width, int height, bool fullscreen,
                     const PixelFormatRequest& request);

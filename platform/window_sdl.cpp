@@ -5,6 +5,7 @@ SDL_Window* GameWindow = nullptr;
 int WindowPixelFormat = 0;
 int WindowFormatAttempt = -1;
 PixelFormatRequest WindowFormatAsked = {0, 0, false};
+bool StencilWanted = false;
 
 namespace {
 
@@ -17,10 +18,19 @@ void RememberOpeningSize() {
     GetClientSize(&ReportedWidth, &ReportedHeight);
 }
 
+} // namespace
+
+void WantStencilBuffer() {
+    StencilWanted = true;
+}
+
+namespace {
+
 void SetFormatAttributes(const PixelFormatRequest& format) {
     SDL_GL_ResetAttributes();
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, format.doubleBuffer ? 1 : 0);
+    if (StencilWanted) SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
     if (format.colorBits == 0 && format.depthBits == 0) return; // the driver's defaults
     int channels[4];
     ChannelBitsForColor(format.colorBits, channels);
