@@ -12,22 +12,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/timedemo_common.sh"
 
-# New Game, then three legs of 30 steps with a turn between them (90 steps stays
-# under the 100 before a dungeon's first battle), then turning on the spot.
-{
-  printf '2 press Up\n3 press X\n'
-  frame=6
-  for leg in 1 2 3; do
-    printf '%d hold Up 30\n' "$frame"
-    frame=$((frame + 30))
-    printf '%d move 600 0\n' "$frame"
-    frame=$((frame + 1))
-  done
-  while [ "$frame" -lt 600 ]; do
-    printf '%d move 120 0\n' "$frame"
-    frame=$((frame + 8))
-  done
-} >"$WORK/walk.txt"
+walk_input >"$WORK/walk.txt"
 
 median() {
   local lines=()

@@ -7,21 +7,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/timedemo_common.sh"
 
-# The walk of field_timedemo.sh: New Game, three legs of 30 steps, then turning.
-{
-  printf '2 press Up\n3 press X\n'
-  frame=6
-  for leg in 1 2 3; do
-    printf '%d hold Up 30\n' "$frame"
-    frame=$((frame + 30))
-    printf '%d move 600 0\n' "$frame"
-    frame=$((frame + 1))
-  done
-  while [ "$frame" -lt 600 ]; do
-    printf '%d move 120 0\n' "$frame"
-    frame=$((frame + 8))
-  done
-} >"$WORK/walk.txt"
+walk_input >"$WORK/walk.txt"
 
 overdraw() { run "$GAME" --fixed-step --overdraw --quit-after 600 "$@" | grep '^overdraw:'; }
 

@@ -27,6 +27,24 @@ run() {
   fi
 }
 
+# walk_input: New Game, then three legs of 30 steps with a turn between them
+# (90 steps stays under the 100 before a dungeon's first battle), then turning
+# on the spot until frame 600.
+walk_input() {
+  printf '2 press Up\n3 press X\n'
+  local frame=6 leg
+  for leg in 1 2 3; do
+    printf '%d hold Up 30\n' "$frame"
+    frame=$((frame + 30))
+    printf '%d move 600 0\n' "$frame"
+    frame=$((frame + 1))
+  done
+  while [ "$frame" -lt 600 ]; do
+    printf '%d move 120 0\n' "$frame"
+    frame=$((frame + 8))
+  done
+}
+
 # battle_input FRAMES: New Game, which lands in the dungeon where a --battle
 # starts at once; then OK now and then attacks whatever the target cursor is
 # on, and Down moves it on.
