@@ -1,8 +1,8 @@
 // Every text the game prints, measured with the fonts' own glyph advances
 // against the panel it sits on (or the next text on its row), at layout areas
 // from the smallest window to a 4K screen.
-#include "assets/screen_area.h"
 #include "assets/game_state.h"
+#include "assets/screen_area.h"
 #include "assets/text2d.h"
 #include "battle/records.h"
 #include "platform/platform.h"
