@@ -16,16 +16,6 @@ GLuint SceneTexture = 0;
 int32_t TextureWidth = 0;
 int32_t TextureHeight = 0;
 
-int32_t PowerOfTwoAtLeast(int32_t n) {
-    int32_t p = 1;
-    while (p < n && p < kLargestScreenSide) p <<= 1;
-    return p;
-}
-
-int32_t PictureBottom() {
-    return WindowHeight - PictureArea.top - PictureArea.height;
-}
-
 bool FitsTexture(int32_t width, int32_t height) {
     GLint largest = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);

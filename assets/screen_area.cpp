@@ -53,6 +53,16 @@ void SetWindowSize(int32_t width, int32_t height) {
     LayoutArea = area;
 }
 
+int32_t PictureBottom() {
+    return WindowHeight - PictureArea.top - PictureArea.height;
+}
+
+int32_t PowerOfTwoAtLeast(int32_t n) {
+    int32_t p = 1;
+    while (p < n && p < kLargestScreenSide) p <<= 1;
+    return p;
+}
+
 AreaBounds PictureInLayout() {
     return {static_cast<double>(PictureArea.left - LayoutArea.left),
             static_cast<double>(PictureArea.top - LayoutArea.top),
@@ -74,8 +84,7 @@ AreaBounds PictureInUnitSquare() {
 }
 
 void SetPictureViewport() {
-    glViewport(PictureArea.left, WindowHeight - PictureArea.top - PictureArea.height, PictureArea.width,
-               PictureArea.height);
+    glViewport(PictureArea.left, PictureBottom(), PictureArea.width, PictureArea.height);
 }
 
 void LoadGamePerspective() {
@@ -104,8 +113,7 @@ void BeginPictureFrame() {
     glClear(GL_COLOR_BUFFER_BIT);
     glPopAttrib();
     glEnable(GL_SCISSOR_TEST);
-    glScissor(PictureArea.left, WindowHeight - PictureArea.top - PictureArea.height, PictureArea.width,
-              PictureArea.height);
+    glScissor(PictureArea.left, PictureBottom(), PictureArea.width, PictureArea.height);
 }
 
 void EnterUnitSquare() {

@@ -39,6 +39,10 @@ extern uint8_t PillarboxFlag;
 ScreenRect LargestFourThree(int32_t width, int32_t height);
 // Set the window's size and the areas that follow from it.
 void SetWindowSize(int32_t width, int32_t height);
+// The picture's lowest row counted from the window's bottom, as GL counts rows.
+int32_t PictureBottom();
+// The smallest power of two at least n, for textures holding a copy of the screen.
+int32_t PowerOfTwoAtLeast(int32_t n);
 
 // The picture in layout pixels: where a full-screen 2D fill must reach.
 AreaBounds PictureInLayout();

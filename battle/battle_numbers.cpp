@@ -45,8 +45,7 @@ TextPoint ProjectToScreen(const CVector3& point) {
     glGetDoublev(GL_MODELVIEW_MATRIX, model);
     glGetDoublev(GL_PROJECTION_MATRIX, projection);
     // The whole picture's viewport, even while the 3D is drawn smaller.
-    const GLint viewport[4] = {PictureArea.left, WindowHeight - PictureArea.top - PictureArea.height,
-                               PictureArea.width, PictureArea.height};
+    const GLint viewport[4] = {PictureArea.left, PictureBottom(), PictureArea.width, PictureArea.height};
     GLdouble wx = 0, wy = 0, wz = 0;
     if (gluProject(point.x, point.y, point.z, model, projection, viewport, &wx, &wy, &wz) != GL_TRUE)
         return {-100000, -100000};

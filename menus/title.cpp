@@ -99,12 +99,6 @@ GLint LogoCopySize[2] = {0, 0}; // the texture's, a power of two each way
 bool LogoCopied = false;
 LogoState LogoCopiedState;
 
-GLint PowerOfTwoAtLeast(GLint n) {
-    GLint p = 1;
-    while (p < n && p < (1 << 14)) p <<= 1;
-    return p;
-}
-
 void CopyLogo(const LogoState& state) {
     const GLint width = state.viewport[2], height = state.viewport[3];
     if (width <= 0 || height <= 0) return;

@@ -77,8 +77,7 @@ int32_t BattleCaptureSize() {
 
 void CaptureScreen(TextureImage& texture, int32_t width, int32_t height) {
     glBindTexture(GL_TEXTURE_2D, texture.texName);
-    glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, PictureArea.left,
-                     WindowHeight - PictureArea.top - PictureArea.height, width, height, 0);
+    glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, PictureArea.left, PictureBottom(), width, height, 0);
     SetPictureViewport();
     // The capture drew the scene at full size into its corner; that stays as it is.
     DropScaledScene();
@@ -92,8 +91,7 @@ void FieldFrame() {
     // Before the clear: a scene may move the camera or ask for a battle this frame.
     UpdateStoryScenes();
     if (EncounterPending)
-        glViewport(PictureArea.left, WindowHeight - PictureArea.top - PictureArea.height, BattleCaptureSize(),
-                   BattleCaptureSize());
+        glViewport(PictureArea.left, PictureBottom(), BattleCaptureSize(), BattleCaptureSize());
     glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
