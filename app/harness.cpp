@@ -313,8 +313,8 @@ bool ParseHarnessArgs(int argc, char** argv, std::string* error) {
         } else if (arg == "--timedemo") {
             Harness.timedemo = true;
             Harness.fixedStep = true;
-        } else if (arg == "--no-cull") {
-            Harness.noCull = true;
+        } else if (arg == "--plain-draw") {
+            Harness.plainDraw = true;
         } else if (arg == "--bare-frame") {
             Harness.bareFrame = true;
         } else if (arg == "--fill-frame") {

@@ -44,7 +44,7 @@ struct HarnessOptions {
     bool windowed = false;
     bool fixedStep = false;
     bool timedemo = false;
-    bool noCull = false;    // every level object is drawn, seen or not
+    bool plainDraw = false; // every level object drawn, seen or not, in the plain order
     bool bareFrame = false; // every frame after the boot only clears and swaps
     bool fillFrame = false; // every frame after the boot shades each pixel once, as the field's ground
     bool overdraw = false;  // field frames count the fragments each pixel takes, printed at exit

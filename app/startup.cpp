@@ -88,7 +88,7 @@ int RunGame(int argc, char** argv) {
         return 2;
     }
     if (HarnessSteppedClock()) UseSteppedClock(23);
-    if (Harness.noCull) CullLevelObjects = false;
+    if (Harness.plainDraw) FieldDrawShortcuts = false;
     if (Harness.overdraw) WantStencilBuffer();
     if (Harness.encounterSteps) StepsToEncounter = static_cast<int32_t>(Harness.encounterSteps);
     ChooseGameFolders();

@@ -66,7 +66,7 @@ void DrawHero() {
 } // namespace
 
 void (*StartBattleFromField)() = nullptr;
-bool CullLevelObjects = true;
+bool FieldDrawShortcuts = true;
 
 int32_t BattleCaptureSize() {
     // In a smaller picture the corner would reach pixels the window does not own.
@@ -102,15 +102,21 @@ void FieldFrame() {
     ExtractFrustum(ViewFrustum);
     UpdateCameraScript();
 
-    glEnable(GL_LIGHT1);
-    DrawLevelModel(level.Mesh, CullLevelObjects ? ViewFrustum.plane : nullptr);
-    glDisable(GL_LIGHT1);
-    DrawVillagers(level);
-    const size_t chests = UsedCount(level.ChestCount, level.Chests.size());
-    for (size_t i = 0; i < chests; ++i) UpdateChest(level.Chests[i]);
     // Every frame, moving or not.
     CollideWithProps(BoxModel, level.Villagers, level.VillagerCount, level.Chests, level.ChestCount);
-    DrawHero();
+    const size_t chests = UsedCount(level.ChestCount, level.Chests.size());
+    if (FieldDrawShortcuts) {
+        // Nearest first: the level's pixels behind the hero and the villagers then
+        // fail the depth test before they are shaded.
+        DrawHero();
+        DrawVillagers(level);
+    }
+    glEnable(GL_LIGHT1);
+    DrawLevelModel(level.Mesh, FieldDrawShortcuts ? ViewFrustum.plane : nullptr);
+    glDisable(GL_LIGHT1);
+    if (!FieldDrawShortcuts) DrawVillagers(level);
+    for (size_t i = 0; i < chests; ++i) UpdateChest(level.Chests[i]);
+    if (!FieldDrawShortcuts) DrawHero();
     DrawSky(level.Mesh);
 
     if (EncounterPending && StartBattleFromField) StartBattleFromField();

@@ -13,8 +13,9 @@ constexpr int32_t kBattleCaptureSize = 512;
 // for. The battle sits above the field, so the shell points this at it.
 extern void (*StartBattleFromField)();
 
-// Level objects wholly outside the view are not drawn; off only to compare pictures.
-extern bool CullLevelObjects;
+// Level objects wholly outside the view are not drawn, and the hero and the
+// villagers are drawn before the level; off only to compare pictures.
+extern bool FieldDrawShortcuts;
 
 // Copy the lower-left width x height pixels into the texture as RGB, then give
 // the whole window back to drawing.
