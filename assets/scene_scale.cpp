@@ -13,6 +13,9 @@ bool Pending = false;
 int32_t SceneWidth = 0;
 int32_t SceneHeight = 0;
 GLuint SceneTexture = 0;
+// The frame's own scissor, given back when the scene is done.
+GLboolean FrameScissored = GL_FALSE;
+GLint FrameScissor[4] = {0, 0, 0, 0};
 int32_t TextureWidth = 0;
 int32_t TextureHeight = 0;
 
@@ -102,11 +105,17 @@ void BeginScaledScene(float scale) {
     SceneHeight = height;
     Pending = true;
     glViewport(PictureArea.left, PictureBottom(), SceneWidth, SceneHeight);
+    // The stretch covers the rest of the picture: clearing it too would be
+    // wasted, and on a large screen the clear alone is a good part of the frame.
+    FrameScissored = glIsEnabled(GL_SCISSOR_TEST);
+    glGetIntegerv(GL_SCISSOR_BOX, FrameScissor);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(PictureArea.left, PictureBottom(), SceneWidth, SceneHeight);
 }
 
 void FinishScaledScene() {
     if (!Pending) return;
-    Pending = false;
+    DropScaledScene();
     glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_CURRENT_BIT | GL_DEPTH_BUFFER_BIT | GL_COLOR_BUFFER_BIT |
                  GL_POLYGON_BIT);
     BindSceneTexture();
@@ -131,5 +140,8 @@ void FinishScaledScene() {
 }
 
 void DropScaledScene() {
+    if (!Pending) return;
     Pending = false;
+    glScissor(FrameScissor[0], FrameScissor[1], FrameScissor[2], FrameScissor[3]);
+    if (!FrameScissored) glDisable(GL_SCISSOR_TEST);
 }

@@ -90,8 +90,11 @@ void FieldFrame() {
 
     // Before the clear: a scene may move the camera or ask for a battle this frame.
     UpdateStoryScenes();
-    if (EncounterPending)
+    if (EncounterPending) {
+        // The capture is taken at full size.
+        DropScaledScene();
         glViewport(PictureArea.left, PictureBottom(), BattleCaptureSize(), BattleCaptureSize());
+    }
     glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
