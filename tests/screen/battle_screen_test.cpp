@@ -240,8 +240,8 @@ TEST(Battle, APotionRestoresHpAndIsUsedUp) {
     if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     // The cursor down to Item well before the menu opens; then OK to open the list and OK on the Potion.
     std::string script = std::string(kNewGameScript) + "10 press Down\n11 press Down\n12 press Down\n";
-    script += OkEvery(30, 800, 20);
-    const Fight f = RunFight("battle_potion", {"--story", "1", "--battle", "Ogre"}, script, 800, 1);
+    script += OkEvery(30, 600, 20);
+    const Fight f = RunFight("battle_potion", {"--story", "1", "--battle", "Ogre"}, script, 600, 1);
     ASSERT_EQ(f.run.exitCode, 0) << f.run.stderrText;
     const int using_ = f.Find([](const State& s) { return IntOf(s, "ItemCommand") == 1; });
     ASSERT_GT(using_, 0);

@@ -71,12 +71,15 @@ bool Glare(int r, int g, int b) {
     return r > 235 && g > 235 && b > 235;
 }
 
-// Probe, find the frame of the effect's height, replay with a shot of it.
+// Run the whole scene, find the frame of the effect's height, and replay up to
+// it for a shot: the stepped clock repeats the run exactly (Battle checks that).
+// The checks read the whole run; the replay's shot is in its directory.
 Scene ProbeAndShoot(const std::string& name, const std::vector<std::string>& args, const std::string& input,
                     int frames, const std::function<int(const Scene&)>& peak, int* peakFrame) {
-    const Scene probe = RunScene(name + "_probe", args, input, frames);
+    Scene probe = RunScene(name + "_probe", args, input, frames);
     *peakFrame = peak(probe);
-    return RunScene(name, args, input, frames, {*peakFrame});
+    if (*peakFrame > 0) probe.dir = RunScene(name, args, input, *peakFrame, {*peakFrame}).dir;
+    return probe;
 }
 
 TEST(EffectScenes, IceOnOneTargetFormsShattersAndStrikesOnce) {
@@ -202,7 +205,8 @@ TEST(EffectScenes, TheFurySkillAtAFullBarLeapsStrikesOnceAndEmptiesTheBar) {
         [](const State& st) { return Playing(st, "FuryCommand") && IntOf(st, "MoveFrame") == 17; });
     ASSERT_GT(pause, 0);
     const int blast = probe.Find([](const State& st) { return IntOf(st, "ShowDamage") == 1; }, pause) + 20;
-    const Scene s = RunScene("effects_fury", {"--fury", "100"}, "", 760, {pause + 40, blast});
+    Scene s = probe;
+    s.dir = RunScene("effects_fury", {"--fury", "100"}, "", blast, {pause + 40, blast}).dir;
     ASSERT_EQ(s.run.exitCode, 0) << s.run.stderrText;
     const Cast c = FindCast(s, "FuryCommand");
     ASSERT_GT(c.end, 0);

@@ -106,45 +106,19 @@ TEST(FieldDungeon, AWallStopsTheHeroWhileUpIsHeld) {
     EXPECT_NEAR(stopped.y, 0.2, 0.01);
 }
 
-// One run out of the dungeon, looked at frame by frame.
-class FieldDungeonExit : public testing::Test {
-  protected:
-    static constexpr int kFirstState = 4;
-    static constexpr int kLastState = 262;
+// One run out of the dungeon, looked at frame by frame. One test, not a suite:
+// each test runs in a process of its own, and would walk it again.
+constexpr int kFirstState = 4;
+constexpr int kLastState = 262;
+std::string dir_;
+int walkEnd_ = 0;
+std::vector<std::map<std::string, std::string>> states_;
 
-    static void SetUpTestSuite() {
-        if (!GameDataBuilt()) return;
-        dir_ = PrepareGameDir("dungeon_exit", true);
-        std::string script = kNewGameScript;
-        walkEnd_ = AddDungeonToExit(script);
-        script += std::to_string(kDungeonExitOk) + " press X\n";
-        std::vector<std::string> args = {"--fixed-step",  "--story",         "1",
-                                         "--shot",        "170:sliding.png", "--shot",
-                                         "190:shown.png", "--shot",          "196:fogstart.png",
-                                         "--shot",        "245:fogdeep.png"};
-        AddStates(args, kFirstState, kLastState);
-        WalkPastBattles(args);
-        args.insert(args.end(), {"--quit-after", std::to_string(kLastState + 1)});
-        run_ = RunGameIn(dir_, args, script);
-        for (int frame = kFirstState; frame <= kLastState; ++frame)
-            states_.push_back(ReadState(StatePath(dir_, frame)));
-    }
+std::map<std::string, std::string>& At(int frame) {
+    return states_[frame - kFirstState];
+}
 
-    void SetUp() override {
-        if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
-        ASSERT_EQ(run_.exitCode, 0) << run_.stderrText;
-        ASSERT_EQ(states_.size(), static_cast<size_t>(kLastState - kFirstState + 1));
-    }
-
-    static std::map<std::string, std::string>& At(int frame) { return states_[frame - kFirstState]; }
-
-    static inline std::string dir_;
-    static inline GameRun run_;
-    static inline int walkEnd_ = 0;
-    static inline std::vector<std::map<std::string, std::string>> states_;
-};
-
-TEST_F(FieldDungeonExit, TheMessageBoxSlidesInOverTwentyFiveFrames) {
+void TheMessageBoxSlidesInOverTwentyFiveFrames() {
     int start = 0;
     for (int frame = kFirstState; frame <= kDungeonExitOk && !start; ++frame)
         if (At(frame)["DialogueSlide"] != "-150") start = frame;
@@ -182,7 +156,7 @@ TEST_F(FieldDungeonExit, TheMessageBoxSlidesInOverTwentyFiveFrames) {
     }
 }
 
-TEST_F(FieldDungeonExit, OkFadesOutAndArrivesInVorudu) {
+void OkFadesOutAndArrivesInVorudu() {
     EXPECT_EQ(At(kDungeonExitOk + 1)["ExitConfirmed"], "1");
     EXPECT_EQ(At(kDungeonExitOk + 1)["PlayerHasControl"], "0");
 
@@ -229,7 +203,7 @@ TEST_F(FieldDungeonExit, OkFadesOutAndArrivesInVorudu) {
     EXPECT_LT(MeanBrightness(deep, 0, 300, 512, 768), light * 0.3);
 }
 
-TEST_F(FieldDungeonExit, TheFloorHoldsTheHeroUpAllTheWay) {
+void TheFloorHoldsTheHeroUpAllTheWay() {
     ASSERT_GE(walkEnd_, 150);
     // Flat floor at 0: after the first step's fall the sphere rests with the hero 0.2 above it.
     EXPECT_EQ(ParseVec3(At(kFirstState)["HeroPosition"]).y, 0.0);
@@ -248,6 +222,32 @@ TEST_F(FieldDungeonExit, TheFloorHoldsTheHeroUpAllTheWay) {
     const Vec3 end = ParseVec3(At(walkEnd_)["HeroPosition"]);
     EXPECT_LT(end.x, -28.0);
     EXPECT_LT(end.z, -12.0);
+}
+
+TEST(FieldDungeonExit, BoxFogArrivalAndFloorAllTheWay) {
+    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
+    dir_ = PrepareGameDir("dungeon_exit", true);
+    std::string script = kNewGameScript;
+    walkEnd_ = AddDungeonToExit(script);
+    script += std::to_string(kDungeonExitOk) + " press X\n";
+    std::vector<std::string> args = {"--fixed-step",  "--story",         "1",
+                                     "--shot",        "170:sliding.png", "--shot",
+                                     "190:shown.png", "--shot",          "196:fogstart.png",
+                                     "--shot",        "245:fogdeep.png"};
+    AddStates(args, kFirstState, kLastState);
+    WalkPastBattles(args);
+    args.insert(args.end(), {"--quit-after", std::to_string(kLastState + 1)});
+    const GameRun run = RunGameIn(dir_, args, script);
+    for (int frame = kFirstState; frame <= kLastState; ++frame)
+        states_.push_back(ReadState(StatePath(dir_, frame)));
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    for (const auto& [name, check] :
+         {std::pair{"TheMessageBoxSlidesInOverTwentyFiveFrames", &TheMessageBoxSlidesInOverTwentyFiveFrames},
+          std::pair{"OkFadesOutAndArrivesInVorudu", &OkFadesOutAndArrivesInVorudu},
+          std::pair{"TheFloorHoldsTheHeroUpAllTheWay", &TheFloorHoldsTheHeroUpAllTheWay}}) {
+        SCOPED_TRACE(name);
+        check();
+    }
 }
 
 } // namespace

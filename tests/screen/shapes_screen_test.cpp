@@ -328,12 +328,12 @@ void CheckBattle(int width, int height) {
     ExpectTextOn(shot, panel, 300, "victory panel");
 }
 
-// Five shapes. The two widest play a battle as well; the battle's layout
-// code is the same at every shape, and its 3D frames cost the most.
+// Five shapes. The widest plays a battle as well: the battle's layout code is
+// the same at every shape, its 3D frames cost the most, and 16:9 at 1080 has
+// the same 1440 x 1080 area, whose battle menu the resize test checks.
 TEST(Shapes, SixteenByNine1920) {
     if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     CheckFieldTour(1920, 1080);
-    CheckBattle(1920, 1080);
 }
 
 TEST(Shapes, TwentyOneByNine2560) {
