@@ -75,10 +75,6 @@ void StopXvfb(const Xvfb& x) {
 
 } // namespace
 
-bool GameDataBuilt() {
-    return fs::exists(fs::path(AURELANT_DATA_DIR) / "Textures");
-}
-
 std::string PrepareGameDir(const std::string& name, bool withData, const std::string& config) {
     // Inside the build tree: two checkouts running their tests at once never share a folder.
     const fs::path dir = fs::path(AURELANT_SCREEN_RUNS) / name;
@@ -139,6 +135,20 @@ std::map<std::string, std::string> ReadState(const std::string& path) {
         state[line.substr(0, space)] = line.substr(space + 1);
     }
     return state;
+}
+
+testing::AssertionResult StateIs(const std::map<std::string, std::string>& state,
+                                 std::initializer_list<std::string> expected) {
+    std::string wrong;
+    for (const std::string& line : expected) {
+        const size_t equals = line.find('=');
+        const std::string name = line.substr(0, equals), value = line.substr(equals + 1);
+        const auto found = state.find(name);
+        const std::string have = found == state.end() ? "" : found->second;
+        if (have != value) wrong += "\n  " + name + " is \"" + have + "\", not \"" + value + "\"";
+    }
+    if (wrong.empty()) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << wrong;
 }
 
 Image ReadPNG(const std::string& path) {
