@@ -23,9 +23,17 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# build_tree DIR [cmake options...]: configure with these options, then build everything.
+# build_tree DIR [cmake options...] [--target T...]: configure with these
+# options, then build the targets named, or everything.
 build_tree() {
   local dir="$1"; shift
-  cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
-  cmake --build "$dir" -j"$(nproc)"
+  local options=() targets=()
+  while [ $# -gt 0 ]; do
+    case "$1" in
+      --target) targets+=(--target "$2"); shift 2 ;;
+      *) options+=("$1"); shift ;;
+    esac
+  done
+  cmake -S "$ROOT" -B "$dir" -G Ninja "${options[@]}" >/dev/null
+  cmake --build "$dir" -j"$(nproc)" "${targets[@]}"
 }

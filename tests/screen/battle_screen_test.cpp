@@ -63,15 +63,9 @@ void RepeatsExactlyUnderTheSteppedClock() {
 void StartsWithTheShatterAndTheRewardsFixed() {
     const Fight& f = *replay_;
     const State& start = f.At(4);
-    EXPECT_EQ(start.at("GameMode"), "4");
-    EXPECT_EQ(start.at("BattleSlot0"), "Ogre");
-    EXPECT_EQ(start.at("BattleSlot1Dead"), "1");
-    EXPECT_EQ(start.at("BattleSlot2Dead"), "1");
-    EXPECT_EQ(start.at("MusicRequested"), "Music/Battle.wav");
-    EXPECT_EQ(start.at("BattleGoldReward"), "50");
-    EXPECT_EQ(start.at("BattleExpReward"), "20");
-    EXPECT_EQ(start.at("BattleWarpExpReward"), "2");
-    EXPECT_EQ(start.at("IntroStarted"), "0");
+    EXPECT_TRUE(StateIs(start, {"GameMode=4", "BattleSlot0=Ogre", "BattleSlot1Dead=1", "BattleSlot2Dead=1",
+                                "MusicRequested=Music/Battle.wav", "BattleGoldReward=50",
+                                "BattleExpReward=20", "BattleWarpExpReward=2", "IntroStarted=0"}));
     // The intro flight starts only once the last piece has begun to fly.
     EXPECT_EQ(f.At(4 + 193).at("IntroStarted"), "0");
     EXPECT_EQ(f.At(4 + 195).at("IntroStarted"), "1");
@@ -139,15 +133,10 @@ void VictoryPaysOnceAndLevelsNobodyAtTwentyExp() {
     const Fight& f = *replay_;
     ASSERT_GT(panel_, 0);
     const State& ready = f.At(panel_);
-    EXPECT_EQ(ready.at("GameMode"), "5");
-    EXPECT_EQ(ready.at("VictoryPanelY"), "0");
-    EXPECT_EQ(ready.at("Gold"), "100");
-    EXPECT_EQ(ready.at("Exp"), "0");
+    EXPECT_TRUE(StateIs(ready, {"GameMode=5", "VictoryPanelY=0", "Gold=100", "Exp=0"}));
     const int paid = f.Find([](const State& s) { return IntOf(s, "LeaveReady") == 1; }, panel_);
     ASSERT_GT(paid, 0);
-    EXPECT_EQ(f.At(paid).at("Gold"), "150");
-    EXPECT_EQ(f.At(paid).at("Exp"), "20");
-    EXPECT_EQ(f.At(paid).at("Level"), "1");
+    EXPECT_TRUE(StateIs(f.At(paid), {"Gold=150", "Exp=20", "Level=1"}));
     // The slide: 20 pixels a frame, 50 frames.
     const int moving =
         f.Find([](const State& s) { return IntOf(s, "GameMode") == 5 && IntOf(s, "VictoryPanelY") > -1000; });
@@ -165,10 +154,8 @@ void TheFieldComesBackAsItWas() {
     for (const char* name :
          {"HeroPosition", "CameraPosition", "CameraViewPoint", "CameraUpVector", "CurrentLevel"})
         EXPECT_EQ(back.at(name), field_->at(name)) << name;
-    EXPECT_EQ(back.at("MusicRequested"), "Music\\Fuzzy.wav");
-    EXPECT_EQ(back.at("BattleRunning"), "0");
-    EXPECT_EQ(back.at("BattleSlot0Dead"), "0");
-    EXPECT_EQ(back.at("PlayerHasControl"), "1");
+    EXPECT_TRUE(StateIs(back, {"MusicRequested=Music\\Fuzzy.wav", "BattleRunning=0", "BattleSlot0Dead=0",
+                               "PlayerHasControl=1"}));
     // HP is not restored by a victory.
     EXPECT_LT(IntOf(back, "HP"), 501);
 
@@ -180,7 +167,6 @@ void TheFieldComesBackAsItWas() {
 }
 
 TEST(Battle, AgainstOneOgreFromTheShatterBackToTheField) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     RunOgreFight();
     ASSERT_EQ(replay_->run.exitCode, 0) << replay_->run.stderrText;
     ASSERT_GT(back_, 0) << "the battle never ended";
@@ -211,7 +197,6 @@ TEST(Battle, AgainstOneOgreFromTheShatterBackToTheField) {
 }
 
 TEST(Battle, TheDungeonsHundredthStepStartsOne) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     std::string script = kNewGameScript;
     AddDungeonToExit(script);
     const Fight f = RunFight("battle_dungeon_step", {"--story", "1"}, script, 130, 1);
@@ -222,10 +207,8 @@ TEST(Battle, TheDungeonsHundredthStepStartsOne) {
     EXPECT_EQ(IntOf(before, "StepCounter"), 99);
     EXPECT_EQ(before.at("GameMode"), "2");
     const State& after = f.At(started);
-    EXPECT_EQ(after.at("EncounterPending"), "0");
-    EXPECT_EQ(after.at("StepCounter"), "0");
-    EXPECT_EQ(after.at("CameraPosition"), "-3 3 0");
-    EXPECT_EQ(after.at("CameraViewPoint"), "-3 3 -6");
+    EXPECT_TRUE(StateIs(
+        after, {"EncounterPending=0", "StepCounter=0", "CameraPosition=-3 3 0", "CameraViewPoint=-3 3 -6"}));
     // Only the dungeon's kinds, Ogre and Bat.
     for (int i = 0; i < 3; ++i) {
         const std::string name = after.at("BattleSlot" + std::to_string(i));
@@ -237,11 +220,10 @@ TEST(Battle, TheDungeonsHundredthStepStartsOne) {
 }
 
 TEST(Battle, APotionRestoresHpAndIsUsedUp) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     // The cursor down to Item well before the menu opens; then OK to open the list and OK on the Potion.
     std::string script = std::string(kNewGameScript) + "10 press Down\n11 press Down\n12 press Down\n";
-    script += OkEvery(30, 800, 20);
-    const Fight f = RunFight("battle_potion", {"--story", "1", "--battle", "Ogre"}, script, 800, 1);
+    script += OkEvery(30, 600, 20);
+    const Fight f = RunFight("battle_potion", {"--story", "1", "--battle", "Ogre"}, script, 600, 1);
     ASSERT_EQ(f.run.exitCode, 0) << f.run.stderrText;
     const int using_ = f.Find([](const State& s) { return IntOf(s, "ItemCommand") == 1; });
     ASSERT_GT(using_, 0);
@@ -256,7 +238,6 @@ TEST(Battle, APotionRestoresHpAndIsUsedUp) {
 }
 
 TEST(Battle, LostWithNoSaveEndsTheGame) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     // No OK at all: the hero never strikes back.
     const Fight f = RunFight("battle_lost", {"--story", "1", "--battle", "Limbus"}, kNewGameScript, 1600, 10);
     ASSERT_EQ(f.run.exitCode, 0) << f.run.stderrText;
@@ -265,12 +246,10 @@ TEST(Battle, LostWithNoSaveEndsTheGame) {
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.back(), "Quiting...");
     const State& last = f.At(f.Last());
-    EXPECT_EQ(last.at("HP"), "0");
-    EXPECT_EQ(last.at("HeroDead"), "1");
+    EXPECT_TRUE(StateIs(last, {"HP=0", "HeroDead=1"}));
 }
 
 TEST(Battle, LostAfterASaveComesBackAtTheSave) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     // New Game, a few steps, then the menu's Save page: slot 1.
     const std::string dir = PrepareGameDir("battle_lost_saved", true);
     std::string script = std::string(kNewGameScript) + "20 hold Up 10\n";
@@ -289,10 +268,10 @@ TEST(Battle, LostAfterASaveComesBackAtTheSave) {
 
     // Load it from the title, walk into the dungeon's next battle and lose it.
     const std::string again = "2 press X\n4 press X\n10 hold Up 5\n";
-    std::vector<std::string> args = {"--fixed-step", "--encounter-steps", "3"};
-    AddStates(args, 4, 1200, 10);
-    args.insert(args.end(), {"--quit-after", "1201"});
-    const GameRun run = RunGameIn(dir, args, again);
+    // Back in the field after the defeat by about frame 560.
+    const GameRun run = RunGameIn(
+        dir, {"--fixed-step", "--encounter-steps", "3", "--state", "800:end.txt", "--quit-after", "801"},
+        again);
     ASSERT_EQ(run.exitCode, 0) << run.stderrText;
     int loads = 0, fought = 0;
     for (const std::string& line : LogLines(dir)) {
@@ -301,20 +280,14 @@ TEST(Battle, LostAfterASaveComesBackAtTheSave) {
     }
     EXPECT_EQ(fought, 1);
     EXPECT_EQ(loads, 2); // from the title, and after the defeat
-    const State end = ReadState(StatePath(dir, 1194));
-    EXPECT_EQ(end.at("GameMode"), "2");
-    EXPECT_EQ(end.at("HP"), "1");
-    EXPECT_EQ(end.at("HeroPosition"), saved.at("HeroPosition"));
-    EXPECT_EQ(end.at("CameraPosition"), saved.at("CameraPosition"));
-    EXPECT_EQ(end.at("IntroStarted"), "0");
-    EXPECT_EQ(end.at("BattleRunning"), "0");
-    EXPECT_EQ(end.at("HeroDead"), "0");
-    EXPECT_EQ(end.at("PlayerHasControl"), "1");
-    EXPECT_EQ(end.at("MusicRequested"), "Music\\Fuzzy.wav");
+    const State end = ReadState(dir + "/end.txt");
+    EXPECT_TRUE(
+        StateIs(end, {"GameMode=2", "HP=1", "HeroPosition=" + saved.at("HeroPosition"),
+                      "CameraPosition=" + saved.at("CameraPosition"), "IntroStarted=0", "BattleRunning=0",
+                      "HeroDead=0", "PlayerHasControl=1", "MusicRequested=Music\\Fuzzy.wav"}));
 }
 
 TEST(Battle, AMonsterMissingFromTheDataStillFightsToTheEnd) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     // A data folder whose Ogre has neither model nor animations.
     const std::string dir = PrepareGameDir("battle_no_ogre", false);
     for (const auto& entry : fs::directory_iterator(AURELANT_DATA_DIR)) {
@@ -336,8 +309,7 @@ TEST(Battle, AMonsterMissingFromTheDataStillFightsToTheEnd) {
     EXPECT_TRUE(HasLine(log, "Could not Load Animation :Objects\\Ogre\\OgreAttack.ani"));
     EXPECT_TRUE(HasLine(log, "Exiting Battle Mode"));
     const State end = ReadState(dir + "/end.txt");
-    EXPECT_EQ(end.at("GameMode"), "2");
-    EXPECT_EQ(end.at("Gold"), "150");
+    EXPECT_TRUE(StateIs(end, {"GameMode=2", "Gold=150"}));
 }
 
 } // namespace

@@ -126,7 +126,6 @@ TEST(Boot, WithoutDataLogsEveryStepAndReachesTheTitle) {
 }
 
 TEST(Boot, WithDataLogsWhatItFound) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "no game data built";
     const std::string dir = PrepareGameDir("boot_data", true);
     const GameRun run = RunGameIn(dir, {"--fixed-step", "--shot", "1:boot.png", "--quit-after", "3"});
     ASSERT_EQ(run.exitCode, 0) << run.stderrText;

@@ -71,24 +71,31 @@ bool Glare(int r, int g, int b) {
     return r > 235 && g > 235 && b > 235;
 }
 
-// Probe, find the frame of the effect's height, replay with a shot of it.
+// Run the whole scene, find the frame of the effect's height, and replay up to
+// it for a shot: the stepped clock repeats the run exactly (Battle checks that).
+// The checks read the whole run; the replay's shot is in its directory.
 Scene ProbeAndShoot(const std::string& name, const std::vector<std::string>& args, const std::string& input,
                     int frames, const std::function<int(const Scene&)>& peak, int* peakFrame) {
-    const Scene probe = RunScene(name + "_probe", args, input, frames);
+    Scene probe = RunScene(name + "_probe", args, input, frames);
     *peakFrame = peak(probe);
-    return RunScene(name, args, input, frames, {*peakFrame});
+    if (*peakFrame > 0) probe.dir = RunScene(name, args, input, *peakFrame, {*peakFrame}).dir;
+    return probe;
 }
 
-TEST(EffectScenes, IceOnOneTargetFormsShattersAndStrikesOnce) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
-    int peak = -1;
-    const Scene s = ProbeAndShoot(
-        "effects_ice", {"--warps", "Ice"}, "10 press Down\n", 720,
+// Ice, alone or with MegaAll, shot with its crystals at their height.
+Scene IceScene(const std::string& name, const std::string& warps, int* peak) {
+    return ProbeAndShoot(
+        name, {"--warps", warps}, "10 press Down\n", 720,
         [](const Scene& p) {
             return p.Find(
                 [](const State& st) { return Playing(st, "IceCast") && IntOf(st, "MoveFrame") == 17; });
         },
-        &peak);
+        peak);
+}
+
+TEST(EffectScenes, IceOnOneTargetFormsShattersAndStrikesOnce) {
+    int peak = -1;
+    const Scene s = IceScene("effects_ice", "Ice", &peak);
     ASSERT_EQ(s.run.exitCode, 0) << s.run.stderrText;
     const Cast c = FindCast(s, "IceCast");
     ASSERT_GT(c.end, 0) << "Ice never ended";
@@ -104,19 +111,11 @@ TEST(EffectScenes, IceOnOneTargetFormsShattersAndStrikesOnce) {
     ASSERT_EQ(shot.width, 1024);
     // The crystal over the middle of the arena, well above the pentagram.
     EXPECT_GT(FindPixels(shot, 0, 150, 1024, 500, IceBlue).count, 1500);
-    EXPECT_TRUE(FindPixels(shot, 0, 150, 1024, 500, IceBlue).right > 0);
 }
 
 TEST(EffectScenes, IceWithMegaAllStrikesEveryMonsterWithItsOwnNumber) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     int peak = -1;
-    const Scene s = ProbeAndShoot(
-        "effects_ice_all", {"--warps", "Ice,MegaAll"}, "10 press Down\n", 720,
-        [](const Scene& p) {
-            return p.Find(
-                [](const State& st) { return Playing(st, "IceCast") && IntOf(st, "MoveFrame") == 17; });
-        },
-        &peak);
+    const Scene s = IceScene("effects_ice_all", "Ice,MegaAll", &peak);
     ASSERT_EQ(s.run.exitCode, 0) << s.run.stderrText;
     const Cast c = FindCast(s, "IceCast");
     ASSERT_GT(c.end, 0);
@@ -139,7 +138,6 @@ TEST(EffectScenes, IceWithMegaAllStrikesEveryMonsterWithItsOwnNumber) {
 }
 
 TEST(EffectScenes, FireBurstsOverItsTargetAndStrikesOnce) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     int peak = -1;
     const Scene s = ProbeAndShoot(
         "effects_fire", {"--warps", "Fire"}, "10 press Down\n", 720,
@@ -163,10 +161,9 @@ TEST(EffectScenes, FireBurstsOverItsTargetAndStrikesOnce) {
 }
 
 TEST(EffectScenes, KintosRisesDropsThreeRocksAndStrikesEveryMonsterOnce) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     int peak = -1;
     const Scene s = ProbeAndShoot(
-        "effects_kintos", {"--warps", "Kintos"}, "10 press Down\n11 press Down\n", 900,
+        "effects_kintos", {"--warps", "Kintos"}, "10 press Down\n11 press Down\n", 800,
         [](const Scene& p) {
             const int start = p.Find([](const State& st) { return Playing(st, "KintosCast"); });
             return start + 80; // risen, the first rock on its way
@@ -194,7 +191,6 @@ TEST(EffectScenes, KintosRisesDropsThreeRocksAndStrikesEveryMonsterOnce) {
 }
 
 TEST(EffectScenes, TheFurySkillAtAFullBarLeapsStrikesOnceAndEmptiesTheBar) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     // With the bar full the first row is the skill: OK, then OK on the target.
     int pause = -1;
     const Scene probe = RunScene("effects_fury_probe", {"--fury", "100"}, "", 760);
@@ -202,7 +198,8 @@ TEST(EffectScenes, TheFurySkillAtAFullBarLeapsStrikesOnceAndEmptiesTheBar) {
         [](const State& st) { return Playing(st, "FuryCommand") && IntOf(st, "MoveFrame") == 17; });
     ASSERT_GT(pause, 0);
     const int blast = probe.Find([](const State& st) { return IntOf(st, "ShowDamage") == 1; }, pause) + 20;
-    const Scene s = RunScene("effects_fury", {"--fury", "100"}, "", 760, {pause + 40, blast});
+    Scene s = probe;
+    s.dir = RunScene("effects_fury", {"--fury", "100"}, "", blast, {pause + 40, blast}).dir;
     ASSERT_EQ(s.run.exitCode, 0) << s.run.stderrText;
     const Cast c = FindCast(s, "FuryCommand");
     ASSERT_GT(c.end, 0);
@@ -211,8 +208,8 @@ TEST(EffectScenes, TheFurySkillAtAFullBarLeapsStrikesOnceAndEmptiesTheBar) {
     EXPECT_GE(dealt, 3 * 61); // three times the blow's 61..73
     EXPECT_LE(dealt, 3 * 73);
     EXPECT_EQ(IntOf(s.At(c.end), "FuryBar"), 0);
-    EXPECT_EQ(s.At(c.end).at("FuryReady"), "0");
-    EXPECT_EQ(s.At(c.end).at("HeroPosition"), s.At(c.start - 1).at("HeroPosition"));
+    EXPECT_TRUE(
+        StateIs(s.At(c.end), {"FuryReady=0", "HeroPosition=" + s.At(c.start - 1).at("HeroPosition")}));
     // The dash held at frame 17 for the whole camera flight.
     EXPECT_GT(s.Find([](const State& st) { return IntOf(st, "MoveFrame") != 17; }, pause) - pause, 60);
     EXPECT_GT(c.back, c.end);

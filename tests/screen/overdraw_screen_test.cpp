@@ -32,7 +32,6 @@ GameRun RunIn(const std::string& name, std::vector<std::string> args, const std:
 }
 
 TEST(Overdraw, OneQuadCountsOncePerPixelAndALevelMore) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     const Overdraw fill = ReadOverdraw(
         RunIn("overdraw_fill", {"--fixed-step", "--overdraw", "--fill-frame", "--quit-after", "6"})
             .stdoutText);

@@ -33,7 +33,6 @@ long Detail(const Image& image, int x0, int y0, int x1, int y1) {
 }
 
 TEST(RenderScale, HalfScaleBlursTheWallsButNotTheText) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     const Image full = ChestFindShot("scale_full", "");
     const Image half = ChestFindShot("scale_half", "RenderScale=0.5\n");
     ASSERT_EQ(full.width, 1024);
@@ -60,7 +59,6 @@ TEST(RenderScale, HalfScaleBlursTheWallsButNotTheText) {
 // The damage number is placed by the whole picture's projection, even though
 // it is printed while the smaller scene is still pending.
 TEST(RenderScale, DamageNumbersLandWhereTheyDoAtFullSize) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     std::string script = kNewGameScript;
     for (int f = 5; f < 360; f += 2) script += std::to_string(f) + " press X\n";
     Box boxes[2];
@@ -85,7 +83,6 @@ TEST(RenderScale, DamageNumbersLandWhereTheyDoAtFullSize) {
 
 // Whatever the machine's speed, auto draws at one of its steps and says which.
 TEST(RenderScale, AutoReportsTheScaleItDrawsAt) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     const std::string dir = PrepareGameDir("scale_auto", true, kConfig + "RenderScale=auto\n");
     const GameRun run =
         RunGameIn(dir, {"--fixed-step", "--level", "3", "--state", "2:start.txt", "--state",

@@ -2,12 +2,15 @@
 
 #include <png.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -31,11 +34,46 @@ std::string Slurp(const std::string& path) {
     return buffer.str();
 }
 
-} // namespace
+// An Xvfb screen of its own for one run. The server takes the first free
+// display number and writes it to a pipe once it accepts clients, so runs in
+// parallel never pick the same number, as two xvfb-run -a can.
+struct Xvfb {
+    pid_t pid = -1;
+    std::string display; // empty when the server did not start
+};
 
-bool GameDataBuilt() {
-    return fs::exists(fs::path(AURELANT_DATA_DIR) / "Textures");
+Xvfb StartXvfb(int width, int height) {
+    Xvfb x;
+    int fds[2];
+    if (pipe(fds) != 0) return x;
+    const std::string fd = std::to_string(fds[1]);
+    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
+    x.pid = fork();
+    if (x.pid == 0) {
+        close(fds[0]);
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, STDOUT_FILENO);
+        dup2(null, STDERR_FILENO);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
+               static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    std::string number;
+    char c = 0;
+    while (x.pid > 0 && read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+    close(fds[0]);
+    if (!number.empty()) x.display = ":" + number;
+    return x;
 }
+
+void StopXvfb(const Xvfb& x) {
+    if (x.pid <= 0) return;
+    kill(x.pid, SIGTERM);
+    waitpid(x.pid, nullptr, 0);
+}
+
+} // namespace
 
 std::string PrepareGameDir(const std::string& name, bool withData, const std::string& config) {
     // Inside the build tree: two checkouts running their tests at once never share a folder.
@@ -58,11 +96,15 @@ GameRun RunGameIn(const std::string& dir, const std::vector<std::string>& args, 
                   int screenWidth, int screenHeight) {
     GameRun run;
     run.dir = dir;
-    std::string command =
-        "cd " + Quote(dir) +
-        " && LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} xvfb-run -a -s " +
-        Quote("-screen 0 " + std::to_string(screenWidth) + "x" + std::to_string(screenHeight) + "x24") + " " +
-        Quote(AURELANT_GAME_BINARY);
+    const Xvfb xvfb = StartXvfb(screenWidth, screenHeight);
+    if (xvfb.display.empty()) {
+        StopXvfb(xvfb);
+        run.stderrText = "Xvfb did not start";
+        return run;
+    }
+    std::string command = "cd " + Quote(dir) + " && DISPLAY=" + xvfb.display +
+                          " LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} " +
+                          Quote(AURELANT_GAME_BINARY);
     if (!script.empty()) {
         std::ofstream(fs::path(dir) / "input.txt") << script;
         command += " --input input.txt";
@@ -70,6 +112,7 @@ GameRun RunGameIn(const std::string& dir, const std::vector<std::string>& args, 
     for (const std::string& arg : args) command += " " + Quote(arg);
     command += " >" + Quote(dir + "/stdout.txt") + " 2>" + Quote(dir + "/stderr.txt");
     const int status = std::system(command.c_str());
+    StopXvfb(xvfb);
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.stdoutText = Slurp(dir + "/stdout.txt");
     run.stderrText = Slurp(dir + "/stderr.txt");
@@ -92,6 +135,20 @@ std::map<std::string, std::string> ReadState(const std::string& path) {
         state[line.substr(0, space)] = line.substr(space + 1);
     }
     return state;
+}
+
+testing::AssertionResult StateIs(const std::map<std::string, std::string>& state,
+                                 std::initializer_list<std::string> expected) {
+    std::string wrong;
+    for (const std::string& line : expected) {
+        const size_t equals = line.find('=');
+        const std::string name = line.substr(0, equals), value = line.substr(equals + 1);
+        const auto found = state.find(name);
+        const std::string have = found == state.end() ? "" : found->second;
+        if (have != value) wrong += "\n  " + name + " is \"" + have + "\", not \"" + value + "\"";
+    }
+    if (wrong.empty()) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << wrong;
 }
 
 Image ReadPNG(const std::string& path) {

@@ -2,7 +2,10 @@
 // left: the exit code, Log.txt, state snapshots and PNG shots.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -39,6 +42,10 @@ GameRun RunGameIn(const std::string& dir, const std::vector<std::string>& args,
 std::vector<std::string> LogLines(const std::string& dir);
 // A state snapshot as name -> rest of line.
 std::map<std::string, std::string> ReadState(const std::string& path);
+// Whether a snapshot holds each "Name=value" given (a name it lacks reads "");
+// a failure names every one that differs.
+testing::AssertionResult StateIs(const std::map<std::string, std::string>& state,
+                                 std::initializer_list<std::string> expected);
 // Read a PNG written by the game; empty image when it cannot be read.
 Image ReadPNG(const std::string& path);
 // The bounding box of pixels in a region whose colour passes the test.
@@ -65,5 +72,3 @@ inline bool IsPanelBlue(int r, int g, int b) {
 inline bool IsWhite(int r, int g, int b) {
     return r > 200 && g > 200 && b > 200;
 }
-// Tell whether the data folder has been built.
-bool GameDataBuilt();

@@ -241,9 +241,7 @@ void CheckFieldTour(int width, int height) {
 
     // The exit's box at the top and then the hero's line at the bottom.
     const State exit = state("exit");
-    EXPECT_EQ(exit.at("GameMode"), "2");
-    EXPECT_EQ(exit.at("CurrentLevel"), "0");
-    EXPECT_EQ(exit.at("DialogueOpen"), "0");
+    EXPECT_TRUE(StateIs(exit, {"GameMode=2", "CurrentLevel=0", "DialogueOpen=0"}));
     const int slide = IntOf(exit, "DialogueSlide");
     ASSERT_GE(slide, 0) << "the exit's box never came down";
     const Image exitShot = shot("exit");
@@ -252,8 +250,8 @@ void CheckFieldTour(int width, int height) {
     ExpectTextOn(exitShot, box, 50, "exit box");
 
     const State refusal = state("refusal");
-    EXPECT_EQ(refusal.at("DialogueOpen"), "1");
-    EXPECT_EQ(refusal.at("DialogueBuffer1"), "I think I`ve been missing something...");
+    EXPECT_TRUE(
+        StateIs(refusal, {"DialogueOpen=1", "DialogueBuffer1=I think I`ve been missing something..."}));
     const Image refusalShot = shot("refusal");
     const Rect dialogue = DialoguePanel(a);
     ExpectPanelAt(refusalShot, dialogue, "dialogue box");
@@ -264,8 +262,7 @@ void CheckFieldTour(int width, int height) {
     EXPECT_NEAR(line.left, a.left + a.width / 20, 6);
 
     const State status = state("status");
-    EXPECT_EQ(status.at("GameMode"), "3");
-    EXPECT_EQ(status.at("MenuState"), "5");
+    EXPECT_TRUE(StateIs(status, {"GameMode=3", "MenuState=5"}));
     ExpectMenuInArea(shot("status"), a, "status page");
     const State save = state("save");
     EXPECT_EQ(save.at("MenuState"), "6");
@@ -317,8 +314,7 @@ void CheckBattle(int width, int height) {
     ExpectBattleMenu(ReadPNG(dir + "/targets.png"), ReadState(dir + "/targets.txt"), "battle menu");
 
     const State won = ReadState(dir + "/victory.txt");
-    ASSERT_EQ(won.at("GameMode"), "5");
-    ASSERT_EQ(won.at("RewardsReady"), "1");
+    ASSERT_TRUE(StateIs(won, {"GameMode=5", "RewardsReady=1"}));
     const int dy = IntOf(won, "VictoryPanelY");
     const Area a = AreaOf(won, "LayoutArea");
     const int w = a.width, h = a.height;
@@ -328,32 +324,27 @@ void CheckBattle(int width, int height) {
     ExpectTextOn(shot, panel, 300, "victory panel");
 }
 
-// Five shapes. The two widest play a battle as well; the battle's layout
-// code is the same at every shape, and its 3D frames cost the most.
+// Five shapes. The widest plays a battle as well: the battle's layout code is
+// the same at every shape, its 3D frames cost the most, and 16:9 at 1080 has
+// the same 1440 x 1080 area, whose battle menu the resize test checks.
 TEST(Shapes, SixteenByNine1920) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     CheckFieldTour(1920, 1080);
-    CheckBattle(1920, 1080);
 }
 
 TEST(Shapes, TwentyOneByNine2560) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     CheckFieldTour(2560, 1080);
     CheckBattle(2560, 1080);
 }
 
 TEST(Shapes, SixteenByNine1280) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     CheckFieldTour(1280, 720);
 }
 
 TEST(Shapes, SixteenByTen1680) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     CheckFieldTour(1680, 1050);
 }
 
 TEST(Shapes, FiveByFour1280) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     CheckFieldTour(1280, 1024);
 }
 
@@ -392,13 +383,10 @@ SizeChanges RunSizeChanges(const std::string& name, std::vector<std::string> arg
 
 void ExpectSizes(const SizeChanges& c) {
     EXPECT_EQ(c.run.exitCode, 0) << c.run.stderrText;
-    EXPECT_EQ(c.before.at("WindowSize"), "1024 768");
-    EXPECT_EQ(c.before.at("LayoutArea"), "0 0 1024 768");
-    EXPECT_EQ(c.resized.at("WindowSize"), "1280 720");
-    EXPECT_EQ(c.resized.at("LayoutArea"), "160 0 960 720");
+    EXPECT_TRUE(StateIs(c.before, {"WindowSize=1024 768", "LayoutArea=0 0 1024 768"}));
+    EXPECT_TRUE(StateIs(c.resized, {"WindowSize=1280 720", "LayoutArea=160 0 960 720"}));
     EXPECT_EQ(c.resizedShot.width, 1280);
-    EXPECT_EQ(c.full.at("WindowSize"), "1920 1080");
-    EXPECT_EQ(c.full.at("LayoutArea"), "240 0 1440 1080");
+    EXPECT_TRUE(StateIs(c.full, {"WindowSize=1920 1080", "LayoutArea=240 0 1440 1080"}));
     EXPECT_EQ(c.fullShot.width, 1920);
     // The whole screen is drawn, its top right corner included.
     const auto lit = [](int r, int g, int b) { return r + g + b > 24 && !IsWhite(r, g, b); };
@@ -414,13 +402,12 @@ void ExpectSizes(const SizeChanges& c) {
         EXPECT_EQ(s->at("GameMode"), c.before.at("GameMode"));
         EXPECT_EQ(s->at("ScreenWidth"), "1024"); // the request in Game.cfg stays as it was
         // A new size is no mouse movement: the hero and the camera stay as they were.
-        EXPECT_EQ(s->at("HeroRotation"), c.before.at("HeroRotation"));
-        EXPECT_EQ(s->at("CameraPosition"), c.before.at("CameraPosition"));
+        EXPECT_TRUE(StateIs(*s, {"HeroRotation=" + c.before.at("HeroRotation"),
+                                 "CameraPosition=" + c.before.at("CameraPosition")}));
     }
 }
 
 TEST(Shapes, TheWindowChangesSizeInADialogueAndInABattle) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "game data not built";
     {
         SCOPED_TRACE("dialogue");
         const SizeChanges c =
@@ -428,9 +415,9 @@ TEST(Shapes, TheWindowChangesSizeInADialogueAndInABattle) {
                            std::string(kNewGameScript) + "5 hold Down 15\n50 press X\n", 53);
         ExpectSizes(c);
         for (const State* s : {&c.before, &c.resized, &c.full, &c.windowed}) {
-            EXPECT_EQ(s->at("DialogueOpen"), "1");
-            EXPECT_EQ(s->at("DialogueBuffer1"), "I think I`ve been missing something...");
-            EXPECT_EQ(s->at("HeroPosition"), c.before.at("HeroPosition"));
+            EXPECT_TRUE(
+                StateIs(*s, {"DialogueOpen=1", "DialogueBuffer1=I think I`ve been missing something...",
+                             "HeroPosition=" + c.before.at("HeroPosition")}));
         }
         // The box slid in at 768 stays in place at every size.
         EXPECT_EQ(c.full.at("DialogueSlide"), "0");
@@ -452,9 +439,7 @@ TEST(Shapes, TheWindowChangesSizeInADialogueAndInABattle) {
                                              std::string(kNewGameScript) + "350 press X\n", 360);
         ExpectSizes(c);
         for (const State* s : {&c.before, &c.resized, &c.full, &c.windowed}) {
-            EXPECT_EQ(s->at("BattleRunning"), "1");
-            EXPECT_EQ(s->at("BattleSlot0HP"), "150");
-            EXPECT_EQ(s->at("HP"), c.before.at("HP"));
+            EXPECT_TRUE(StateIs(*s, {"BattleRunning=1", "BattleSlot0HP=150", "HP=" + c.before.at("HP")}));
         }
         ExpectBattleMenu(c.resizedShot, c.resized, "battle menu at 1280x720");
         ExpectBattleMenu(c.fullShot, c.full, "battle menu at 1920x1080");
@@ -516,9 +501,7 @@ TEST(Shapes, HostileResolutionsNeverCrash) {
     ASSERT_EQ(run.exitCode, 0) << run.stderrText;
     const State title = ReadState(dir + "/title.txt");
     ASSERT_EQ(title.count("GameMode"), 1u) << run.stderrText;
-    EXPECT_EQ(title.at("GameMode"), "1");
-    EXPECT_EQ(title.at("WindowSize"), "1280 720");
-    EXPECT_EQ(title.at("LayoutArea"), "160 0 960 720");
+    EXPECT_TRUE(StateIs(title, {"GameMode=1", "WindowSize=1280 720", "LayoutArea=160 0 960 720"}));
     // The exit box hides above the desktop's area, not the default size's (720 / 5.12 = 140.6).
     EXPECT_EQ(title.at("DialogueSlide"), "-140");
 }

@@ -73,7 +73,6 @@ std::vector<int> BlowFrames(const Fight& fight) {
 }
 
 TEST(Sound, BlowsAreHeardOverSilentMusicAndNothingAtZero) {
-    if (!GameDataBuilt()) GTEST_SKIP() << "no game data";
     const Heard heard = RecordOgreFight("sound_music_off", "Volume=0 80\n");
     const Fight& fight = heard.fight;
     ASSERT_EQ(fight.Last(), kFrames) << fight.run.stderrText;

@@ -29,26 +29,14 @@ class FieldChests : public ::testing::Test {
         DialogueBuffer = {};
     }
 
-    static ChestRecord ItemChest(CVector3 at, int32_t item, int32_t count) {
+    // A chest holding a copy of table entry `index` (and `count` of an item).
+    static ChestRecord MakeChest(CVector3 at, int32_t content, int32_t index, int32_t count = 1) {
         ChestRecord chest{};
         chest.Position = at;
-        chest.Content = ChestItem;
-        chest.Item = ItemTable[item];
-        chest.Item.Count = count;
-        return chest;
-    }
-    static ChestRecord SwarpChest(CVector3 at, int32_t swarp) {
-        ChestRecord chest{};
-        chest.Position = at;
-        chest.Content = ChestSwarp;
-        chest.Swarp = SwarpTable[swarp];
-        return chest;
-    }
-    static ChestRecord WarpChest(CVector3 at, int32_t warp) {
-        ChestRecord chest{};
-        chest.Position = at;
-        chest.Content = ChestWarp;
-        chest.Warp = WarpTable[warp];
+        chest.Content = content;
+        if (content == ChestItem) chest.Item = ItemTable[index], chest.Item.Count = count;
+        if (content == ChestSwarp) chest.Swarp = SwarpTable[index];
+        if (content == ChestWarp) chest.Warp = WarpTable[index];
         return chest;
     }
     static void SetChests(std::vector<ChestRecord> chests) {
@@ -64,7 +52,7 @@ class FieldChests : public ::testing::Test {
 };
 
 TEST_F(FieldChests, TheLidTakes33FramesThenTheFindIsAnnounced) {
-    SetChests({ItemChest({0, 0, 2}, ItemPotion, 3)});
+    SetChests({MakeChest({0, 0, 2}, ChestItem, ItemPotion, 3)});
     const int potions = HeldItems[ItemPotion].Count;
     HeroPosition = {0, 0, 0};
     FieldOkAction();
@@ -89,8 +77,8 @@ TEST_F(FieldChests, TheLidTakes33FramesThenTheFindIsAnnounced) {
 }
 
 TEST_F(FieldChests, TwoChestsInReachOpenTogetherAndTheLaterAnnouncementWins) {
-    SetChests({ItemChest({1, 0, 1}, ItemEther, 2), SwarpChest({-1, 0, -1}, SwarpTunner),
-               ItemChest({10, 0, 0}, ItemPotion, 5)});
+    SetChests({MakeChest({1, 0, 1}, ChestItem, ItemEther, 2), MakeChest({-1, 0, -1}, ChestSwarp, SwarpTunner),
+               MakeChest({10, 0, 0}, ChestItem, ItemPotion, 5)});
     for (SwarpRecord& entry : Hero.SwarpBag) entry = SwarpRecord{};
     const int ethers = HeldItems[ItemEther].Count;
     HeroPosition = {0, 0, 0};
@@ -107,7 +95,7 @@ TEST_F(FieldChests, TwoChestsInReachOpenTogetherAndTheLaterAnnouncementWins) {
 }
 
 TEST_F(FieldChests, AnOpenedChestCannotBeOpenedAgain) {
-    SetChests({SwarpChest({0, 0, 0}, SwarpDefender)});
+    SetChests({MakeChest({0, 0, 0}, ChestSwarp, SwarpDefender)});
     for (SwarpRecord& entry : Hero.SwarpBag) entry = SwarpRecord{};
     Chest(0).Opened = 1;
     Chest(0).Frame = 33;
@@ -121,7 +109,7 @@ TEST_F(FieldChests, AnOpenedChestCannotBeOpenedAgain) {
 }
 
 TEST_F(FieldChests, FullBagsDropTheStoneButTheFindIsStillAnnounced) {
-    SetChests({SwarpChest({0, 0, 0}, SwarpSling), WarpChest({0, 0, 0}, WarpFire)});
+    SetChests({MakeChest({0, 0, 0}, ChestSwarp, SwarpSling), MakeChest({0, 0, 0}, ChestWarp, WarpFire)});
     for (SwarpRecord& entry : Hero.SwarpBag) CopyName(entry.Name, "Gunner");
     for (int i = 0; i < kWarpBagSize; ++i) {
         Hero.WarpBag[i] = WarpTable[WarpIce];
@@ -143,7 +131,7 @@ TEST_F(FieldChests, FullBagsDropTheStoneButTheFindIsStillAnnounced) {
 
 TEST_F(FieldChests, DamagedRecordsStayInsideTheirFields) {
     // An item name with no terminator and a frame at the top of the range.
-    ChestRecord chest = ItemChest({0, 0, 0}, ItemPotion, 1);
+    ChestRecord chest = MakeChest({0, 0, 0}, ChestItem, ItemPotion, 1);
     std::memset(chest.Item.Name, 'P', sizeof chest.Item.Name);
     chest.Opening = 1;
     chest.Frame = INT32_MAX;

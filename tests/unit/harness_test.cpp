@@ -110,37 +110,24 @@ TEST(HarnessArgs, ReadsFlagsAndFrameFiles) {
     EXPECT_TRUE(HarnessScripted());
 }
 
-TEST(HarnessArgs, TimedemoStepsTheClockAndAlwaysEnds) {
-    const char* argv[] = {"aurelant", "--timedemo"};
+// Each run-shaping flag, and a plain run that is none of them.
+TEST(HarnessArgs, TimedemoLevelWarpsAndFuryShapeTheRun) {
     std::string error;
-    ASSERT_TRUE(ParseHarnessArgs(2, const_cast<char**>(argv), &error));
+    const char* timedemo[] = {"aurelant", "--timedemo"};
+    ASSERT_TRUE(ParseHarnessArgs(2, const_cast<char**>(timedemo), &error));
     EXPECT_TRUE(Harness.fixedStep);
-    EXPECT_GT(Harness.quitAfter, 0u);
-}
-
-TEST(HarnessArgs, StartLevelMakesAnUnattendedRun) {
-    const char* argv[] = {"aurelant", "--level", "6"};
-    std::string error;
-    ASSERT_TRUE(ParseHarnessArgs(3, const_cast<char**>(argv), &error)) << error;
+    EXPECT_GT(Harness.quitAfter, 0u); // it always ends
+    const char* level[] = {"aurelant", "--level", "6"};
+    ASSERT_TRUE(ParseHarnessArgs(3, const_cast<char**>(level), &error)) << error;
     EXPECT_EQ(Harness.startLevel, 6);
-    EXPECT_TRUE(HarnessScripted());
+    EXPECT_TRUE(HarnessScripted()); // an unattended run
+    const char* battle[] = {"aurelant", "--warps", "Ice,MegaAll,Kintos", "--fury", "100"};
+    ASSERT_TRUE(ParseHarnessArgs(5, const_cast<char**>(battle), &error)) << error;
+    EXPECT_EQ(Harness.warps, (std::vector<int32_t>{0, 2, 3})); // the Warp table's order
+    EXPECT_EQ(Harness.fury, 100);
     const char* plain[] = {"aurelant"};
     ASSERT_TRUE(ParseHarnessArgs(1, const_cast<char**>(plain), &error));
     EXPECT_EQ(Harness.startLevel, -1);
-}
-
-TEST(HarnessArgs, WarpsAndFuryForTheBattleTests) {
-    const char* argv[] = {"aurelant", "--warps", "Ice,MegaAll,Kintos", "--fury", "100"};
-    std::string error;
-    ASSERT_TRUE(ParseHarnessArgs(5, const_cast<char**>(argv), &error)) << error;
-    EXPECT_EQ(Harness.warps, (std::vector<int32_t>{0, 2, 3})); // the Warp table's order
-    EXPECT_EQ(Harness.fury, 100);
-}
-
-TEST(HarnessArgs, PlainRunIsNotScripted) {
-    const char* argv[] = {"aurelant"};
-    std::string error;
-    ASSERT_TRUE(ParseHarnessArgs(1, const_cast<char**>(argv), &error));
     EXPECT_FALSE(HarnessScripted());
 }
 
