@@ -8,7 +8,7 @@
 #include "assets/menu_layout.h"
 #include "assets/text2d.h"
 #include "battle/command_menu.h"
-#include "battle/records.h"
+#include "records/records.h"
 #include "battle/victory.h"
 #include "menus/title.h"
 #include "platform/platform.h"

@@ -3,7 +3,7 @@
 #include "app/state_snapshot.h"
 #include "assets/game_state.h"
 #include "assets/quit.h"
-#include "battle/records.h"
+#include "records/records.h"
 #include "platform/platform.h"
 #include "world/encounters.h"
 #include "world/level_change.h"

@@ -6,7 +6,7 @@
 #include "assets/loaded_assets.h"
 #include "assets/log.h"
 #include "assets/sound_effects.h"
-#include "battle/battle_slots.h"
+#include "records/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/command_menu.h"
 #include "battle/effects.h"

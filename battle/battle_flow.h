@@ -6,7 +6,7 @@
 #include "assets/animation.h"
 #include "assets/model3d.h"
 #include "assets/vector.h"
-#include "battle/records.h"
+#include "records/records.h"
 #include "world/field_frame.h"
 
 #include <cstdint>

@@ -8,7 +8,7 @@
 #include "assets/sound_effects.h"
 #include "battle/battle_flow.h"
 #include "battle/battle_numbers.h"
-#include "battle/battle_slots.h"
+#include "records/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/command_menu.h"
 #include "battle/effects.h"

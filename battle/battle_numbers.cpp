@@ -3,10 +3,10 @@
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
 #include "assets/screen_area.h"
-#include "battle/battle_slots.h"
+#include "records/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/command_menu.h"
-#include "battle/records.h"
+#include "records/records.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>

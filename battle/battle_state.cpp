@@ -1,6 +1,6 @@
 #include "battle/battle_state.h"
 
-#include "battle/battle_slots.h"
+#include "records/battle_slots.h"
 #include "world/field_common.h"
 
 AttackMoveRecord AttackMove;

@@ -7,7 +7,7 @@
 #include "assets/camera.h"
 #include "assets/texture.h"
 #include "assets/vector.h"
-#include "battle/records.h"
+#include "records/records.h"
 
 #include <cstdint>
 

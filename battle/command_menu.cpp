@@ -6,10 +6,10 @@
 #include "assets/menu_layout.h"
 #include "assets/text2d.h"
 #include "battle/battle_numbers.h"
-#include "battle/battle_slots.h"
+#include "records/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/effects.h"
-#include "battle/records.h"
+#include "records/records.h"
 
 #include <GL/gl.h>
 

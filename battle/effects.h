@@ -7,7 +7,7 @@
 #pragma once
 
 #include "assets/vector.h"
-#include "battle/records.h"
+#include "records/records.h"
 
 #include <cstdint>
 

@@ -4,7 +4,7 @@
 #include "assets/saturate.h"
 #include "assets/sound_effects.h"
 #include "battle/particles.h"
-#include "battle/records.h"
+#include "records/records.h"
 #include "platform/platform.h"
 
 #include <algorithm>

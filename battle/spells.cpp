@@ -4,7 +4,7 @@
 #include "assets/loaded_assets.h"
 #include "assets/saturate.h"
 #include "assets/sound_effects.h"
-#include "battle/battle_slots.h"
+#include "records/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/effects.h"
 #include "battle/particles.h"

@@ -1,6 +1,6 @@
 #include "content/levels_common.h"
 
-#include "battle/records.h"
+#include "records/records.h"
 #include "content/image.h"
 #include "world/story_places.h"
 

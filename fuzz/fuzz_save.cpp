@@ -2,7 +2,7 @@
 // indexes tables with inside its table; then the summary and spell lists of
 // what was loaded.
 #include "assets/game_state.h"
-#include "battle/records.h"
+#include "records/records.h"
 #include "menus/save_file.h"
 #include "menus/slot_list.h"
 #include "world/level_table.h"

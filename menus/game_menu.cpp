@@ -3,7 +3,7 @@
 #include "assets/game_state.h"
 #include "assets/menu_cursor.h"
 #include "assets/quit.h"
-#include "battle/records.h"
+#include "records/records.h"
 #include "menus/slot_actions.h"
 #include "menus/slot_list.h"
 

@@ -3,7 +3,7 @@
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
 #include "assets/text2d.h"
-#include "battle/records.h"
+#include "records/records.h"
 #include "menus/game_menu.h"
 #include "menus/slot_list.h"
 #include "platform/platform.h"

@@ -3,7 +3,7 @@
 // when every value in it is one the game can use.
 #pragma once
 
-#include "battle/records.h"
+#include "records/records.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // in-game menu's save and load pages, with a summary of each slot file.
 #pragma once
 
-#include "battle/records.h"
+#include "records/records.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #include "world/encounters.h"
 
 #include "assets/game_state.h"
-#include "battle/battle_slots.h"
+#include "records/battle_slots.h"
 #include "world/field_common.h"
 
 #include <cstdlib>

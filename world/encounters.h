@@ -4,7 +4,7 @@
 // scenes fill the same slots with fixed monsters instead.
 #pragma once
 
-#include "battle/records.h"
+#include "records/records.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // Where finds and purchases go in the hero's goods.
 #pragma once
 
-#include "battle/records.h"
+#include "records/records.h"
 
 // The held item of this name, the last one if several match; the first held
 // item when none does. Only the name field's bytes are compared.

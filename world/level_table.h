@@ -5,7 +5,7 @@
 
 #include "assets/model3d.h"
 #include "assets/vector.h"
-#include "battle/records.h"
+#include "records/records.h"
 
 #include <cstddef>
 #include <cstdint>

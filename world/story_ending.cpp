@@ -4,7 +4,7 @@
 #include "assets/camera_script.h"
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
-#include "battle/records.h"
+#include "records/records.h"
 #include "world/dialogue.h"
 #include "world/level_table.h"
 #include "world/story_flags.h"

@@ -5,7 +5,7 @@
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
 #include "assets/log.h"
-#include "battle/records.h"
+#include "records/records.h"
 #include "world/encounters.h"
 #include "world/field_common.h"
 #include "world/story_flags.h"

@@ -2,11 +2,11 @@
 // roll, the fury bar, who attacks first, the rewards and the Swarps' loan.
 #include "assets/game_state.h"
 #include "battle/battle_flow.h"
-#include "battle/battle_slots.h"
+#include "records/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/command_menu.h"
 #include "battle/physical_attack.h"
-#include "battle/records.h"
+#include "records/records.h"
 #include "battle/victory.h"
 
 #include <gtest/gtest.h>

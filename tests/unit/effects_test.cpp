@@ -5,11 +5,11 @@
 #include "assets/camera_script.h"
 #include "assets/loaded_assets.h"
 #include "battle/battle_flow.h"
-#include "battle/battle_slots.h"
+#include "records/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/command_menu.h"
 #include "battle/effects.h"
-#include "battle/records.h"
+#include "records/records.h"
 #include "tests/unit/test_support.h"
 #include "world/encounters.h"
 

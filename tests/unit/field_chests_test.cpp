@@ -1,7 +1,7 @@
 // Opening chests: the lid's frames, the announcement and where the find goes.
 #include "assets/camera.h"
 #include "assets/game_state.h"
-#include "battle/records.h"
+#include "records/records.h"
 #include "world/chests.h"
 #include "world/dialogue.h"
 #include "world/level_table.h"

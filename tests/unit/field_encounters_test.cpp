@@ -1,7 +1,7 @@
 // Counting steps toward random battles and filling the battle slots.
 #include "assets/game_state.h"
-#include "battle/battle_slots.h"
-#include "battle/records.h"
+#include "records/battle_slots.h"
+#include "records/records.h"
 #include "tests/unit/shipped_levels.h"
 #include "world/encounters.h"
 #include "world/level_table.h"

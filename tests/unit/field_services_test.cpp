@@ -3,7 +3,7 @@
 #include "assets/camera.h"
 #include "assets/game_state.h"
 #include "assets/screen_area.h"
-#include "battle/records.h"
+#include "records/records.h"
 #include "tests/unit/shipped_levels.h"
 #include "tests/unit/test_support.h"
 #include "world/dialogue.h"

@@ -3,7 +3,7 @@
 #include "app/screen_actions.h"
 #include "app/window_proc.h"
 #include "assets/game_state.h"
-#include "battle/records.h"
+#include "records/records.h"
 #include "menus/game_menu.h"
 #include "menus/slot_actions.h"
 #include "menus/slot_list.h"

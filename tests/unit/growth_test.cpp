@@ -1,5 +1,5 @@
 // Level-ups, Warp growth, the spell lists and the Swarp bonus.
-#include "battle/records.h"
+#include "records/records.h"
 
 #include <gtest/gtest.h>
 

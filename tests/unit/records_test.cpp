@@ -1,6 +1,6 @@
 // The saved records' clean bytes, the new-game hero and the stone and item
 // tables as chests, shops and saves rely on them.
-#include "battle/records.h"
+#include "records/records.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "assets/camera.h"
 #include "assets/game_state.h"
 #include "assets/log.h"
-#include "battle/records.h"
+#include "records/records.h"
 #include "menus/save_file.h"
 #include "menus/slot_actions.h"
 #include "menus/slot_list.h"

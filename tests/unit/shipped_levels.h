@@ -2,7 +2,7 @@
 // real villagers, chests and exits.
 #pragma once
 
-#include "battle/records.h"
+#include "records/records.h"
 #include "world/level_table.h"
 
 inline void BuildShippedLevels() {

@@ -4,7 +4,7 @@
 #include "assets/game_state.h"
 #include "assets/screen_area.h"
 #include "assets/text2d.h"
-#include "battle/records.h"
+#include "records/records.h"
 #include "platform/platform.h"
 #include "tests/unit/test_support.h"
 #include "world/chests.h"

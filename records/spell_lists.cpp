@@ -1,6 +1,6 @@
 // The lists of castable spells and summons, rebuilt from the Warps set in the
 // hero's holders.
-#include "battle/records.h"
+#include "records/records.h"
 
 namespace {
 

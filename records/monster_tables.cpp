@@ -2,8 +2,8 @@
 // from. "Limbus" only ever appears in the last story battle, so the roster
 // stops before it.
 #include "assets/animation.h"
-#include "battle/battle_slots.h"
-#include "battle/records.h"
+#include "records/battle_slots.h"
+#include "records/records.h"
 
 Model3D MonsterModels[kMonsterTemplateCount];
 Animation MonsterIdleAnims[kMonsterTemplateCount];

@@ -1,6 +1,6 @@
 // The five item kinds. The table keeps them as built; the held items start as
 // copies and are what the hero spends, finds and saves.
-#include "battle/records.h"
+#include "records/records.h"
 
 namespace {
 

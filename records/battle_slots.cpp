@@ -1,3 +1,3 @@
-#include "battle/battle_slots.h"
+#include "records/battle_slots.h"
 
 MonsterRecord BattleSlots[kBattleSlotCount] = {};

@@ -1,7 +1,7 @@
 // How the hero and his Warps grow, and how the Swarps in his sword lend him
 // their stats for the length of a battle.
 #include "assets/saturate.h"
-#include "battle/records.h"
+#include "records/records.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The three monsters a battle fights, filled by random encounters and story scenes.
 #pragma once
 
-#include "battle/records.h"
+#include "records/records.h"
 
 constexpr int kBattleSlotCount = 3;
 

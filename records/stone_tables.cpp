@@ -1,6 +1,6 @@
 // The magic stones as they exist before anyone carries them: Swarps for the
 // sword and Warps for the holders. Chests and shops hand out copies.
-#include "battle/records.h"
+#include "records/records.h"
 
 SwarpRecord SwarpTable[kSwarpTemplateCount] = {};
 WarpRecord WarpTable[kWarpTemplateCount] = {};
