@@ -1,0 +1,4 @@
+// A world header that reaches up into the battle: the layering check must name it.
+#pragma once
+
+#include "battle/battle_state.h"
