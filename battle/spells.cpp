@@ -1,13 +1,12 @@
-// The Ice and Fire spells, and what every spell scene shares: the choice made
-// in the menu, the damage rules and the pentagram under the hero.
+// The Ice and Fire spells: a pentagram turning under the hero while the camera
+// flies round, then the strike.
 #include "assets/camera_script.h"
 #include "assets/loaded_assets.h"
-#include "assets/saturate.h"
 #include "assets/sound_effects.h"
-#include "records/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/effects.h"
 #include "battle/particles.h"
+#include "records/battle_slots.h"
 #include "world/dialogue.h"
 
 #include <GL/gl.h>
@@ -15,16 +14,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-
-SpellEntry SpellInUse;
-int32_t SpellInUseColumn = 0;
 
 namespace {
-
-int32_t Floored(int64_t amount) {
-    return Saturate(std::max<int64_t>(amount, 0));
-}
 
 void DrawAt(const Model3D& model, const CVector3& at) {
     glPushMatrix();
@@ -90,57 +81,6 @@ void Strike(const SpellCast& cast, int32_t (*damage)(int32_t, int32_t)) {
 }
 
 } // namespace
-
-bool SpellHasScene(const char* name) {
-    return name && (std::strcmp(name, "Ice") == 0 || std::strcmp(name, "Fire") == 0 ||
-                    std::strcmp(name, "Kintos") == 0);
-}
-
-bool ChooseSpell(const SpellEntry& entry, int32_t column) {
-    if (column < 0 || column > 2) return false;
-    const char* name = entry.SpellName[column];
-    if (!SpellHasScene(name)) return false;
-    SpellInUse = entry;
-    SpellInUseColumn = column;
-    if (std::strcmp(name, "Ice") == 0) IceCast = 1;
-    if (std::strcmp(name, "Fire") == 0) FireCast = 1;
-    if (std::strcmp(name, "Kintos") == 0) KintosCast = 1;
-    return true;
-}
-
-int32_t IceDamage(int32_t attack, int32_t defense) {
-    return Floored(static_cast<int64_t>(attack) * 10 - defense);
-}
-
-int32_t FireDamage(int32_t attack, int32_t defense) {
-    return Floored(static_cast<int64_t>(attack) * 12 - defense);
-}
-
-int32_t KintosDamage(int32_t attack, int32_t dexterity, int32_t magicDefense) {
-    return Floored(static_cast<int64_t>(dexterity) * 20 + static_cast<int64_t>(attack) * 30 - magicDefense);
-}
-
-int32_t FuryDamage(int32_t rolledValue, int32_t defense) {
-    return Floored((static_cast<int64_t>(rolledValue) - defense) * 3);
-}
-
-void TakeHP(int32_t& hp, int32_t damage) {
-    hp = Saturate(static_cast<int64_t>(hp) - damage);
-}
-
-bool SlotLiving(const MonsterRecord& slot) {
-    return !slot.Dead && slot.HP > 0;
-}
-
-void SpendMP(int32_t& mp, int32_t cost) {
-    mp = Saturate(std::max<int64_t>(static_cast<int64_t>(mp) - cost, 0));
-}
-
-SpellCast HeroSpellCast() {
-    MonsterRecord& target = TargetMonster ? *TargetMonster : BattleSlots[0];
-    return {target.Home,         &Hero.MP,   &target.HP,       Hero.Attack, Hero.Dexterity,
-            target.MagicDefense, SpellInUse, SpellInUseColumn, AllTargets};
-}
 
 void CastIce(const SpellCast& cast) {
     HeroActing = 1;
@@ -209,20 +149,4 @@ void EndSpell() {
     AttackMove.MoveHit = 0;
     ShowDamage = ShowAllDamage = 0;
     AttackMove.SpinAngle = 0.0f;
-}
-
-void EndSceneNow() {
-    if (FuryCommand) EndFury();
-    if (IceCast || FireCast) EndSpell();
-    if (KintosCast) EndSummon();
-}
-
-void RunSpellScene() {
-    const SpellCast cast = HeroSpellCast();
-    if (IceCast)
-        CastIce(cast);
-    else if (FireCast)
-        CastFire(cast);
-    else if (KintosCast)
-        SummonKintos(cast);
 }
