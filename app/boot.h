@@ -1,4 +1,4 @@
-// Game mode 0: the logo frame, then the one blocking load of everything the
+// The boot mode: the logo frame, then the one blocking load of everything the
 // game shows, which ends on the title screen.
 #pragma once
 

@@ -59,8 +59,6 @@ bool SetupRenderState(int width, int height) {
     glLightfv(GL_LIGHT1, GL_AMBIENT, ambient);
     glLightfv(GL_LIGHT1, GL_DIFFUSE, diffuse);
     glLightfv(GL_LIGHT1, GL_POSITION, position);
-    glEnable(GL_LIGHT0);
-    glEnable(GL_LIGHTING);
     glEnable(GL_COLOR_MATERIAL);
 
     SetWindowSize(width, height);

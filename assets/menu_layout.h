@@ -1,6 +1,6 @@
-// Screen positions computed once at start-up from the configured size, for
-// the slot list and the battle command menu. Each is trunc(size / divisor)
-// in double precision.
+// Screen positions for the slot list and the battle command menu, computed
+// from the layout area at start-up and again whenever the window's size
+// changes. Each is trunc(size / divisor) in double precision.
 #pragma once
 
 #include <cstdint>
@@ -16,5 +16,5 @@ struct MenuLayoutTable {
 
 extern MenuLayoutTable MenuLayout;
 
-// Compute every position from ScreenWidth and ScreenHeight.
+// Compute every position from the layout area.
 void ComputeMenuLayout();

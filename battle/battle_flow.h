@@ -13,7 +13,7 @@
 
 // Take over from the field frame that found a battle asked for.
 void StartBattle();
-// Game mode 4's frame.
+// The battle mode's frame.
 void BattleFrame();
 // Back to the field after the victory screen.
 void ExitBattle();

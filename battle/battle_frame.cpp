@@ -1,4 +1,4 @@
-// Game mode 4's frame: the arena, the opening shatter and intro flight, the
+// The battle mode's frame: the arena, the opening shatter and intro flight, the
 // gauges, one action at a time, the menu, and the hero's fall when he loses.
 #include "assets/camera.h"
 #include "assets/camera_script.h"
@@ -8,7 +8,6 @@
 #include "assets/sound_effects.h"
 #include "battle/battle_flow.h"
 #include "battle/battle_numbers.h"
-#include "records/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/command_menu.h"
 #include "battle/effects.h"
@@ -16,6 +15,7 @@
 #include "battle/physical_attack.h"
 #include "battle/shatter.h"
 #include "platform/platform.h"
+#include "records/battle_slots.h"
 #include "world/dialogue.h"
 #include "world/field_camera.h"
 #include "world/field_common.h"

@@ -18,7 +18,7 @@ void ResetVictory();
 // Pay gold, experience and Warp experience, then level up as far as they reach.
 void PayBattleRewards();
 
-// Game mode 5's frame.
+// The victory mode's frame.
 void VictoryModeFrame();
 void DrawVictoryPanel(int32_t dx, int32_t dy);
 void VictoryOk();

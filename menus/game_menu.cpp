@@ -3,9 +3,9 @@
 #include "assets/game_state.h"
 #include "assets/menu_cursor.h"
 #include "assets/quit.h"
-#include "records/records.h"
 #include "menus/slot_actions.h"
 #include "menus/slot_list.h"
+#include "records/records.h"
 
 #include <algorithm>
 #include <utility>
@@ -84,7 +84,8 @@ void Vertical(int delta) {
         if (!WarpPicked)
             StepCursor(HolderRow, delta, 0, kWarpHolderCount - 1);
         else
-            ScrollStep(WarpBagRow, WarpBagScroll, delta, 11, kWarpBagSize - 12);
+            ScrollStep(WarpBagRow, WarpBagScroll, delta, kWarpBagRowsShown - 1,
+                       kWarpBagSize - kWarpBagRowsShown);
         break;
     default:
         break;
@@ -146,6 +147,16 @@ void PickOrSwapWarp() {
 }
 
 } // namespace
+
+void HoldMenuCursors() {
+    const auto hold = [](int32_t& value, int32_t lo, int32_t hi) { value = std::clamp(value, lo, hi); };
+    hold(SwordSlotCursor, 0, kSwordSlotCount - 1);
+    hold(SwarpBagCursor, 0, kSwarpBagSize - 1);
+    hold(HolderRow, 0, kWarpHolderCount - 1);
+    hold(HolderSlot, 0, kWarpHolderSlots - 1);
+    hold(WarpBagRow, 0, kWarpBagRowsShown - 1);
+    hold(WarpBagScroll, 0, kWarpBagSize - kWarpBagRowsShown);
+}
 
 void OpenMenu() {
     GameMode = ModeMenu;

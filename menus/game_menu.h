@@ -31,6 +31,8 @@ extern int32_t HolderSlot;
 extern int32_t WarpBagRow;
 extern int32_t WarpBagScroll;
 extern bool WarpPicked;
+// The Warp page lists this many of the bag's stones at a time.
+constexpr int32_t kWarpBagRowsShown = 12;
 
 extern float PanelSlideX;
 extern float PanelSlideY;
@@ -41,13 +43,15 @@ extern float PageBlend;
 extern bool MenuOpened;
 extern bool PageEntered;
 
-// Open the menu from the field: mode 3 with the panels sliding in.
+// Open the menu from the field: menu mode with the panels sliding in.
 void OpenMenu();
 // Put the menu back to its closed starting state (after a load).
 void ResetMenuToClosed();
 
-// Game mode 3's frame: draws and presents.
+// The menu mode's frame: draws and presents.
 void MenuFrame(uint8_t closing);
+// Hold the page cursors inside their ranges, wherever a damaged state left them.
+void HoldMenuCursors();
 // One frame of the top list's slide; moves the panels and, once shut, returns to the field.
 void AdvanceMenuSlide(uint8_t closing);
 // One frame of the page transition.

@@ -3,10 +3,10 @@
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
 #include "assets/text2d.h"
-#include "records/records.h"
 #include "menus/game_menu.h"
 #include "menus/slot_list.h"
 #include "platform/platform.h"
+#include "records/records.h"
 #include "world/level_table.h"
 
 #include <GL/gl.h>
@@ -224,8 +224,10 @@ void StonePanels() {
     Panel(0.56f, 0.02f, 0.95f, 0.65f);
 }
 
-const double kBagRows[12] = {2.4, 2.19, 2.02, 1.87, 1.74, 1.63, 1.53, 1.44, 1.37, 1.3, 1.23, 1.18};
-const double kBagCursorRows[12] = {2.25, 2.07, 1.92, 1.78, 1.66, 1.56, 1.47, 1.39, 1.32, 1.25, 1.2, 1.14};
+const double kBagRows[kWarpBagRowsShown] = {2.4,  2.19, 2.02, 1.87, 1.74, 1.63,
+                                            1.53, 1.44, 1.37, 1.3,  1.23, 1.18};
+const double kBagCursorRows[kWarpBagRowsShown] = {2.25, 2.07, 1.92, 1.78, 1.66, 1.56,
+                                                  1.47, 1.39, 1.32, 1.25, 1.2,  1.14};
 
 // A stone model in a slot's colour; the model's own colour comes back after.
 void DrawStone(Model3D& model, int32_t r, int32_t g, int32_t b) {
@@ -370,7 +372,7 @@ void DrawWarpPage() {
     const int bagIndex = WarpBagScroll + WarpBagRow;
     DrawWarpInfo(WarpPicked ? Hero.WarpBag[bagIndex] : Hero.WarpHolders[HolderRow][HolderSlot]);
     PrintShadowText(TimesFontBase, X(1.36), Y(1.09), "%d/30", bagIndex + 1);
-    for (int k = 0; k < 12; ++k) {
+    for (int k = 0; k < kWarpBagRowsShown; ++k) {
         const WarpRecord& warp = Hero.WarpBag[WarpBagScroll + k];
         PrintShadowText(TimesFontBase, X(1.4), Y(kBagRows[k]), "%.*s", Width(warp.Name), warp.Name);
     }
@@ -378,22 +380,6 @@ void DrawWarpPage() {
     static const double slotColumns[8] = {3.15, 2.92, 2.69, 2.49, 2.08, 1.96, 1.86, 1.76};
     Cursor(X(slotColumns[HolderSlot]), Y(HolderRow == 0 ? 4.65 : 4.0));
     EndText();
-}
-
-// Cursors a damaged state could leave out of their ranges are held inside them.
-template <class T>
-void Hold(T& value, T lo, T hi) {
-    if (value < lo) value = lo;
-    if (value > hi) value = hi;
-}
-
-void HoldCursors() {
-    Hold(SwordSlotCursor, 0, kSwordSlotCount - 1);
-    Hold(SwarpBagCursor, 0, kSwarpBagSize - 1);
-    Hold(HolderRow, 0, kWarpHolderCount - 1);
-    Hold(HolderSlot, 0, kWarpHolderSlots - 1);
-    Hold(WarpBagRow, 0, 11);
-    Hold(WarpBagScroll, 0, kWarpBagSize - 12);
 }
 
 } // namespace
@@ -404,7 +390,7 @@ void MenuFrame(uint8_t closing) {
     glLoadIdentity();
     glPushMatrix();
     EnterUnitSquare();
-    HoldCursors();
+    HoldMenuCursors();
     // Some panels are wound clockwise, and the flat stones are seen from either side.
     glDisable(GL_CULL_FACE);
     glEnable(GL_DEPTH_TEST);

@@ -22,11 +22,8 @@ constexpr size_t kSaveLevelAt = 5672;
 constexpr size_t kSaveChestsAt = 5676;
 constexpr size_t kSaveChestSize = 5;
 constexpr size_t kSaveStoryFlagCount = 6;
-// The world's thirteen chests make every slot this long.
-constexpr size_t kSaveFileSize = kSaveChestsAt + 13 * kSaveChestSize + kSaveStoryFlagCount;
 static_assert(kSaveTimeAt == kSaveHeroAt + sizeof(HeroRecord));
 static_assert(kSaveItemsAt + kItemCount * sizeof(ItemRecord) == kSaveLevelAt);
-static_assert(kSaveFileSize == 5747);
 
 // The file operations a save goes through, so a test can make any of them fail.
 struct SaveFileOps {
