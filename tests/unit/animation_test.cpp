@@ -100,7 +100,9 @@ TEST(AnimationParse, TruncatedOrGarbledFileKeepsWhatWasRead) {
     bool accepted = false;
     for (const char* nothing : {"", "Animation Frames:-4\nFrame:0\nObjects:-1\n"}) {
         animation = Parse(nothing, &accepted);
-        EXPECT_TRUE(accepted && animation.frames.empty() && animation.frameCount <= 0) << nothing;
+        EXPECT_TRUE(accepted) << nothing;
+        EXPECT_TRUE(animation.frames.empty()) << nothing;
+        EXPECT_TRUE(animation.frameCount <= 0) << nothing;
     }
     animation = Parse("Animation Frames:1\nFrame:0\nObjects:1\nObject:0 Vertices:-9\n1 2 3\n", &accepted);
     EXPECT_TRUE(accepted);
@@ -131,7 +133,8 @@ TEST(AnimationParse, RejectsFilesBeyondTheBounds) {
             EXPECT_EQ(TotalVertices(animation), static_cast<size_t>(c.frames * c.objects * c.vertices));
         } else {
             EXPECT_STREQ(reason, c.reason);
-            EXPECT_TRUE(animation.frameCount == 0 && animation.frames.empty());
+            EXPECT_TRUE(animation.frameCount == 0);
+            EXPECT_TRUE(animation.frames.empty());
         }
     }
 
@@ -158,7 +161,8 @@ TEST(AnimationLoad, ReadsGamePathsLogsRejectedFilesAndLeavesMissingOnesAlone) {
     Animation big;
     big.frameCount = 5;
     EXPECT_FALSE(LoadAnimation("Objects\\Hero\\Big.ani", big));
-    EXPECT_TRUE(big.frameCount == 0 && big.frames.empty());
+    EXPECT_TRUE(big.frameCount == 0);
+    EXPECT_TRUE(big.frames.empty());
 
     // A file that cannot be opened is the only false that leaves the animation as it was (and logs nothing
     // here).

@@ -2,12 +2,13 @@
 // roll, the fury bar, who attacks first, the rewards and the Swarps' loan.
 #include "assets/game_state.h"
 #include "battle/battle_flow.h"
-#include "records/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/command_menu.h"
 #include "battle/physical_attack.h"
-#include "records/records.h"
 #include "battle/victory.h"
+#include "records/battle_slots.h"
+#include "records/records.h"
+#include "tests/unit/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -18,10 +19,7 @@ namespace {
 class Battle : public ::testing::Test {
   protected:
     void SetUp() override {
-        InitItemTable();
-        InitStoneTables();
-        InitMonsterTables();
-        ResetHero(Hero);
+        ResetRecords();
         AttackMove = AttackMoveRecord{};
         HeroActing = 0;
         ShowDamage = 0;

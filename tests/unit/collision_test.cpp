@@ -197,7 +197,9 @@ TEST(CollisionGeometry, DegenerateTrianglesNeverCollide) {
     };
     for (const auto& tri : cases) {
         const CVector3 n = PolygonNormal(tri);
-        EXPECT_TRUE(std::isfinite(n.x) && std::isfinite(n.y) && std::isfinite(n.z));
+        EXPECT_TRUE(std::isfinite(n.x));
+        EXPECT_TRUE(std::isfinite(n.y));
+        EXPECT_TRUE(std::isfinite(n.z));
         EXPECT_FALSE(SpherePolygonCollision(tri, {0.1f, 0.1f, 0.1f}, 3, 0.7f));
     }
 }

@@ -943,7 +943,10 @@ TEST_F(ContentData, TexturesAreWhatTheLoaderAccepts) {
         int h = static_cast<uint8_t>(tga[14]) | static_cast<uint8_t>(tga[15]) << 8;
         int bpp = static_cast<uint8_t>(tga[16]);
         EXPECT_TRUE(bpp == 24 || bpp == 32) << path;
-        EXPECT_TRUE(w > 0 && (w & (w - 1)) == 0 && h > 0 && (h & (h - 1)) == 0) << path;
+        EXPECT_TRUE(w > 0) << path;
+        EXPECT_TRUE((w & (w - 1)) == 0) << path;
+        EXPECT_TRUE(h > 0) << path;
+        EXPECT_TRUE((h & (h - 1)) == 0) << path;
         EXPECT_EQ(tga.size(), 18u + static_cast<size_t>(w) * h * bpp / 8) << path;
     }
     // Title buttons are added onto the logo: their corners must be black.

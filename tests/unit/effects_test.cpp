@@ -5,10 +5,10 @@
 #include "assets/camera_script.h"
 #include "assets/loaded_assets.h"
 #include "battle/battle_flow.h"
-#include "records/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/command_menu.h"
 #include "battle/effects.h"
+#include "records/battle_slots.h"
 #include "records/records.h"
 #include "tests/unit/test_support.h"
 #include "world/encounters.h"
@@ -49,9 +49,7 @@ class Effects : public ::testing::Test {
         WriteFile(dir_ + "/Scripts/AngelCrush.scp", Keys({1, 10, 10}));
         cwd_ = std::make_unique<ScopedWorkingDir>(dir_);
 
-        InitStoneTables();
-        InitMonsterTables();
-        ResetHero(Hero);
+        ResetRecords();
         BattleSlots[0] = MonsterTemplates[MonsterOgre]; // Defense 5, MagicDefense 5
         BattleSlots[1] = MonsterTemplates[MonsterBat];  // 3, 3
         BattleSlots[2] = MonsterTemplates[MonsterToad]; // 8, 5
@@ -173,7 +171,8 @@ TEST_F(Effects, KintosStrikesEveryLivingSlotOnceTheThirdRockHasFallen) {
     EXPECT_EQ((Figures{hits, spends, Hero.MP, struck, HeroActing}), (Figures{1, 1, 10, 41 + 3 * 34, 0}));
     // Dexterity 6 x 20 + Attack 8 x 30 = 360, less each one's MagicDefense.
     EXPECT_EQ(SlotHp(), (Figures{150 - 355, 100 - 357, 200 - 355}));
-    EXPECT_TRUE(AttackMove.SpinAngle == 10.0f && AttackMove.BurstScale == 1.1f);
+    EXPECT_TRUE(AttackMove.SpinAngle == 10.0f);
+    EXPECT_TRUE(AttackMove.BurstScale == 1.1f);
 }
 
 TEST_F(Effects, AKintosFlightThatNeverStandsAtItsFourthKeyEndsWithoutAStrike) {

@@ -80,7 +80,8 @@ TEST(FieldCamera, RotateAroundPointEachAxis) {
     RotateAroundPoint(camera, 2.0f, 0.0f, 0.0f, 0.0f, quarter, 0.0f);
     EXPECT_LT(Length(camera.Position - CVector3{2, 0, 1}), 1e-6f);
     // Only the eye moves.
-    EXPECT_TRUE(camera.ViewPoint.x == 7 && camera.UpVector.y == 1);
+    EXPECT_TRUE(camera.ViewPoint.x == 7);
+    EXPECT_TRUE(camera.UpVector.y == 1);
     // About x, about z, and two angles at once, both from the offset taken before either turn.
     const struct {
         CVector3 from;

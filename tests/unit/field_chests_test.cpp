@@ -2,6 +2,7 @@
 #include "assets/camera.h"
 #include "assets/game_state.h"
 #include "records/records.h"
+#include "tests/unit/test_support.h"
 #include "world/chests.h"
 #include "world/dialogue.h"
 #include "world/level_table.h"
@@ -16,9 +17,7 @@ namespace {
 class FieldChests : public ::testing::Test {
   protected:
     void SetUp() override {
-        InitItemTable();
-        InitStoneTables();
-        ResetHero(Hero);
+        ResetRecords();
         LevelTable.clear();
         LevelTable.resize(2);
         CurrentLevel = LevelVoruduDungeon;

@@ -159,7 +159,8 @@ TEST_F(FieldServices, ServiceKeysHealOnlyNextToAHealerInTheFieldWithControl) {
     GameMode = ModeField;
     StandBy(0, "Umos");
     KeyDownAction('Y');
-    EXPECT_TRUE(Hero.HP == 1 && NearServiceVillager().Service == 0);
+    EXPECT_TRUE(Hero.HP == 1);
+    EXPECT_TRUE(NearServiceVillager().Service == 0);
     EXPECT_STREQ(NearServiceVillager().Name, "");
 
     // A configured key that equals a service key acts only as configured.

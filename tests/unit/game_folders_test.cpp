@@ -93,9 +93,10 @@ TEST_F(GameFoldersTest, AWorkingFolderWithGameCfgOrTheDataKeepsEveryFileInIt) {
     WriteFile(root_ + "/usr/share/aurelant/Levels/Vorudu.m3d", "");
     for (const char* folder : {"/run", "/bare"}) {
         GameFolders folders = ResolveGameFolders(root_ + "/usr/bin", root_ + folder, FakeEnvironment);
-        EXPECT_TRUE(folders.data.empty() && folders.config.empty() && folders.saves.empty() &&
-                    folders.state.empty())
-            << folder;
+        EXPECT_TRUE(folders.data.empty()) << folder;
+        EXPECT_TRUE(folders.config.empty()) << folder;
+        EXPECT_TRUE(folders.saves.empty()) << folder;
+        EXPECT_TRUE(folders.state.empty()) << folder;
         UseGameFolders(folders);
         EXPECT_FALSE(PlayerFilesInHomeFolders());
         EXPECT_EQ(HostPath("Save/Slot1.sav"), "Save/Slot1.sav");
@@ -154,7 +155,9 @@ TEST_F(GameFoldersTest, PlaysOldFolderKeepsItsSavesInPlaceAndLendsItsGameCfg) {
 TEST_F(GameFoldersTest, ANewPlayerOfTheInstalledGameGetsAGameCfgAndARunFolderNever) {
     const GameFolders folders = Installed();
     PrepareGameFolders(folders);
-    EXPECT_TRUE(IsFolder(folders.config) && IsFolder(folders.saves) && IsFolder(folders.state));
+    EXPECT_TRUE(IsFolder(folders.config));
+    EXPECT_TRUE(IsFolder(folders.saves));
+    EXPECT_TRUE(IsFolder(folders.state));
     UseGameFolders(folders);
     WriteNewPlayerConfig();
     EXPECT_EQ(ReadFile(folders.config + "/Game.cfg"), NewPlayerConfig);

@@ -3,10 +3,10 @@
 #include "app/screen_actions.h"
 #include "app/window_proc.h"
 #include "assets/game_state.h"
-#include "records/records.h"
 #include "menus/game_menu.h"
 #include "menus/slot_actions.h"
 #include "menus/slot_list.h"
+#include "records/records.h"
 #include "tests/unit/test_support.h"
 #include "world/level_table.h"
 
@@ -20,9 +20,7 @@ namespace {
 class GameMenu : public ::testing::Test {
   protected:
     void SetUp() override {
-        InitItemTable();
-        InitStoneTables();
-        ResetHero(Hero);
+        ResetRecords();
         LevelTable.clear();
         AppendDefaultLevels();
         BuildLevelTable();
@@ -104,7 +102,8 @@ TEST_F(GameMenu, APotionIsSpentEvenAtFullHpAndHealsUpToTheMaximum) {
     HeldItems[ItemEther].Count = 0;
     Hero.MP = 0;
     MenuOk();
-    EXPECT_TRUE(Hero.MP == 0 && HeldItems[ItemEther].Count == 0);
+    EXPECT_TRUE(Hero.MP == 0);
+    EXPECT_TRUE(HeldItems[ItemEther].Count == 0);
 }
 
 TEST_F(GameMenu, FuryTakesOnlyLearnedSkills) {
@@ -115,10 +114,12 @@ TEST_F(GameMenu, FuryTakesOnlyLearnedSkills) {
     Hero.Skills[2].Learned = 0;
     MenuDown();
     MenuOk();
-    EXPECT_TRUE(Hero.Skills[0].Selected == 0 && Hero.Skills[1].Selected == 1);
+    EXPECT_TRUE(Hero.Skills[0].Selected == 0);
+    EXPECT_TRUE(Hero.Skills[1].Selected == 1);
     MenuDown();
     MenuOk(); // row 2 is not learned
-    EXPECT_TRUE(Hero.Skills[1].Selected == 1 && Hero.Skills[2].Selected == 0);
+    EXPECT_TRUE(Hero.Skills[1].Selected == 1);
+    EXPECT_TRUE(Hero.Skills[2].Selected == 0);
     MenuDown();
     MenuDown();
     EXPECT_EQ(FuryCursor, 3);
@@ -142,11 +143,13 @@ TEST_F(GameMenu, SwarpsMoveBetweenSwordAndBagAndSlotsStayOpen) {
     MenuDown();
     MenuOk();
     EXPECT_FALSE(SwarpPicked);
-    EXPECT_TRUE(NameEquals(Hero.SwordSlots[0].Name, "Sling") && Hero.SwordSlots[0].Open == 1);
+    EXPECT_TRUE(NameEquals(Hero.SwordSlots[0].Name, "Sling"));
+    EXPECT_TRUE(Hero.SwordSlots[0].Open == 1);
     // And back: the slot is empty again but still forged.
     MenuOk();
     MenuOk();
-    EXPECT_TRUE(NameIsEmpty(Hero.SwordSlots[0].Name) && Hero.SwordSlots[0].Open == 1);
+    EXPECT_TRUE(NameIsEmpty(Hero.SwordSlots[0].Name));
+    EXPECT_TRUE(Hero.SwordSlots[0].Open == 1);
     EXPECT_TRUE(NameEquals(Hero.SwarpBag[1].Name, "Sling"));
     // Cancel first drops a picked stone, then leaves the page.
     MenuOk();
@@ -163,7 +166,8 @@ TEST_F(GameMenu, WarpsMoveIntoTheHoldersAndTheBagScrolls) {
     MenuOk(); // holder 0, slot 0 is present and empty
     ASSERT_TRUE(WarpPicked);
     MenuOk();
-    EXPECT_TRUE(NameEquals(Hero.WarpHolders[0][0].Name, "Ice") && Hero.WarpHolders[0][0].Present == 1);
+    EXPECT_TRUE(NameEquals(Hero.WarpHolders[0][0].Name, "Ice"));
+    EXPECT_TRUE(Hero.WarpHolders[0][0].Present == 1);
     RebuildSpellLists();
     EXPECT_EQ(LastSpellIndex, 0);
     // Moved out again, its spells leave the lists.
@@ -207,7 +211,10 @@ TEST_F(GameMenu, LoadingASlotReturnsToTheFieldWithTheMenuShut) {
     Hero.Gold = 0;
     OpenPage(7);
     MenuOk(); // slot 4 is under the cursor still
-    EXPECT_TRUE(GameMode == ModeField && MenuState == MenuTopList && !MenuOpened && PanelEdgeB == 0.52f);
+    EXPECT_TRUE(GameMode == ModeField);
+    EXPECT_TRUE(MenuState == MenuTopList);
+    EXPECT_TRUE(!MenuOpened);
+    EXPECT_TRUE(PanelEdgeB == 0.52f);
     EXPECT_EQ((std::vector<int32_t>{Hero.Gold, SaveSlotCursor, PlayerHasControl}),
               (std::vector<int32_t>{4321, 0, 1}));
     // From the title, a free slot leaves the list up; slot 4 loads.
@@ -220,7 +227,9 @@ TEST_F(GameMenu, LoadingASlotReturnsToTheFieldWithTheMenuShut) {
     EXPECT_EQ(GameMode, ModeTitle);
     SaveSlotCursor = 3;
     OkAction();
-    EXPECT_TRUE(GameMode == ModeField && PlayerHasControl == 1 && TitlePage == 1);
+    EXPECT_TRUE(GameMode == ModeField);
+    EXPECT_TRUE(PlayerHasControl == 1);
+    EXPECT_TRUE(TitlePage == 1);
 }
 
 } // namespace

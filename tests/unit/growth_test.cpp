@@ -1,5 +1,6 @@
 // Level-ups, Warp growth, the spell lists and the Swarp bonus.
 #include "records/records.h"
+#include "tests/unit/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +13,7 @@ namespace {
 class Growth : public ::testing::Test {
   protected:
     void SetUp() override {
-        InitStoneTables();
-        ResetHero(Hero);
+        ResetRecords();
         SwarpBonus = SwarpRecord{};
     }
 };
@@ -185,7 +185,8 @@ TEST_F(Growth, SupportFlagsNeedTheirNamesAndLevels) {
 
     Hero.WarpHolders[0][0].WarpLevel = 3;
     RebuildSpellLists();
-    EXPECT_TRUE(HasMegaAll2 && HasMegaAll3);
+    EXPECT_TRUE(HasMegaAll2);
+    EXPECT_TRUE(HasMegaAll3);
 
     WarpRecord& quadra = Hero.WarpHolders[1][4];
     quadra = WarpTemplate(WarpMegaAll);
@@ -195,7 +196,8 @@ TEST_F(Growth, SupportFlagsNeedTheirNamesAndLevels) {
     CopyName(quadra.SpellName[2], "Quadra3");
     quadra.WarpLevel = 2;
     RebuildSpellLists();
-    EXPECT_TRUE(HasQuadra && HasQuadra2);
+    EXPECT_TRUE(HasQuadra);
+    EXPECT_TRUE(HasQuadra2);
     EXPECT_FALSE(HasQuadra3);
 }
 

@@ -96,10 +96,12 @@ void ExpectSameModel(const Model3D& a, const Model3D& b) {
         ASSERT_EQ(std::tuple(x.vertices.size(), x.texels.size()),
                   std::tuple(y.vertices.size(), y.texels.size()));
         for (size_t v = 0; v < x.vertices.size(); ++v) {
-            EXPECT_TRUE(x.vertices[v].x == y.vertices[v].x && x.vertices[v].y == y.vertices[v].y &&
-                        x.vertices[v].z == y.vertices[v].z && x.normals[v].z == y.normals[v].z)
-                << v;
-            EXPECT_TRUE(x.texels[v].u == y.texels[v].u && x.texels[v].v == y.texels[v].v) << v;
+            EXPECT_TRUE(x.vertices[v].x == y.vertices[v].x) << v;
+            EXPECT_TRUE(x.vertices[v].y == y.vertices[v].y) << v;
+            EXPECT_TRUE(x.vertices[v].z == y.vertices[v].z) << v;
+            EXPECT_TRUE(x.normals[v].z == y.normals[v].z) << v;
+            EXPECT_TRUE(x.texels[v].u == y.texels[v].u) << v;
+            EXPECT_TRUE(x.texels[v].v == y.texels[v].v) << v;
         }
     }
     for (size_t i = 0; i < a.materials.size(); ++i) {
@@ -121,8 +123,11 @@ TEST(ModelParse, TexturedTriangleFillsListsAndArrays) {
     ASSERT_EQ(model.materialCount, 1);
     const Object3D& o = model.objects[0];
     EXPECT_EQ(std::tuple(o.vertexCount, o.indexCount, o.hasTexture, o.materialId), std::tuple(3, 3, true, 0));
-    EXPECT_TRUE((*o.vertexArray)[1].x == 1 && (*o.vertexArray)[2].y == 1 && (*o.normalArray)[0].z == 1);
-    EXPECT_TRUE((*o.texelArray)[1].u == 1 && (*o.texelArray)[2].v == 1);
+    EXPECT_TRUE((*o.vertexArray)[1].x == 1);
+    EXPECT_TRUE((*o.vertexArray)[2].y == 1);
+    EXPECT_TRUE((*o.normalArray)[0].z == 1);
+    EXPECT_TRUE((*o.texelArray)[1].u == 1);
+    EXPECT_TRUE((*o.texelArray)[2].v == 1);
     EXPECT_EQ(*o.indexArray, (std::vector<uint32_t>{0, 1, 2}));
     const Material3D& m = model.materials[0];
     EXPECT_STREQ(m.fileName, "Grass.tga");
@@ -201,8 +206,10 @@ TEST(ModelParse, TextThatIsNoModelGivesAnEmptyModel) {
     for (const std::string text : {"", "hello world\n", "Brandisk`s Model3D\n", "\x01\x02\xff garbage"}) {
         Model3D model;
         EXPECT_FALSE(Parse(text, model)) << text;
-        EXPECT_TRUE(model.objectCount == 0 && model.materialCount == 0 && model.objects.empty() &&
-                    model.materials.empty());
+        EXPECT_TRUE(model.objectCount == 0);
+        EXPECT_TRUE(model.materialCount == 0);
+        EXPECT_TRUE(model.objects.empty());
+        EXPECT_TRUE(model.materials.empty());
     }
     // The magic line is not checked: a model without it still loads.
     Model3D model;
@@ -230,7 +237,8 @@ TEST(ModelParse, HugeCountsReadOnlyWhatTheTextHolds) {
     const Object3D& o = vertices.objects[0];
     EXPECT_EQ(std::tuple(o.vertexCount, o.indexCount), std::tuple(3, 3));
     // Normals and texels the file lacks are zeros, so the arrays still cover every vertex.
-    EXPECT_TRUE((*o.normalArray)[0].z == 1 && (*o.normalArray)[2].z == 0);
+    EXPECT_TRUE((*o.normalArray)[0].z == 1);
+    EXPECT_TRUE((*o.normalArray)[2].z == 0);
     EXPECT_EQ(o.texelArray->size(), 3u);
 
     Model3D negative;
@@ -252,7 +260,8 @@ TEST(ModelParse, BrokenPerVertexDataIsClippedToTheVertices) {
     const Object3D& o = model.objects[0];
     EXPECT_EQ(*o.indexArray, (std::vector<uint32_t>{2, 1, 0}));
     EXPECT_EQ(std::tuple(o.normals.size(), o.normalArray->size()), std::tuple(5u, 3u));
-    EXPECT_TRUE((*o.texelArray)[0].u == 0.5f && (*o.texelArray)[2].u == 0);
+    EXPECT_TRUE((*o.texelArray)[0].u == 0.5f);
+    EXPECT_TRUE((*o.texelArray)[2].u == 0);
 }
 
 TEST(ModelParse, MaterialAndTextureReferencesOutsideTheModel) {
@@ -351,7 +360,8 @@ TEST(ModelCopy, CopiesShareDrawArraysAndOwnTheirLists) {
     ASSERT_EQ(copy.objects.size(), 1u);
     const Object3D& o = copy.objects[0];
     EXPECT_EQ(o.vertexArray, sourceArray);
-    EXPECT_TRUE((*o.vertexArray)[0].x == 99 && o.vertices[0].x == 0);
+    EXPECT_TRUE((*o.vertexArray)[0].x == 99);
+    EXPECT_TRUE(o.vertices[0].x == 0);
     EXPECT_EQ(std::tuple(copy.materials[0].red, copy.textures[0].texName), std::tuple(255, 9u));
     // The copy outlived its source: its arrays are still whole.
     EXPECT_EQ(std::tuple(o.texelArray->size(), (*o.indexArray)[2]), std::tuple(3u, 2u));
@@ -387,7 +397,9 @@ TEST(ModelBounds, CentreAndTruncatedLargestExtent) {
     model.objectCount = 4;
     PrepareModelBounds(model);
     const std::vector<Object3D>& o = model.objects;
-    EXPECT_TRUE(o[0].center.x == 10 && o[0].center.y == 0 && o[0].center.z == 0);
+    EXPECT_TRUE(o[0].center.x == 10);
+    EXPECT_TRUE(o[0].center.y == 0);
+    EXPECT_TRUE(o[0].center.z == 0);
     EXPECT_FLOAT_EQ(o[1].center.y, -3.0f);
     // Extents 4, 4, 2 make 8; no vertices, no centre to speak of: zero, not a division by zero.
     EXPECT_EQ(std::vector<float>({o[0].size, o[1].size, o[2].size, o[3].size, o[3].center.x}),

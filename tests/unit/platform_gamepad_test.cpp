@@ -22,8 +22,10 @@ constexpr uint8_t Bit(int key) {
 TEST(StickDeadZone, PlayIsNothingAndTheRestStretchesToFullTravel) {
     // Inside the circle, even where one axis alone is past it on a diagonal's way.
     const StickTravel inside = ApplyDeadZone(5600, -5600);
-    EXPECT_TRUE(inside.x == 0 && inside.y == 0 && ApplyDeadZone(0, 0).x == 0 &&
-                ApplyDeadZone(kStickDeadZone, 0).x == 0);
+    EXPECT_TRUE(inside.x == 0);
+    EXPECT_TRUE(inside.y == 0);
+    EXPECT_TRUE(ApplyDeadZone(0, 0).x == 0);
+    EXPECT_TRUE(ApplyDeadZone(kStickDeadZone, 0).x == 0);
     // Just past the edge starts from nothing: no jump where the zone ends.
     EXPECT_NEAR(ApplyDeadZone(kStickDeadZone + 100, 0).x, 0.004f, 0.001f);
     EXPECT_FLOAT_EQ(ApplyDeadZone(32767, 0).x, 1.0f);
@@ -154,7 +156,8 @@ TEST_F(VirtualPad, DirectionsHoldTheArrowsAndPressOnlyWhenTheyComeDown) {
     EXPECT_FALSE(IsKeyDown(KeyUp));
     SetVirtualPadStick(PadStick::Left, 25000, 25000);
     EXPECT_EQ(Pump(), (std::vector<int>{KeyRight, KeyDown}));
-    EXPECT_TRUE(IsKeyDown(KeyRight) && IsKeyDown(KeyDown));
+    EXPECT_TRUE(IsKeyDown(KeyRight));
+    EXPECT_TRUE(IsKeyDown(KeyDown));
     EXPECT_FALSE(IsKeyDown(KeyLeft) || IsKeyDown(KeyUp));
 }
 

@@ -3,10 +3,10 @@
 #include "assets/camera.h"
 #include "assets/game_state.h"
 #include "assets/log.h"
-#include "records/records.h"
 #include "menus/save_file.h"
 #include "menus/slot_actions.h"
 #include "menus/slot_list.h"
+#include "records/records.h"
 #include "tests/unit/test_support.h"
 #include "world/level_table.h"
 #include "world/story_flags.h"
@@ -70,8 +70,7 @@ class SaveFile : public ::testing::Test {
     void SetUp() override {
         dir_ = MakeTempDir("save_file");
         cwd_ = std::make_unique<ScopedWorkingDir>(dir_);
-        InitItemTable();
-        InitStoneTables();
+        ResetRecords();
         LevelTable.clear();
         AppendDefaultLevels();
         BuildLevelTable();

@@ -1,6 +1,7 @@
 #include "tests/unit/test_support.h"
 
 #include "platform/platform.h"
+#include "records/records.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -84,4 +85,11 @@ void CloseTestWindow() {
     DeleteRenderContext();
     CloseGameWindow();
     ShutdownPlatform();
+}
+
+void ResetRecords() {
+    InitItemTable();
+    InitStoneTables();
+    InitMonsterTables();
+    ResetHero(Hero);
 }

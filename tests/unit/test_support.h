@@ -13,6 +13,10 @@ std::string ReadFile(const std::string& path);
 // Every regular file below a directory, sorted.
 std::vector<std::string> ListFiles(const std::string& dir);
 
+// The game's tables filled and the hero back to a new game's, as the boot
+// leaves them.
+void ResetRecords();
+
 // Whether an X display is there for the GL tests; without one they skip.
 bool HaveDisplay();
 // Start the platform and open a windowed game window of this size and colour

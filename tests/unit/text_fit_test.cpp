@@ -4,8 +4,8 @@
 #include "assets/game_state.h"
 #include "assets/screen_area.h"
 #include "assets/text2d.h"
-#include "records/records.h"
 #include "platform/platform.h"
+#include "records/records.h"
 #include "tests/unit/test_support.h"
 #include "world/chests.h"
 #include "world/dialogue.h"
@@ -142,10 +142,7 @@ const Allowed kAllowed[] = {
 class TextFit : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        InitItemTable();
-        InitStoneTables();
-        InitMonsterTables();
-        ResetHero(Hero);
+        ResetRecords();
         LevelTable.clear();
         AppendDefaultLevels();
         BuildLevelTable();

@@ -87,7 +87,8 @@ TEST(TgaDecode, RefusesEveryFormOtherThanPlainTrueColour) {
         DecodedTGA out;
         EXPECT_FALSE(Decode(Tga(h, Bytes({1, 2, 3, 4, 5, 6, 7, 8})), out));
         // Refused on the first twelve bytes, before the size fields are read.
-        EXPECT_TRUE(out.width == 0 && out.pixels.empty());
+        EXPECT_TRUE(out.width == 0);
+        EXPECT_TRUE(out.pixels.empty());
     }
 }
 
@@ -99,7 +100,9 @@ TEST(TgaDecode, WrongDepthOrEmptySizeIsRefusedAfterTheSizeIsStored) {
         h.depth = static_cast<uint8_t>(depth);
         DecodedTGA out;
         EXPECT_FALSE(Decode(Tga(h, std::string(300 * 5 * 4, '\x01')), out)) << depth;
-        EXPECT_TRUE(out.width == 300 && out.height == 5 && out.pixels.empty());
+        EXPECT_TRUE(out.width == 300);
+        EXPECT_TRUE(out.height == 5);
+        EXPECT_TRUE(out.pixels.empty());
     }
     Header noWidth, noHeight;
     noWidth.width = 0;
