@@ -8,10 +8,10 @@
 #include "assets/menu_layout.h"
 #include "assets/text2d.h"
 #include "battle/command_menu.h"
-#include "records/records.h"
 #include "battle/victory.h"
 #include "menus/title.h"
 #include "platform/platform.h"
+#include "records/records.h"
 #include "world/level_table.h"
 
 #include <GL/gl.h>

@@ -3,9 +3,9 @@
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
 #include "assets/screen_area.h"
-#include "records/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/command_menu.h"
+#include "records/battle_slots.h"
 #include "records/records.h"
 
 #include <GL/gl.h>

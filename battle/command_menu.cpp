@@ -6,9 +6,9 @@
 #include "assets/menu_layout.h"
 #include "assets/text2d.h"
 #include "battle/battle_numbers.h"
-#include "records/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/effects.h"
+#include "records/battle_slots.h"
 #include "records/records.h"
 
 #include <GL/gl.h>

@@ -4,8 +4,8 @@
 #include "assets/saturate.h"
 #include "assets/sound_effects.h"
 #include "battle/particles.h"
-#include "records/records.h"
 #include "platform/platform.h"
+#include "records/records.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -4,9 +4,9 @@
 #include "assets/camera_script.h"
 #include "assets/loaded_assets.h"
 #include "assets/sound_effects.h"
-#include "records/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/effects.h"
+#include "records/battle_slots.h"
 
 #include <GL/gl.h>
 

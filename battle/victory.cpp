@@ -8,8 +8,8 @@
 #include "assets/text2d.h"
 #include "battle/battle_flow.h"
 #include "battle/battle_state.h"
-#include "records/records.h"
 #include "platform/platform.h"
+#include "records/records.h"
 #include "world/field_camera.h"
 #include "world/field_common.h"
 

@@ -1,7 +1,7 @@
 #include "content/levels_common.h"
 
-#include "records/records.h"
 #include "content/image.h"
+#include "records/records.h"
 #include "world/story_places.h"
 
 #include <algorithm>
