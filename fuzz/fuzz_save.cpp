@@ -2,9 +2,9 @@
 // indexes tables with inside its table; then the summary and spell lists of
 // what was loaded.
 #include "assets/game_state.h"
-#include "records/records.h"
 #include "menus/save_file.h"
 #include "menus/slot_list.h"
+#include "records/records.h"
 #include "world/level_table.h"
 #include "world/story_flags.h"
 
