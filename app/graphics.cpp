@@ -18,10 +18,6 @@ uint32_t BuildFont(const char* face, int cellHeight) {
     return base;
 }
 
-int FontCellHeight() {
-    return LayoutArea.width / 32;
-}
-
 bool SetupRenderState(int width, int height) {
     const PixelFormatRequest request = {ScreenBits, ScreenBits, true};
     const int format = ChoosePixelFormat(request);
@@ -61,9 +57,7 @@ bool SetupRenderState(int width, int height) {
     glLightfv(GL_LIGHT1, GL_POSITION, position);
     glEnable(GL_COLOR_MATERIAL);
 
-    SetWindowSize(width, height);
-    SetPictureViewport();
-    LoadGamePerspective();
+    LayOutForWindow(width, height);
     glLoadIdentity();
     return true;
 }

@@ -10,5 +10,3 @@ bool InitGraphics();
 bool SetupRenderState(int width, int height);
 // Reserve 256 display lists and fill them with a bold font of this cell height.
 uint32_t BuildFont(const char* face, int cellHeight);
-// The Times New Roman cell height for the current layout area; Arial's is twice it.
-int FontCellHeight();

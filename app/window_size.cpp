@@ -1,6 +1,5 @@
 #include "app/window_size.h"
 
-#include "app/graphics.h"
 #include "assets/game_state.h"
 #include "assets/menu_layout.h"
 #include "assets/screen_area.h"
@@ -22,6 +21,16 @@ void RebuildFonts() {
 
 } // namespace
 
+int FontCellHeight() {
+    return LayoutArea.width / 32;
+}
+
+void LayOutForWindow(int32_t width, int32_t height) {
+    SetWindowSize(width, height);
+    SetPictureViewport();
+    LoadGamePerspective();
+}
+
 int32_t CarrySlide(int32_t value, int32_t start, int32_t newStart) {
     if (value >= 0 || start >= 0) return value >= 0 ? value : newStart;
     if (value <= start) return newStart;
@@ -36,12 +45,10 @@ void ApplyWindowSize(int32_t width, int32_t height) {
     const int32_t oldMenuStart = MenuSlideStart();
     const int32_t oldVictoryStart = VictoryPanelStart();
 
-    SetWindowSize(width, height);
+    LayOutForWindow(width, height);
     // Mouse look reads the cursor against the window's centre: moved with the
     // centre, the cursor would turn the hero by half the change in size.
     SetCursorPosition(WindowWidth >> 1, WindowHeight >> 1);
-    SetPictureViewport();
-    LoadGamePerspective();
     if (FontCellHeight() != oldCell) RebuildFonts();
     ComputeMenuLayout();
 
