@@ -21,11 +21,10 @@ constexpr double kUnitSquareWidth = 1.36;
 constexpr double kFieldOfView = 45.0;
 constexpr double kNearPlane = 0.5;
 constexpr double kFarPlane = 1000.0;
-
-bool PictureIsLayout() {
-    return PictureArea.left == LayoutArea.left && PictureArea.top == LayoutArea.top &&
-           PictureArea.width == LayoutArea.width && PictureArea.height == LayoutArea.height;
-}
+// The classic picture placed the square with these very floats.
+static_assert(static_cast<float>(-kUnitSquareWidth / 2) == -0.68f &&
+              static_cast<float>(-kUnitSquareDepth) == -1.2f &&
+              static_cast<float>(kUnitSquareWidth) == 1.36f);
 
 } // namespace
 
@@ -55,6 +54,23 @@ void SetWindowSize(int32_t width, int32_t height) {
 
 int32_t PictureBottom() {
     return WindowHeight - PictureArea.top - PictureArea.height;
+}
+
+bool PictureIsLayout() {
+    return PictureArea.left == LayoutArea.left && PictureArea.top == LayoutArea.top &&
+           PictureArea.width == LayoutArea.width && PictureArea.height == LayoutArea.height;
+}
+
+int64_t WindowColumnOfLayoutX(int64_t x) {
+    return x + LayoutArea.left;
+}
+
+int64_t WindowRowOfLayoutY(int64_t y) {
+    return int64_t{WindowHeight} - LayoutArea.top - y;
+}
+
+int32_t FontCellHeight() {
+    return LayoutArea.width / 32;
 }
 
 int32_t PowerOfTwoAtLeast(int32_t n) {
@@ -118,8 +134,8 @@ void BeginPictureFrame() {
 
 void EnterUnitSquare() {
     FinishScaledScene();
-    glTranslatef(-0.68f, -0.5f, -1.2f);
-    glScalef(1.36f, 1.0f, 1.0f);
+    glTranslatef(static_cast<float>(-kUnitSquareWidth / 2), -0.5f, static_cast<float>(-kUnitSquareDepth));
+    glScalef(static_cast<float>(kUnitSquareWidth), 1.0f, 1.0f);
 }
 
 void EnterPictureSquare() {

@@ -32,6 +32,15 @@ extern int32_t WindowHeight;
 extern ScreenRect PictureArea;
 // The largest 4:3 rectangle inside the picture, centred.
 extern ScreenRect LayoutArea;
+
+// A 2D position or size in the layout area: trunc(its width or height /
+// divisor) in double precision, so every layout scales with the area.
+inline int32_t LayoutX(double divisor) {
+    return static_cast<int32_t>(LayoutArea.width / divisor);
+}
+inline int32_t LayoutY(double divisor) {
+    return static_cast<int32_t>(LayoutArea.height / divisor);
+}
 // Aspect=4:3 in Game.cfg: draw the picture, 3D included, in the 4:3 area only.
 extern uint8_t PillarboxFlag;
 
@@ -41,6 +50,14 @@ ScreenRect LargestFourThree(int32_t width, int32_t height);
 void SetWindowSize(int32_t width, int32_t height);
 // The picture's lowest row counted from the window's bottom, as GL counts rows.
 int32_t PictureBottom();
+// Whether the picture is the layout area itself (a 4:3 window, or the classic picture).
+bool PictureIsLayout();
+// A layout x as a window column, and a layout y (down from the area's top) as
+// the GL row of the window (up from its bottom), in 64 bits for any value.
+int64_t WindowColumnOfLayoutX(int64_t x);
+int64_t WindowRowOfLayoutY(int64_t y);
+// The bitmap fonts' cell height for the layout area (Times New Roman; Arial's is twice it).
+int32_t FontCellHeight();
 // The smallest power of two at least n, for textures holding a copy of the screen.
 int32_t PowerOfTwoAtLeast(int32_t n);
 

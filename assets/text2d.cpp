@@ -56,9 +56,8 @@ int32_t FormatText(char (&buffer)[kTextBufferSize], const char* format, ...) {
 }
 
 TextPoint TextRasterOrigin(int32_t x, int32_t y) {
-    const int64_t fontHeight = LayoutArea.width / 32;
-    return {Saturate(int64_t{x} + LayoutArea.left - 1),
-            Saturate(int64_t{WindowHeight} - LayoutArea.top - y - fontHeight - 1)};
+    // The raster stands at the glyphs' baseline, a cell below the text's top.
+    return {Saturate(WindowColumnOfLayoutX(x) - 1), Saturate(WindowRowOfLayoutY(y) - FontCellHeight() - 1)};
 }
 
 TextPoint ShadowTextOffset(int32_t screenWidth, int32_t screenHeight) {
@@ -104,7 +103,7 @@ void OrthoMode(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     const AreaBounds p = PictureInLayout();
     const double sx = static_cast<double>(right - left) / LayoutArea.width;
     const double sy = static_cast<double>(bottom - top) / LayoutArea.height;
-    if (p.left == 0 && p.top == 0 && p.right == LayoutArea.width && p.bottom == LayoutArea.height)
+    if (PictureIsLayout())
         glOrtho(left, right, bottom, top, 0.0, 1.0);
     else
         glOrtho(left + p.left * sx, left + p.right * sx, top + p.bottom * sy, top + p.top * sy, 0.0, 1.0);

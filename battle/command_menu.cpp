@@ -32,11 +32,9 @@ namespace {
 
 enum Command : int32_t { CommandAttack = 0, CommandMagic, CommandSummon, CommandItem };
 
-int32_t X(double c) {
-    return ScreenDiv(LayoutArea.width, c) + MenuSlide;
-}
-int32_t Y(double c) {
-    return ScreenDiv(LayoutArea.height, c);
+// The command menu slides in from the left.
+int32_t MenuX(double c) {
+    return LayoutX(c) + MenuSlide;
 }
 
 void Panel(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
@@ -174,90 +172,90 @@ void Vertical(int32_t delta) {
 const double kRowY[3] = {1.82, 1.63, 1.47};
 
 void DrawCommandPanel() {
-    Panel(X(5.12), Y(1.28), X(2.56), Y(1.01));
+    Panel(MenuX(5.12), LayoutY(1.28), MenuX(2.56), LayoutY(1.01));
     const SkillRecord& skill = Hero.Skills[SelectedSkillIndex(Hero)];
     if (FuryReady)
-        PrintShadowText(TimesFontBase, X(4.09), Y(1.24), "%.*s", static_cast<int>(sizeof skill.Name),
+        PrintShadowText(TimesFontBase, MenuX(4.09), LayoutY(1.24), "%.*s", static_cast<int>(sizeof skill.Name),
                         skill.Name);
     else
-        PrintShadowText(TimesFontBase, X(4.09), Y(1.24), "Attack");
-    if (LastSpellIndex >= 0) PrintShadowText(TimesFontBase, X(4.09), Y(1.19), "Magic");
-    if (LastSummonIndex >= 0) PrintShadowText(TimesFontBase, X(4.09), Y(1.14), "Summon");
-    PrintShadowText(TimesFontBase, X(4.09), Y(1.1), "Item");
-    Cursor(X(4.65), MenuLayout.CommandCursorY[CommandCursor]);
+        PrintShadowText(TimesFontBase, MenuX(4.09), LayoutY(1.24), "Attack");
+    if (LastSpellIndex >= 0) PrintShadowText(TimesFontBase, MenuX(4.09), LayoutY(1.19), "Magic");
+    if (LastSummonIndex >= 0) PrintShadowText(TimesFontBase, MenuX(4.09), LayoutY(1.14), "Summon");
+    PrintShadowText(TimesFontBase, MenuX(4.09), LayoutY(1.1), "Item");
+    Cursor(MenuX(4.65), MenuLayout.CommandCursorY[CommandCursor]);
 }
 
 void DrawTargetPanel() {
-    Panel(X(2.27), Y(1.2), X(1.57), Y(1.01));
+    Panel(MenuX(2.27), LayoutY(1.2), MenuX(1.57), LayoutY(1.01));
     const double rows[kBattleSlotCount] = {1.19, 1.14, 1.1};
     for (int i = 0; i < kBattleSlotCount; ++i)
         if (!BattleSlots[i].Dead)
-            PrintShadowText(TimesFontBase, X(2.04), Y(rows[i]), "%.*s",
+            PrintShadowText(TimesFontBase, MenuX(2.04), LayoutY(rows[i]), "%.*s",
                             static_cast<int>(sizeof BattleSlots[i].Name), BattleSlots[i].Name);
-    Cursor(X(2.17), MenuLayout.TargetCursorY[TargetCursor]);
+    Cursor(MenuX(2.17), MenuLayout.TargetCursorY[TargetCursor]);
 }
 
 void DrawItemPanel() {
-    Panel(X(5.12), Y(1.92), X(2.56), Y(1.32));
+    Panel(MenuX(5.12), LayoutY(1.92), MenuX(2.56), LayoutY(1.32));
     const double rows[2] = {1.82, 1.72};
     for (int i = 0; i < 2; ++i) {
         const ItemRecord& item = HeldItems[i];
         if (item.Count <= 0) continue;
-        PrintShadowText(TimesFontBase, X(4.09), Y(rows[i]), "%.*s", static_cast<int>(sizeof item.Name),
+        PrintShadowText(TimesFontBase, MenuX(4.09), LayoutY(rows[i]), "%.*s", static_cast<int>(sizeof item.Name),
                         item.Name);
-        PrintShadowText(TimesFontBase, X(2.84), Y(rows[i]), "%d", item.Count);
+        PrintShadowText(TimesFontBase, MenuX(2.84), LayoutY(rows[i]), "%d", item.Count);
     }
-    Cursor(X(4.65), MenuLayout.ItemCursorY[ItemCursor]);
+    Cursor(MenuX(4.65), MenuLayout.ItemCursorY[ItemCursor]);
 }
 
 void DrawSpellPanel() {
-    Panel(X(5.12), Y(1.92), X(1.86), Y(1.32));
-    Panel(X(1.76), Y(1.92), X(1.4), Y(1.32));
+    Panel(MenuX(5.12), LayoutY(1.92), MenuX(1.86), LayoutY(1.32));
+    Panel(MenuX(1.76), LayoutY(1.92), MenuX(1.4), LayoutY(1.32));
     for (int k = 0; k < 3; ++k) {
         const int32_t i = SpellScroll + k;
         if (i < 0 || i > LastSpellIndex || i >= kSpellListSize) continue;
         const SpellEntry& entry = SpellList[i];
-        PrintShadowText(TimesFontBase, X(4.09), Y(kRowY[k]), "%s", entry.SpellName[0]);
-        if (AllTargets) PrintShadowText(TimesFontBase, X(3.1), Y(kRowY[k]), ">");
+        PrintShadowText(TimesFontBase, MenuX(4.09), LayoutY(kRowY[k]), "%s", entry.SpellName[0]);
+        if (AllTargets) PrintShadowText(TimesFontBase, MenuX(3.1), LayoutY(kRowY[k]), ">");
         if (entry.WarpLevel > 1)
-            PrintShadowText(TimesFontBase, X(2.92), Y(kRowY[k]), "%s", entry.SpellName[1]);
+            PrintShadowText(TimesFontBase, MenuX(2.92), LayoutY(kRowY[k]), "%s", entry.SpellName[1]);
         if (entry.WarpLevel > 2)
-            PrintShadowText(TimesFontBase, X(2.27), Y(kRowY[k]), "%s", entry.SpellName[2]);
+            PrintShadowText(TimesFontBase, MenuX(2.27), LayoutY(kRowY[k]), "%s", entry.SpellName[2]);
     }
     const int32_t chosen = SpellScroll + SpellRow;
     if (chosen >= 0 && chosen <= LastSpellIndex && chosen < kSpellListSize && SpellColumn >= 0 &&
         SpellColumn <= 2 && SpellColumn <= SpellList[chosen].WarpLevel - 1) {
-        PrintShadowText(TimesFontBase, X(1.7), Y(1.82), "MP Cost");
-        PrintShadowText(TimesFontBase, X(1.65), Y(1.7), "%d/%d", SpellList[chosen].MpCost[SpellColumn],
+        PrintShadowText(TimesFontBase, MenuX(1.7), LayoutY(1.82), "MP Cost");
+        PrintShadowText(TimesFontBase, MenuX(1.65), LayoutY(1.7), "%d/%d", SpellList[chosen].MpCost[SpellColumn],
                         Hero.MP);
     }
     if (LastSpellIndex > 2)
-        PrintShadowText(TimesFontBase, X(2.089), Y(1.42), "%d/%d", chosen + 1, LastSpellIndex + 1);
+        PrintShadowText(TimesFontBase, MenuX(2.089), LayoutY(1.42), "%d/%d", chosen + 1, LastSpellIndex + 1);
     Cursor(MenuLayout.SpellCursorX[SpellColumn] + MenuSlide, MenuLayout.SpellCursorY[SpellRow]);
 }
 
 void DrawSummonPanel() {
-    Panel(X(5.12), Y(1.92), X(2.56), Y(1.32));
-    Panel(X(2.43), Y(1.92), X(1.79), Y(1.32));
+    Panel(MenuX(5.12), LayoutY(1.92), MenuX(2.56), LayoutY(1.32));
+    Panel(MenuX(2.43), LayoutY(1.92), MenuX(1.79), LayoutY(1.32));
     for (int k = 0; k < 3; ++k) {
         const int32_t i = SummonScroll + k;
         if (i < 0 || i > LastSummonIndex || i >= kSummonListSize) continue;
-        PrintShadowText(TimesFontBase, X(4.09), Y(kRowY[k]), "%s", SummonList[i].Name);
+        PrintShadowText(TimesFontBase, MenuX(4.09), LayoutY(kRowY[k]), "%s", SummonList[i].Name);
     }
     const int32_t chosen = SummonScroll + SummonRow;
     if (chosen >= 0 && chosen <= LastSummonIndex && chosen < kSummonListSize) {
-        PrintShadowText(TimesFontBase, X(2.32), Y(1.82), "MP Cost");
-        PrintShadowText(TimesFontBase, X(2.22), Y(1.7), "%d/%d", SummonList[chosen].MpCost[0], Hero.MP);
+        PrintShadowText(TimesFontBase, MenuX(2.32), LayoutY(1.82), "MP Cost");
+        PrintShadowText(TimesFontBase, MenuX(2.22), LayoutY(1.7), "%d/%d", SummonList[chosen].MpCost[0], Hero.MP);
     }
     if (LastSummonIndex > 2)
-        PrintShadowText(TimesFontBase, X(2.089), Y(1.42), "%d/%d", chosen + 1, LastSummonIndex + 1);
-    Cursor(X(4.65), MenuLayout.ItemCursorY[SummonRow]);
+        PrintShadowText(TimesFontBase, MenuX(2.089), LayoutY(1.42), "%d/%d", chosen + 1, LastSummonIndex + 1);
+    Cursor(MenuX(4.65), MenuLayout.ItemCursorY[SummonRow]);
 }
 
 } // namespace
 
 int32_t MenuSlideStart() {
-    return ScreenDiv(LayoutArea.width, 4.09) * -2;
+    return LayoutX(4.09) * -2;
 }
 
 void ResetCommandMenu() {
@@ -272,7 +270,7 @@ void ResetCommandMenu() {
 
 void StepHeroGauge() {
     if (HeroActing || AttackCommand || ItemCommand || FuryCommand || AnySpellCast() || Hero.HP <= 0) return;
-    if (ScreenDiv(LayoutArea.width, 1.02) <= HeroGaugeWidth + ScreenDiv(LayoutArea.width, 1.13)) {
+    if (LayoutX(1.02) <= HeroGaugeWidth + LayoutX(1.13)) {
         MenuOpen = 1;
     } else {
         HeroGaugeWidth += LayoutArea.width / 1050.0f;

@@ -23,7 +23,7 @@ uint8_t RewardsReady = 0;
 uint8_t LeaveReady = 0;
 
 int32_t VictoryPanelStart() {
-    return -ScreenDiv(LayoutArea.height, 0.768);
+    return -LayoutY(0.768);
 }
 
 void ResetVictory() {
@@ -47,21 +47,21 @@ void DrawVictoryPanel(int32_t dx, int32_t dy) {
     const int32_t h = LayoutArea.height;
     OrthoMode(0, 0, w, h);
     glDisable(GL_DEPTH_TEST);
-    const float x1 = static_cast<float>(ScreenDiv(w, 10.24) + dx),
-                y1 = static_cast<float>(ScreenDiv(h, 7.68) + dy);
-    const float x2 = static_cast<float>(ScreenDiv(w, 1.13) + dx),
-                y2 = static_cast<float>(ScreenDiv(h, 1.09) + dy);
+    const float x1 = static_cast<float>(LayoutX(10.24) + dx),
+                y1 = static_cast<float>(LayoutY(7.68) + dy);
+    const float x2 = static_cast<float>(LayoutX(1.13) + dx),
+                y2 = static_cast<float>(LayoutY(1.09) + dy);
     DrawPanel(x1, y1, x1, y2, x2, y2, x2, y1, PanelTexture.texName);
 
-    const int32_t x = ScreenDiv(w, 3.41) + dx;
+    const int32_t x = LayoutX(3.41) + dx;
     const int name = static_cast<int>(sizeof Hero.Name);
-    PrintShadowText(TimesFontBase, x, ScreenDiv(h, 3.84) + dy, "%.*s LV %d EXP %d LVUP AT:%d", name,
+    PrintShadowText(TimesFontBase, x, LayoutY(3.84) + dy, "%.*s LV %d EXP %d LVUP AT:%d", name,
                     Hero.Name, Hero.Level, Hero.Exp, Hero.NextLevelExp);
-    PrintShadowText(TimesFontBase, x, ScreenDiv(h, 3.33) + dy, "HP %d/%d", Hero.HP, Hero.MaxHP);
-    PrintShadowText(TimesFontBase, x, ScreenDiv(h, 2.95) + dy, "MP %d/%d", Hero.MP, Hero.MaxMP);
-    PrintShadowText(TimesFontBase, x, ScreenDiv(h, 2.19) + dy, "G Received : %d", BattleGoldReward);
-    PrintShadowText(TimesFontBase, x, ScreenDiv(h, 2.02) + dy, "EXP Received : %d", BattleExpReward);
-    PrintShadowText(TimesFontBase, x, ScreenDiv(h, 1.87) + dy, "Warp EXP Received : %d", BattleWarpExpReward);
+    PrintShadowText(TimesFontBase, x, LayoutY(3.33) + dy, "HP %d/%d", Hero.HP, Hero.MaxHP);
+    PrintShadowText(TimesFontBase, x, LayoutY(2.95) + dy, "MP %d/%d", Hero.MP, Hero.MaxMP);
+    PrintShadowText(TimesFontBase, x, LayoutY(2.19) + dy, "G Received : %d", BattleGoldReward);
+    PrintShadowText(TimesFontBase, x, LayoutY(2.02) + dy, "EXP Received : %d", BattleExpReward);
+    PrintShadowText(TimesFontBase, x, LayoutY(1.87) + dy, "Warp EXP Received : %d", BattleWarpExpReward);
     glEnable(GL_DEPTH_TEST);
     glDisable(GL_COLOR_MATERIAL);
     glEnable(GL_TEXTURE_2D);
@@ -87,7 +87,7 @@ void VictoryModeFrame() {
     }
     if (!CameraScriptPlaying) {
         DrawVictoryPanel(0, VictoryPanelY);
-        if (VictoryPanelY < 0) VictoryPanelY += ScreenDiv(LayoutArea.height, 38.4);
+        if (VictoryPanelY < 0) VictoryPanelY += LayoutY(38.4);
     }
     if (VictoryPanelY >= 0) RewardsReady = 1;
     SwapScreenBuffer();

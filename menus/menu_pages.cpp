@@ -13,13 +13,6 @@
 
 namespace {
 
-int X(double divisor) {
-    return static_cast<int>(LayoutArea.width / divisor);
-}
-int Y(double divisor) {
-    return static_cast<int>(LayoutArea.height / divisor);
-}
-
 template <size_t N>
 int Width(const char (&)[N]) {
     return static_cast<int>(N);
@@ -58,8 +51,8 @@ void HeroLines(int x, int y1, int y2, int y3) {
 }
 
 void PageHeading(const char* title) {
-    PrintShadowText(TimesFontBase, X(1.24), Y(25.6), "%s", title);
-    HeroLines(X(5.12), 0, Y(30.72), Y(15.36));
+    PrintShadowText(TimesFontBase, LayoutX(1.24), LayoutY(25.6), "%s", title);
+    HeroLines(LayoutX(5.12), 0, LayoutY(30.72), LayoutY(15.36));
 }
 
 void HeaderPanels() {
@@ -85,15 +78,15 @@ void DrawTopList() {
     static const double entryRows[9] = {10.9, 6.4, 4.51, 3.49, 2.84, 2.4, 2.07, 1.82, 1.63};
     static const double cursorRows[9] = {8.34, 5.4, 4.0, 3.17, 2.63, 2.24, 1.95, 1.73, 1.56};
     BeginText();
-    PrintShadowText(TimesFontBase, X(3.41), Y(15.36), "%.*s LV %d EXP %d", Width(Hero.Name), Hero.Name,
+    PrintShadowText(TimesFontBase, LayoutX(3.41), LayoutY(15.36), "%.*s LV %d EXP %d", Width(Hero.Name), Hero.Name,
                     Hero.Level, Hero.Exp);
-    PrintShadowText(TimesFontBase, X(3.41), Y(9.6), "HP %d/%d", Hero.HP, Hero.MaxHP);
-    PrintShadowText(TimesFontBase, X(3.41), Y(6.98), "MP %d/%d", Hero.MP, Hero.MaxMP);
-    for (int i = 0; i < 9; ++i) PrintShadowText(TimesFontBase, X(1.24), Y(entryRows[i]), "%s", entries[i]);
-    PrintShadowText(TimesFontBase, X(5.12), Y(1.18), "Location :%s", LevelName());
-    PrintShadowText(TimesFontBase, X(1.36), Y(1.2), "Time  %d:%d:%d", PlayHours, PlayMinutes, PlaySeconds);
-    PrintShadowText(TimesFontBase, X(1.36), Y(1.13), "G: %d", Hero.Gold);
-    if (MenuCursor >= 0 && MenuCursor < 9) Cursor(X(1.28), Y(cursorRows[MenuCursor]));
+    PrintShadowText(TimesFontBase, LayoutX(3.41), LayoutY(9.6), "HP %d/%d", Hero.HP, Hero.MaxHP);
+    PrintShadowText(TimesFontBase, LayoutX(3.41), LayoutY(6.98), "MP %d/%d", Hero.MP, Hero.MaxMP);
+    for (int i = 0; i < 9; ++i) PrintShadowText(TimesFontBase, LayoutX(1.24), LayoutY(entryRows[i]), "%s", entries[i]);
+    PrintShadowText(TimesFontBase, LayoutX(5.12), LayoutY(1.18), "Location :%s", LevelName());
+    PrintShadowText(TimesFontBase, LayoutX(1.36), LayoutY(1.2), "Time  %d:%d:%d", PlayHours, PlayMinutes, PlaySeconds);
+    PrintShadowText(TimesFontBase, LayoutX(1.36), LayoutY(1.13), "G: %d", Hero.Gold);
+    if (MenuCursor >= 0 && MenuCursor < 9) Cursor(LayoutX(1.28), LayoutY(cursorRows[MenuCursor]));
     EndText();
 }
 
@@ -104,13 +97,13 @@ void DrawItemPage() {
     Panel(0.02f, 0.02f, 0.4f, 0.85f);
     Panel(0.4f, 0.02f, 0.95f, 0.85f);
     BeginText();
-    PrintShadowText(TimesFontBase, X(1.24), Y(25.6), "Item");
-    HeroLines(X(5.12), Y(3.84), Y(3.41), Y(3.07));
+    PrintShadowText(TimesFontBase, LayoutX(1.24), LayoutY(25.6), "Item");
+    HeroLines(LayoutX(5.12), LayoutY(3.84), LayoutY(3.41), LayoutY(3.07));
     if (ItemMenuCursor >= 0 && ItemMenuCursor < 2) {
         const ItemRecord& item = HeldItems[ItemMenuCursor];
         if (item.Count > 0) {
-            PrintShadowText(TimesFontBase, X(2.92), 0, "%.*s", Width(item.Name), item.Name);
-            PrintShadowText(TimesFontBase, X(20.48), Y(38.4), "%.*s", Width(item.Description),
+            PrintShadowText(TimesFontBase, LayoutX(2.92), 0, "%.*s", Width(item.Name), item.Name);
+            PrintShadowText(TimesFontBase, LayoutX(20.48), LayoutY(38.4), "%.*s", Width(item.Description),
                             item.Description);
         }
     }
@@ -118,10 +111,10 @@ void DrawItemPage() {
     for (int k = 0; k < 2; ++k) {
         const ItemRecord& item = HeldItems[k];
         if (item.Count <= 0) continue;
-        PrintShadowText(TimesFontBase, X(1.86), Y(rows[k]), "%.*s", Width(item.Name), item.Name);
-        PrintShadowText(TimesFontBase, X(1.24), Y(rows[k]), "%d", item.Count);
+        PrintShadowText(TimesFontBase, LayoutX(1.86), LayoutY(rows[k]), "%.*s", Width(item.Name), item.Name);
+        PrintShadowText(TimesFontBase, LayoutX(1.24), LayoutY(rows[k]), "%d", item.Count);
     }
-    Cursor(X(1.96), Y(ItemMenuCursor == 0 ? 4.46 : 3.8));
+    Cursor(LayoutX(1.96), LayoutY(ItemMenuCursor == 0 ? 4.46 : 3.8));
     EndText();
 }
 
@@ -134,8 +127,8 @@ void DrawMagicPage() {
     PageHeading("Magic");
     const int selected = MagicMenuScroll + MagicMenuRow;
     if (selected >= 0 && selected <= LastSpellIndex && selected < kSpellListSize) {
-        PrintShadowText(TimesFontBase, X(2.04), Y(6.4), "%s", SpellList[selected].Name);
-        PrintShadowText(TimesFontBase, X(12.8), Y(5.12), "Causes %s Element Attack",
+        PrintShadowText(TimesFontBase, LayoutX(2.04), LayoutY(6.4), "%s", SpellList[selected].Name);
+        PrintShadowText(TimesFontBase, LayoutX(12.8), LayoutY(5.12), "Causes %s Element Attack",
                         SpellList[selected].Name);
     }
     static const double rows[9] = {2.19, 2.02, 1.87, 1.74, 1.63, 1.53, 1.44, 1.37, 1.3};
@@ -148,10 +141,10 @@ void DrawMagicPage() {
         const SpellEntry& entry = SpellList[i];
         for (int s = 0; s < 3; ++s)
             if (s == 0 || entry.WarpLevel > s)
-                PrintShadowText(TimesFontBase, X(columns[s]), Y(rows[k]), "%s", entry.SpellName[s]);
+                PrintShadowText(TimesFontBase, LayoutX(columns[s]), LayoutY(rows[k]), "%s", entry.SpellName[s]);
     }
     if (MagicMenuRow >= 0 && MagicMenuRow < 9 && MagicMenuColumn >= 0 && MagicMenuColumn < 3)
-        Cursor(X(cursorColumns[MagicMenuColumn]), Y(cursorRows[MagicMenuRow]));
+        Cursor(LayoutX(cursorColumns[MagicMenuColumn]), LayoutY(cursorRows[MagicMenuRow]));
     EndText();
 }
 
@@ -162,17 +155,17 @@ void DrawFuryPage() {
     BeginText();
     PageHeading("Fury");
     const SkillRecord& selected = Hero.Skills[SelectedSkillIndex(Hero)];
-    PrintShadowText(TimesFontBase, X(2.56), Y(5.12), "%.*s", Width(selected.Name), selected.Name);
+    PrintShadowText(TimesFontBase, LayoutX(2.56), LayoutY(5.12), "%.*s", Width(selected.Name), selected.Name);
     static const double rows[2] = {2.19, 2.02};
     for (int k = 0; k < 2; ++k) {
         const SkillRecord& skill = Hero.Skills[k];
         if (!skill.Learned) continue;
-        PrintShadowText(TimesFontBase, X(3.41), Y(rows[k]), "Level %d : %.*s", skill.SkillLevel,
+        PrintShadowText(TimesFontBase, LayoutX(3.41), LayoutY(rows[k]), "Level %d : %.*s", skill.SkillLevel,
                         Width(skill.Name), skill.Name);
-        if (skill.Selected) PrintShadowText(TimesFontBase, X(1.7), Y(rows[k]), "Selected");
+        if (skill.Selected) PrintShadowText(TimesFontBase, LayoutX(1.7), LayoutY(rows[k]), "Selected");
     }
     static const double cursorRows[4] = {2.07, 1.92, 1.78, 1.66};
-    if (FuryCursor >= 0 && FuryCursor < 4) Cursor(X(3.79), Y(cursorRows[FuryCursor]));
+    if (FuryCursor >= 0 && FuryCursor < 4) Cursor(LayoutX(3.79), LayoutY(cursorRows[FuryCursor]));
     EndText();
 }
 
@@ -181,7 +174,7 @@ void DrawStatusPage() {
     Panel(0.02f, 0.02f, 0.95f, 0.85f);
     BeginText();
     PageHeading("Status");
-    PrintShadowText(TimesFontBase, X(1.62), Y(4.51), "Swarp Status Adds");
+    PrintShadowText(TimesFontBase, LayoutX(1.62), LayoutY(4.51), "Swarp Status Adds");
     struct Row {
         double y;
         const char* label;
@@ -198,12 +191,12 @@ void DrawStatusPage() {
         {2.02, "LV UP At", Hero.NextLevelExp, 0},
     };
     for (const Row& row : rows) {
-        PrintShadowText(TimesFontBase, X(3.41), Y(row.y), "%s", row.label);
-        PrintShadowText(TimesFontBase, X(1.7), Y(row.y), ": %d", row.value);
-        if (row.add > 0) PrintShadowText(TimesFontBase, X(1.46), Y(row.y), "%d", row.add);
+        PrintShadowText(TimesFontBase, LayoutX(3.41), LayoutY(row.y), "%s", row.label);
+        PrintShadowText(TimesFontBase, LayoutX(1.7), LayoutY(row.y), ": %d", row.value);
+        if (row.add > 0) PrintShadowText(TimesFontBase, LayoutX(1.46), LayoutY(row.y), "%d", row.add);
     }
-    PrintShadowText(TimesFontBase, X(3.41), Y(1.87), "FuryBar Fill");
-    PrintShadowText(TimesFontBase, X(1.7), Y(1.87), ": %d %%", Hero.FuryBar);
+    PrintShadowText(TimesFontBase, LayoutX(3.41), LayoutY(1.87), "FuryBar Fill");
+    PrintShadowText(TimesFontBase, LayoutX(1.7), LayoutY(1.87), ": %d %%", Hero.FuryBar);
     EndText();
 }
 
@@ -211,8 +204,8 @@ void DrawSlotPage(bool saving) {
     DrawSlotList();
     BeginText();
     // The prompt takes the place of the hero's lines, which would print over it.
-    PrintShadowText(TimesFontBase, X(1.24), Y(25.6), "%s", saving ? "Save" : "Load");
-    PrintShadowText(TimesFontBase, X(20.48), Y(38.4), "%s",
+    PrintShadowText(TimesFontBase, LayoutX(1.24), LayoutY(25.6), "%s", saving ? "Save" : "Load");
+    PrintShadowText(TimesFontBase, LayoutX(20.48), LayoutY(38.4), "%s",
                     saving ? "Choose the Slot you wish to Save to" : "Choose the Slot you wish to Load from");
     EndText();
 }
@@ -245,7 +238,7 @@ void DrawStone(Model3D& model, int32_t r, int32_t g, int32_t b) {
 }
 
 void DrawSwarpStats(const SwarpRecord& swarp) {
-    PrintShadowText(TimesFontBase, X(4.096), Y(2.19), "%.*s", Width(swarp.Name), swarp.Name);
+    PrintShadowText(TimesFontBase, LayoutX(4.096), LayoutY(2.19), "%.*s", Width(swarp.Name), swarp.Name);
     const struct {
         double y;
         const char* label;
@@ -261,8 +254,8 @@ void DrawSwarpStats(const SwarpRecord& swarp) {
     };
     for (const auto& row : rows) {
         if (row.value <= 0) continue;
-        PrintShadowText(TimesFontBase, X(5.12), Y(row.y), "%s", row.label);
-        PrintShadowText(TimesFontBase, X(2.56), Y(row.y), "%d", row.value);
+        PrintShadowText(TimesFontBase, LayoutX(5.12), LayoutY(row.y), "%s", row.label);
+        PrintShadowText(TimesFontBase, LayoutX(2.56), LayoutY(row.y), "%d", row.value);
     }
 }
 
@@ -300,26 +293,26 @@ void DrawSwarpPage() {
     else if (slot.Open)
         DrawSwarpStats(slot);
     for (int k = 0; k < kSwarpBagSize; ++k)
-        PrintShadowText(TimesFontBase, X(1.4), Y(kBagRows[k]), "%.*s", Width(Hero.SwarpBag[k].Name),
+        PrintShadowText(TimesFontBase, LayoutX(1.4), LayoutY(kBagRows[k]), "%.*s", Width(Hero.SwarpBag[k].Name),
                         Hero.SwarpBag[k].Name);
-    Cursor(X(1.46), Y(kBagCursorRows[SwarpBagCursor]));
+    Cursor(LayoutX(1.46), LayoutY(kBagCursorRows[SwarpBagCursor]));
     static const double slotColumns[8] = {3.3, 2.99, 2.73, 2.58, 2.39, 2.22, 2.08, 1.95};
-    Cursor(X(slotColumns[SwordSlotCursor]), Y(4.15));
+    Cursor(LayoutX(slotColumns[SwordSlotCursor]), LayoutY(4.15));
     EndText();
 }
 
 void DrawWarpInfo(const WarpRecord& warp) {
     if (warp.Present) {
-        PrintShadowText(TimesFontBase, X(4.096), Y(2.19), "%.*s", Width(warp.Name), warp.Name);
+        PrintShadowText(TimesFontBase, LayoutX(4.096), LayoutY(2.19), "%.*s", Width(warp.Name), warp.Name);
         static const double rows[3] = {1.92, 1.78, 1.66};
         for (int s = 0; s < 3 && s < warp.MaxWarpLevel; ++s) {
-            const int x = X(10.24), y = Y(rows[s]);
+            const int x = LayoutX(10.24), y = LayoutY(rows[s]);
             if (s == 0) {
                 PrintShadowText(TimesFontBase, x, y, "%.*s", Width(warp.SpellName[s]), warp.SpellName[s]);
                 continue;
             }
             glColor3f(0, 0, 0);
-            PrintText(TimesFontBase, x + X(204.8), y + Y(256), "%.*s", Width(warp.SpellName[s]),
+            PrintText(TimesFontBase, x + LayoutX(204.8), y + LayoutY(256), "%.*s", Width(warp.SpellName[s]),
                       warp.SpellName[s]);
             if (warp.WarpLevel > s)
                 glColor3f(1, 1, 1);
@@ -330,11 +323,11 @@ void DrawWarpInfo(const WarpRecord& warp) {
         }
     }
     if (!NameIsEmpty(warp.Name)) {
-        PrintShadowText(TimesFontBase, X(4.096), Y(1.92), "Curent EXP");
-        PrintShadowText(TimesFontBase, X(2.43), Y(1.92), "%d", warp.WarpExp);
-        PrintShadowText(TimesFontBase, X(4.096), Y(1.78), "Next Level");
-        PrintShadowText(TimesFontBase, X(2.43), Y(1.78), "%d", warp.NextWarpExp);
-        PrintShadowText(TimesFontBase, X(4.096), Y(1.66), "Level:%d", warp.WarpLevel);
+        PrintShadowText(TimesFontBase, LayoutX(4.096), LayoutY(1.92), "Curent EXP");
+        PrintShadowText(TimesFontBase, LayoutX(2.43), LayoutY(1.92), "%d", warp.WarpExp);
+        PrintShadowText(TimesFontBase, LayoutX(4.096), LayoutY(1.78), "Next Level");
+        PrintShadowText(TimesFontBase, LayoutX(2.43), LayoutY(1.78), "%d", warp.NextWarpExp);
+        PrintShadowText(TimesFontBase, LayoutX(4.096), LayoutY(1.66), "Level:%d", warp.WarpLevel);
     }
 }
 
@@ -371,14 +364,14 @@ void DrawWarpPage() {
     PageHeading("Warp");
     const int bagIndex = WarpBagScroll + WarpBagRow;
     DrawWarpInfo(WarpPicked ? Hero.WarpBag[bagIndex] : Hero.WarpHolders[HolderRow][HolderSlot]);
-    PrintShadowText(TimesFontBase, X(1.36), Y(1.09), "%d/30", bagIndex + 1);
+    PrintShadowText(TimesFontBase, LayoutX(1.36), LayoutY(1.09), "%d/30", bagIndex + 1);
     for (int k = 0; k < kWarpBagRowsShown; ++k) {
         const WarpRecord& warp = Hero.WarpBag[WarpBagScroll + k];
-        PrintShadowText(TimesFontBase, X(1.4), Y(kBagRows[k]), "%.*s", Width(warp.Name), warp.Name);
+        PrintShadowText(TimesFontBase, LayoutX(1.4), LayoutY(kBagRows[k]), "%.*s", Width(warp.Name), warp.Name);
     }
-    Cursor(X(1.46), Y(kBagCursorRows[WarpBagRow]));
+    Cursor(LayoutX(1.46), LayoutY(kBagCursorRows[WarpBagRow]));
     static const double slotColumns[8] = {3.15, 2.92, 2.69, 2.49, 2.08, 1.96, 1.86, 1.76};
-    Cursor(X(slotColumns[HolderSlot]), Y(HolderRow == 0 ? 4.65 : 4.0));
+    Cursor(LayoutX(slotColumns[HolderSlot]), LayoutY(HolderRow == 0 ? 4.65 : 4.0));
     EndText();
 }
 

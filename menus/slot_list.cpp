@@ -21,10 +21,6 @@ void Panel(float x1, float y1, float x2, float y2) {
     DrawLitTexturedQuad(x1, y1, x2, y1, x2, y2, x1, y2, PanelTexture.texName);
 }
 
-int Row(double divisor) {
-    return static_cast<int>(LayoutArea.height / divisor);
-}
-
 } // namespace
 
 void ReadSlotSummaries() {
@@ -86,24 +82,24 @@ void DrawSlotList() {
     glEnable(GL_COLOR_MATERIAL);
     glDisable(GL_TEXTURE_2D);
     if (SaveSlotCursor >= 0 && SaveSlotCursor < kSaveSlotCount)
-        PrintText(ArialFontBase, static_cast<int>(LayoutArea.width / 5.12),
+        PrintText(ArialFontBase, LayoutX(5.12),
                   MenuLayout.SlotCursorY[SaveSlotCursor], "*");
 
     static const double nameRow[5] = {6.4, 3.13, 2.07, 1.53, 1.22};
     static const double hpRow[5] = {5.12, 2.79, 1.89, 1.44, 1.17};
     static const double mpRow[5] = {4.26, 2.51, 1.76, 1.37, 1.12};
-    const int x = static_cast<int>(LayoutArea.width / 2.56);
-    const int timeX = static_cast<int>(LayoutArea.width / 1.46);
+    const int x = LayoutX(2.56);
+    const int timeX = LayoutX(1.46);
     for (int k = 0; k < kSaveSlotCount; ++k) {
         const SlotRowText row = SlotRow(k);
         if (!row.Saved) {
-            PrintText(TimesFontBase, x, Row(hpRow[k]), "%s", row.Middle);
+            PrintText(TimesFontBase, x, LayoutY(hpRow[k]), "%s", row.Middle);
             continue;
         }
-        PrintText(TimesFontBase, x, Row(nameRow[k]), "%s", row.Name);
-        PrintText(TimesFontBase, x, Row(hpRow[k]), "%s", row.Hp);
-        PrintText(TimesFontBase, x, Row(mpRow[k]), "%s", row.Mp);
-        PrintText(TimesFontBase, timeX, Row(hpRow[k]), "%s", row.Time);
+        PrintText(TimesFontBase, x, LayoutY(nameRow[k]), "%s", row.Name);
+        PrintText(TimesFontBase, x, LayoutY(hpRow[k]), "%s", row.Hp);
+        PrintText(TimesFontBase, x, LayoutY(mpRow[k]), "%s", row.Mp);
+        PrintText(TimesFontBase, timeX, LayoutY(hpRow[k]), "%s", row.Time);
     }
     glColor3f(1, 1, 1);
     glDisable(GL_COLOR_MATERIAL);

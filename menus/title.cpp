@@ -46,10 +46,10 @@ void DrawLoadPage() {
     glColor3f(0, 0, 1);
     glEnable(GL_COLOR_MATERIAL);
     glDisable(GL_TEXTURE_2D);
-    PrintText(TimesFontBase, static_cast<int>(LayoutArea.width / 1.24),
-              static_cast<int>(LayoutArea.height / 25.6), "Load");
-    PrintText(TimesFontBase, static_cast<int>(LayoutArea.width / 20.48),
-              static_cast<int>(LayoutArea.height / 38.4), "Choose the Slot you wish to Load from");
+    PrintText(TimesFontBase, LayoutX(1.24),
+              LayoutY(25.6), "Load");
+    PrintText(TimesFontBase, LayoutX(20.48),
+              LayoutY(38.4), "Choose the Slot you wish to Load from");
 }
 
 void DrawCredits() {
