@@ -1,7 +1,6 @@
 #include "app/boot.h"
 
 #include "app/graphics.h"
-#include "app/window_size.h"
 #include "assets/camera.h"
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"

@@ -49,8 +49,8 @@ void EndOverdrawFrame() {
     static std::vector<unsigned char> counts;
     counts.resize(static_cast<size_t>(area.width) * static_cast<size_t>(area.height));
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(area.left, WindowHeight - area.top - area.height, area.width, area.height, GL_STENCIL_INDEX,
-                 GL_UNSIGNED_BYTE, counts.data());
+    glReadPixels(area.left, PictureBottom(), area.width, area.height, GL_STENCIL_INDEX, GL_UNSIGNED_BYTE,
+                 counts.data());
     for (unsigned char count : counts) {
         Fragments += count;
         Deepest = std::max<unsigned>(Deepest, count);

@@ -21,10 +21,6 @@ void RebuildFonts() {
 
 } // namespace
 
-int FontCellHeight() {
-    return LayoutArea.width / 32;
-}
-
 void LayOutForWindow(int32_t width, int32_t height) {
     SetWindowSize(width, height);
     SetPictureViewport();
