@@ -56,6 +56,10 @@ struct PlatformMessage {
 // The buttons of a virtual pad, in the layout of the usual controller (south is A or Cross).
 enum class PadButton { South, East, West, North, Back, Start, ShoulderL, ShoulderR, Up, Down, Left, Right };
 enum class PadStick { Left, Right };
+// The family of a pad, for the names printed on its buttons.
+enum class PadType { Unknown, Xbox, PlayStation, Nintendo };
+// What the player pressed last: keyboard or mouse, or a game controller.
+enum class InputDevice { Keyboard, Pad };
 
 struct DisplayMode {
     int width;
@@ -147,6 +151,15 @@ void ShowMouseCursor(bool show);
 
 // Open every game controller, now and as plugged in; its action buttons press these keys.
 bool UseGamepads(int okKey, int cancelKey, int menuKey);
+// Choose the face buttons or shoulders that press OK, Cancel and Menu (three
+// different ones); the villager's service keys take the three left over.
+void SetPadActionButtons(PadButton ok, PadButton cancel, PadButton menu);
+// Close every game controller; UseGamepads opens them again.
+void StopGamepads();
+// The family of the pad last pressed or plugged in; Unknown while none is open.
+PadType LastPadType();
+// The device the player last pressed a key or button on.
+InputDevice LastInputDevice();
 // Plug in a virtual pad (scripted input); false when SDL cannot make one.
 bool PlugVirtualPad();
 // Pull the virtual pad out.
