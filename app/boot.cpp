@@ -8,10 +8,10 @@
 #include "assets/menu_layout.h"
 #include "assets/text2d.h"
 #include "battle/command_menu.h"
-#include "records/records.h"
 #include "battle/victory.h"
 #include "menus/title.h"
 #include "platform/platform.h"
+#include "records/records.h"
 #include "world/level_table.h"
 
 #include <GL/gl.h>
@@ -164,6 +164,7 @@ void LoadTextures() {
         {&TitleButtonTextures[1], "Textures/Load Game.tga"},
         {&TitleButtonTextures[2], "Textures/Credits.tga"},
         {&TitleButtonTextures[3], "Textures/Quit.tga"},
+        {&TitleButtonTextures[4], "Textures/Options.tga"},
         {&ParticleTexture, "Textures/Particle.tga"},
         {&RingTexture, "Textures/Ring.tga"},
         {&SparkTexture, "Textures/Spark.tga"},

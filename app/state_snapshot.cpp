@@ -1,4 +1,7 @@
 #include "app/state_snapshot.h"
+#include "assets/settings.h"
+#include "menus/options_screen.h"
+#include "platform/platform.h"
 
 #include "app/graphics.h"
 #include "app/harness.h"
@@ -8,14 +11,14 @@
 #include "assets/game_state.h"
 #include "assets/screen_area.h"
 #include "assets/sound_effects.h"
-#include "records/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/command_menu.h"
-#include "records/records.h"
 #include "battle/victory.h"
 #include "menus/game_menu.h"
 #include "menus/slot_list.h"
 #include "menus/title.h"
+#include "records/battle_slots.h"
+#include "records/records.h"
 #include "world/dialogue.h"
 #include "world/encounters.h"
 #include "world/field_movement.h"
@@ -86,6 +89,12 @@ void WriteStateSnapshot(FILE* file) {
                  PictureArea.left, PictureArea.top, PictureArea.width, PictureArea.height);
     std::fprintf(file, "ScreenBits %d\n", ScreenBits);
     std::fprintf(file, "KeyOk %c\nKeyCancel %c\nKeyMenu %c\n", KeyOk, KeyCancel, KeyMenu);
+    std::fprintf(file, "Volumes %d %d\nPillarbox %d\nWindowed %d\nFullScreen %d %d\n", MusicVolume,
+                 EffectVolume, PillarboxFlag, WindowedFlag, GameWindowFullScreen() ? 1 : 0,
+                 GameWindowInDisplayMode() ? 1 : 0);
+    std::fprintf(file, "Options %d %d %d %d %d %d\nOptionsMessage %s\n", OptionsPage, OptionsRow,
+                 OptionsWaitingKey, OptionsConfirmLeft, OptionsDisplayChoice, OptionsSaveFailures,
+                 OptionsMessage);
     std::fprintf(file, "WalkFrame %d\n", WalkFrame);
     for (int i = 0; i < kDialogueTextCount; ++i)
         std::fprintf(file, "DialogueBuffer%d %.*s\n", i, Width(DialogueBuffer.Text[i]),

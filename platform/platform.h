@@ -87,6 +87,9 @@ bool ReadDisplayMode(DisplayMode* mode);
 bool ChangeDisplayMode(const DisplayMode& mode);
 // Put back the desktop's own display mode.
 void RestoreDisplayMode();
+// The full-screen sizes the display offers, largest first, each size once;
+// fills at most capacity and returns how many it filled.
+int ListDisplayModes(DisplayMode* modes, int capacity);
 
 // Open the one window at (x, y): borderless full screen in the mode set by
 // ChangeDisplayMode, or a resizable window.
@@ -100,6 +103,13 @@ bool OpenDesktopWindow(const char* title, const PixelFormatRequest& request);
 // Switch the same window (context, textures and lists kept) between desktop
 // full screen and a resizable window; a SizeChanged message follows.
 void ToggleFullScreen();
+// Switch the same window to full screen in this display mode (one ListDisplayModes
+// gave); false, the window as it was, when the display refuses. A SizeChanged message follows.
+bool SwitchDisplayMode(const DisplayMode& mode);
+// Tell whether the window covers the screen: at the desktop's size, or in a display mode.
+bool GameWindowFullScreen();
+// Tell whether the window is full screen in a display mode of its own rather than the desktop's.
+bool GameWindowInDisplayMode();
 // Resize a windowed window (the harness's stand-in for dragging its edge).
 void ResizeGameWindow(int width, int height);
 // Close the window.
