@@ -42,26 +42,26 @@ std::string RowHelp(OptionsRowKind kind) {
     case OptionsRowKind::Pages:
         return "Left and Right turn the page";
     case OptionsRowKind::Display:
-        return "Left and Right choose, " + ok + " makes it so";
+        return ok + " makes it so";
     case OptionsRowKind::KeyOk:
     case OptionsRowKind::KeyCancel:
     case OptionsRowKind::KeyMenu:
         return ok + " and then the new key";
     case OptionsRowKind::Restore:
-        return ok + " puts this page back as it first was";
+        return ok + " puts this page back";
     default:
         return "Left and Right change it";
     }
 }
 
 void DrawQuestion() {
-    Panel(0.2f, 0.35f, 0.75f, 0.6f);
+    Panel(0.12f, 0.2f, 0.88f, 0.42f);
     glNormal3f(0.0f, 0.0f, 1.0f);
     glEnable(GL_COLOR_MATERIAL);
     glDisable(GL_TEXTURE_2D);
-    PrintShadowText(TimesFontBase, X(3.6), Y(2.35), "Keep this display?");
+    PrintShadowText(TimesFontBase, X(6.83), Y(1.62), "Keep this display?");
     const int seconds = (OptionsConfirmLeft + 44) / 45;
-    PrintShadowText(TimesFontBase, X(4.6), Y(1.95), "%s keeps it, %s goes back: %d",
+    PrintShadowText(TimesFontBase, X(6.83), Y(1.4), "%s keeps it, %s goes back: %d",
                     ActionControlName(GameAction::Ok).c_str(), ActionControlName(GameAction::Cancel).c_str(),
                     seconds);
     glColor3f(1, 1, 1);

@@ -92,7 +92,7 @@ void Save() {
     }
     ++OptionsSaveFailures;
     LeaveRefused = true;
-    Say("Game.cfg could not be written: these settings last until you quit");
+    Say("Game.cfg could not be written: kept until you quit");
     AppendLog("Could not write Game.cfg");
 }
 
