@@ -150,6 +150,15 @@ void ReadConfig() {
         ApplyConfigText("", 0);
 }
 
+namespace {
+
+// A key the file can hold: one printable character that is no white space.
+char Writable(char key, char fallback) {
+    return key > ' ' && key < 127 ? key : fallback;
+}
+
+} // namespace
+
 std::string ConfigText() {
     int scale = 0;
     for (int i = 0; i < 4; ++i)
@@ -160,10 +169,11 @@ std::string ConfigText() {
     std::snprintf(text, sizeof text,
                   "Resolution=%d %d %d\nControls=%c %c %c\nVSync=%d\nGamepad=%d\nVolume=%d %d\nAspect=%s\n"
                   "RenderScale=%s\nMouseSpeed=%s\nInvertLook=%d\nPadButtons=%s %s %s\nWindow=%d\n",
-                  ScreenWidth, ScreenHeight, ScreenBits, KeyOk, KeyCancel, KeyMenu, VSyncFlag ? 1 : 0,
-                  GamepadFlag ? 1 : 0, MusicVolume, EffectVolume, PillarboxFlag ? "4:3" : "fill",
-                  kScaleWords[scale], kSpeedWords[speed], InvertLookFlag ? 1 : 0, PadButtonWord(PadOkButton),
-                  PadButtonWord(PadCancelButton), PadButtonWord(PadMenuButton), WindowedFlag ? 1 : 0);
+                  ScreenWidth, ScreenHeight, ScreenBits, Writable(KeyOk, 'X'), Writable(KeyCancel, 'Z'),
+                  Writable(KeyMenu, 'C'), VSyncFlag ? 1 : 0, GamepadFlag ? 1 : 0, MusicVolume, EffectVolume,
+                  PillarboxFlag ? "4:3" : "fill", kScaleWords[scale], kSpeedWords[speed],
+                  InvertLookFlag ? 1 : 0, PadButtonWord(PadOkButton), PadButtonWord(PadCancelButton),
+                  PadButtonWord(PadMenuButton), WindowedFlag ? 1 : 0);
     return text;
 }
 
