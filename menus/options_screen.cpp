@@ -14,6 +14,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 OptionsHooks OptionsShell = {};
 int32_t OptionsPage = OptionsDisplay;
@@ -165,7 +166,7 @@ void ChangeValue(int delta) {
     switch (kind) {
     case OptionsRowKind::Display:
         OptionsDisplayChoice = Clamp(OptionsDisplayChoice + delta, 0, 1 + OptionsModeCount);
-        return; // chosen here, applied by OK
+        return; // chosen here, made so by OK
     case OptionsRowKind::Aspect:
         PillarboxFlag = delta > 0 ? 1 : 0;
         if (OptionsShell.relayout) OptionsShell.relayout();
@@ -323,10 +324,10 @@ void OptionsArrow(int key) {
         OptionsPage = page;
         return;
     }
-    const int32_t music = MusicVolume, effects = EffectVolume;
+    const std::string before = OptionsRowValue(OptionsRowKindAt(OptionsPage, OptionsRow));
     ChangeValue(horizontal);
-    // Heard at the level just set: the click is played after the change.
-    if (music != MusicVolume || effects != EffectVolume) PlayEffect(SoundEffect::Cursor);
+    // A value that moved clicks, after the change: a new effects volume is heard at its own level.
+    if (OptionsRowValue(OptionsRowKindAt(OptionsPage, OptionsRow)) != before) PlayEffect(SoundEffect::Cursor);
 }
 
 bool OptionsTakeKey(int key) {

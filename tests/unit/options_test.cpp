@@ -4,12 +4,15 @@
 #include "app/config.h"
 #include "app/window_proc.h"
 #include "assets/game_state.h"
+#include "assets/settings.h"
 #include "menus/options_screen.h"
 #include "menus/title.h"
 #include "tests/unit/test_support.h"
+#include "world/field_camera.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <sys/mount.h>
@@ -69,6 +72,27 @@ TEST(Rebind, TheWaitTakesEveryKeyAndEscapeOnlyEndsIt) {
     KeyDownAction('X');
     EXPECT_EQ(TitlePage, 0);
     OptionsShell = {};
+    ApplyConfigText("", 0);
+}
+
+TEST(MouseLook, OneTimesIsTheCursorItselfAndOtherSpeedsScaleAndCarry) {
+    ApplyConfigText("", 0);
+    for (int32_t c : {0, 1, -1, 37, -400, 5000}) {
+        EXPECT_EQ(LookedCursor(512 + c, 512, false), 512 + c);
+        EXPECT_EQ(LookedCursor(384 + c, 384, true), 384 + c);
+    }
+    InvertLookFlag = 1;
+    EXPECT_EQ(LookedCursor(394, 384, true), 374);
+    EXPECT_EQ(LookedCursor(394, 384, false), 394); // turning is never inverted
+    InvertLookFlag = 0;
+    MouseSpeedIndex = 0; // a quarter: four one-pixel reads turn as one pixel
+    int turned = 0;
+    for (int i = 0; i < 4; ++i) turned += LookedCursor(513, 512, false) - 512;
+    EXPECT_EQ(turned, 1);
+    MouseSpeedIndex = kMouseSpeedCount - 1;
+    EXPECT_EQ(LookedCursor(522, 512, false), 552);
+    // A wild cursor does not overflow.
+    EXPECT_LT(LookedCursor(INT32_MAX, 0, false), INT32_MAX);
     ApplyConfigText("", 0);
 }
 
