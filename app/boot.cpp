@@ -164,6 +164,7 @@ void LoadTextures() {
         {&TitleButtonTextures[1], "Textures/Load Game.tga"},
         {&TitleButtonTextures[2], "Textures/Credits.tga"},
         {&TitleButtonTextures[3], "Textures/Quit.tga"},
+        {&TitleButtonTextures[4], "Textures/Options.tga"},
         {&ParticleTexture, "Textures/Particle.tga"},
         {&RingTexture, "Textures/Ring.tga"},
         {&SparkTexture, "Textures/Spark.tga"},

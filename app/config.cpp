@@ -2,15 +2,14 @@
 
 #include "app/render_scale.h"
 #include "assets/game_state.h"
+#include "assets/input_names.h"
 #include "assets/screen_area.h"
 #include "assets/text_scan.h"
+#include "menus/save_file.h"
 
+#include <cstdio>
 #include <string>
 #include <vector>
-
-uint8_t GamepadFlag = 1;
-int32_t MusicVolume = kDefaultVolume;
-int32_t EffectVolume = kDefaultVolume;
 
 namespace {
 
@@ -27,6 +26,22 @@ void ApplyDefaults() {
     MusicVolume = kDefaultVolume;
     EffectVolume = kDefaultVolume;
     RenderScaleAsked = RenderScale = 1.0f;
+    MouseSpeedIndex = kDefaultMouseSpeed;
+    InvertLookFlag = 0;
+    PadOkButton = PadButton::South;
+    PadCancelButton = PadButton::East;
+    PadMenuButton = PadButton::North;
+    WindowedFlag = 0;
+}
+
+// The words each render scale and mouse speed is written as.
+constexpr const char* kScaleWords[4] = {"1", "0.75", "0.5", "auto"};
+constexpr float kScaleValues[4] = {1.0f, 0.75f, 0.5f, 0.0f};
+constexpr const char* kSpeedWords[kMouseSpeedCount] = {"0.25", "0.5", "0.75", "1", "1.5", "2", "3", "4"};
+
+// The pattern of an optional line: at the very start of the file, or after the line before.
+const char* Optional(const TextScan& scan, size_t size, const char* pattern) {
+    return scan.Remaining() == size ? pattern + 1 : pattern;
 }
 
 // The exit box hides above the screen until an exit is near. Until the window
@@ -83,14 +98,40 @@ void ScanConfig(const char* text, size_t size) {
     if (scan.Scan(pattern, &aspect[0], &aspect[1]) == 2 && aspect[0] == 4 && aspect[1] == 3)
         PillarboxFlag = 1;
 
+    // Only exactly 4:3 asks for the pillarboxed picture; anything else fills the
+    // screen. The writer says "fill", read past so the lines after it still match.
+    if (PillarboxFlag == 0) scan.Scan("fill");
+
     // Whole words only: "0.5x" or "automatic" leave the scene at full size.
-    char scale[16] = {};
-    pattern = scan.Remaining() == size ? "RenderScale=%15s" : " RenderScale=%15s";
-    if (scan.Scan(pattern, scale) == 1) {
-        const std::string word = scale;
-        if (word == "0.5") RenderScaleAsked = RenderScale = 0.5f;
-        if (word == "auto") RenderScaleAsked = 0.0f;
+    char word[16] = {};
+    if (scan.Scan(Optional(scan, size, " RenderScale=%15s"), word) == 1)
+        for (int i = 0; i < 4; ++i)
+            if (std::string(word) == kScaleWords[i]) RenderScaleAsked = RenderScale = kScaleValues[i];
+    if (RenderScaleAsked == 0.0f) RenderScale = 1.0f;
+
+    if (scan.Scan(Optional(scan, size, " MouseSpeed=%15s"), word) == 1)
+        for (int i = 0; i < kMouseSpeedCount; ++i)
+            if (std::string(word) == kSpeedWords[i]) MouseSpeedIndex = i;
+
+    int32_t flag = 0;
+    if (scan.Scan(Optional(scan, size, " InvertLook=%d"), &flag) == 1 && flag == 1) InvertLookFlag = 1;
+
+    // Three different face buttons or shoulders, or the pad keeps its usual ones.
+    char buttons[3][16] = {};
+    if (scan.Scan(Optional(scan, size, " PadButtons=%15s %15s %15s"), buttons[0], buttons[1], buttons[2]) ==
+        3) {
+        PadButton read[3];
+        bool good = true;
+        for (int i = 0; i < 3; ++i) good = good && PadButtonFromWord(buttons[i], &read[i]);
+        if (good && read[0] != read[1] && read[0] != read[2] && read[1] != read[2]) {
+            PadOkButton = read[0];
+            PadCancelButton = read[1];
+            PadMenuButton = read[2];
+        }
     }
+
+    flag = 0;
+    if (scan.Scan(Optional(scan, size, " Window=%d"), &flag) == 1 && flag == 1) WindowedFlag = 1;
 }
 
 } // namespace
@@ -107,4 +148,36 @@ void ReadConfig() {
         ApplyConfigText(bytes.data(), bytes.size());
     else
         ApplyConfigText("", 0);
+}
+
+namespace {
+
+// A key the file can hold: one printable character that is no white space.
+char Writable(char key, char fallback) {
+    return key > ' ' && key < 127 ? key : fallback;
+}
+
+} // namespace
+
+std::string ConfigText() {
+    int scale = 0;
+    for (int i = 0; i < 4; ++i)
+        if (RenderScaleAsked == kScaleValues[i]) scale = i;
+    const int speed =
+        MouseSpeedIndex >= 0 && MouseSpeedIndex < kMouseSpeedCount ? MouseSpeedIndex : kDefaultMouseSpeed;
+    char text[512];
+    std::snprintf(text, sizeof text,
+                  "Resolution=%d %d %d\nControls=%c %c %c\nVSync=%d\nGamepad=%d\nVolume=%d %d\nAspect=%s\n"
+                  "RenderScale=%s\nMouseSpeed=%s\nInvertLook=%d\nPadButtons=%s %s %s\nWindow=%d\n",
+                  ScreenWidth, ScreenHeight, ScreenBits, Writable(KeyOk, 'X'), Writable(KeyCancel, 'Z'),
+                  Writable(KeyMenu, 'C'), VSyncFlag ? 1 : 0, GamepadFlag ? 1 : 0, MusicVolume, EffectVolume,
+                  PillarboxFlag ? "4:3" : "fill", kScaleWords[scale], kSpeedWords[speed],
+                  InvertLookFlag ? 1 : 0, PadButtonWord(PadOkButton), PadButtonWord(PadCancelButton),
+                  PadButtonWord(PadMenuButton), WindowedFlag ? 1 : 0);
+    return text;
+}
+
+bool WriteConfig() {
+    const std::string text = ConfigText();
+    return WriteWholeFile("Game.cfg", text.data(), text.size());
 }

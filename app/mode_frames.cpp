@@ -1,8 +1,8 @@
 #include "app/mode_frames.h"
 
-#include "assets/quit.h"
 #include "assets/camera.h"
 #include "assets/game_state.h"
+#include "assets/quit.h"
 #include "battle/battle_flow.h"
 #include "battle/battle_state.h"
 #include "battle/victory.h"

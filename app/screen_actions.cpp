@@ -8,6 +8,7 @@
 #include "battle/command_menu.h"
 #include "battle/victory.h"
 #include "menus/game_menu.h"
+#include "menus/options_screen.h"
 #include "menus/slot_actions.h"
 #include "menus/title.h"
 #include "platform/platform.h"
@@ -20,10 +21,10 @@ namespace {
 
 // Every cursor of every menu: an arrow that moves one of them clicks.
 int32_t* const kCursors[] = {
-    &TitleCursor,  &SaveSlotCursor,  &CommandCursor,   &TargetCursor, &ItemCursor,      &SpellRow,
-    &SpellScroll,  &SpellColumn,     &SummonRow,       &SummonScroll, &MenuCursor,      &ItemMenuCursor,
-    &MagicMenuRow, &MagicMenuScroll, &MagicMenuColumn, &FuryCursor,   &SwordSlotCursor, &SwarpBagCursor,
-    &HolderRow,    &HolderSlot,      &WarpBagRow,      &WarpBagScroll};
+    &TitleCursor,  &SaveSlotCursor,  &CommandCursor,   &TargetCursor,  &ItemCursor,      &SpellRow,
+    &SpellScroll,  &SpellColumn,     &SummonRow,       &SummonScroll,  &MenuCursor,      &ItemMenuCursor,
+    &MagicMenuRow, &MagicMenuScroll, &MagicMenuColumn, &FuryCursor,    &SwordSlotCursor, &SwarpBagCursor,
+    &HolderRow,    &HolderSlot,      &WarpBagRow,      &WarpBagScroll, &OptionsPage,     &OptionsRow};
 
 std::array<int32_t, std::size(kCursors)> CursorPositions() {
     std::array<int32_t, std::size(kCursors)> at{};
@@ -45,6 +46,12 @@ int ClampedStep(int cursor, int delta, int lo, int hi) {
 }
 
 void OkAction() {
+    if (OptionsShown()) {
+        // While a rebind waits, only its key answers.
+        if (OptionsWaitingKey < 0) PlayEffect(SoundEffect::Ok);
+        OptionsOk();
+        return;
+    }
     switch (GameMode) {
     case ModeTitle:
         PlayEffect(SoundEffect::Ok);
@@ -65,6 +72,10 @@ void OkAction() {
             break;
         case 3:
             QuitSequence();
+            break;
+        case 4:
+            OpenOptions();
+            TitlePage = kTitleOptionsPage;
             break;
         }
         break;
@@ -94,7 +105,7 @@ void CancelAction() {
     switch (GameMode) {
     case ModeTitle:
         if (TitlePage != 0) PlayEffect(SoundEffect::Cancel);
-        TitlePage = 0;
+        if (TitlePage != kTitleOptionsPage || OptionsCancel()) TitlePage = 0;
         break;
     case ModeBattle:
         if (BattleMenuTakes(true)) PlayEffect(SoundEffect::Cancel);
@@ -112,9 +123,14 @@ void CancelAction() {
 void ArrowAction(int key) {
     const int vertical = key == KeyUp ? -1 : key == KeyDown ? 1 : 0;
     const auto before = CursorPositions();
+    if (OptionsShown()) {
+        OptionsArrow(key);
+        if (CursorPositions() != before) PlayEffect(SoundEffect::Cursor);
+        return;
+    }
     switch (GameMode) {
     case ModeTitle:
-        if (TitlePage == 0) TitleCursor = ClampedStep(TitleCursor, vertical, 0, 3);
+        if (TitlePage == 0) TitleCursor = ClampedStep(TitleCursor, vertical, 0, kTitleButtonCount - 1);
         if (TitlePage == 1) SaveSlotCursor = ClampedStep(SaveSlotCursor, vertical, 0, 4);
         break;
     case ModeBattle:

@@ -7,6 +7,7 @@
 #include "app/new_player.h"
 #include "app/overdraw.h"
 #include "assets/game_state.h"
+#include "assets/input_names.h"
 #include "assets/log.h"
 #include "assets/screen_area.h"
 #include "battle/battle_flow.h"
@@ -44,21 +45,23 @@ void RefuseDisplayMode() {
 void OpenDisplay() {
     const char* title = "Aurelant - Quillan Engine Version 3";
     const PixelFormatRequest request = {ScreenBits, ScreenBits, true};
+    // The player's Window line asks for what --windowed does.
+    const bool windowed = Harness.windowed || WindowedFlag != 0;
     if (!RequestCouldBeShown()) {
         RefuseDisplayMode();
         return;
     }
     if (ScreenWidth == 0 && ScreenHeight == 0) {
         DisplayMode desktop = {};
-        if (Harness.windowed && ReadDisplayMode(&desktop) &&
+        if (windowed && ReadDisplayMode(&desktop) &&
             OpenGameWindow(title, 0, 0, desktop.width, desktop.height, false, request))
             return;
-        if (!Harness.windowed && OpenDesktopWindow(title, request)) return;
+        if (!windowed && OpenDesktopWindow(title, request)) return;
         PostQuitMessage(0);
         return;
     }
     bool fullscreen = false;
-    if (!Harness.windowed) {
+    if (!windowed) {
         DisplayMode desktop = {};
         if (!ReadDisplayMode(&desktop)) {
             ShowMessageBox("Could Not Enum Display Settings", "Error");
@@ -97,6 +100,8 @@ int RunGame(int argc, char** argv) {
 
     WriteNewPlayerConfig();
     ReadConfig();
+    InstallOptionsShell();
+    SetPadActionButtons(PadOkButton, PadCancelButton, PadMenuButton);
     if (GamepadFlag) UseGamepads(KeyOk, KeyCancel, KeyMenu);
     SetSoundVolumes(MusicVolume, EffectVolume);
     OpenDisplay();

@@ -1,4 +1,7 @@
 #include "app/state_snapshot.h"
+#include "assets/settings.h"
+#include "menus/options_screen.h"
+#include "platform/platform.h"
 
 #include "app/graphics.h"
 #include "app/harness.h"
@@ -86,6 +89,12 @@ void WriteStateSnapshot(FILE* file) {
                  PictureArea.left, PictureArea.top, PictureArea.width, PictureArea.height);
     std::fprintf(file, "ScreenBits %d\n", ScreenBits);
     std::fprintf(file, "KeyOk %c\nKeyCancel %c\nKeyMenu %c\n", KeyOk, KeyCancel, KeyMenu);
+    std::fprintf(file, "Volumes %d %d\nPillarbox %d\nWindowed %d\nFullScreen %d %d\n", MusicVolume,
+                 EffectVolume, PillarboxFlag, WindowedFlag, GameWindowFullScreen() ? 1 : 0,
+                 GameWindowInDisplayMode() ? 1 : 0);
+    std::fprintf(file, "Options %d %d %d %d %d %d\nOptionsMessage %s\n", OptionsPage, OptionsRow,
+                 OptionsWaitingKey, OptionsConfirmLeft, OptionsDisplayChoice, OptionsSaveFailures,
+                 OptionsMessage);
     std::fprintf(file, "WalkFrame %d\n", WalkFrame);
     for (int i = 0; i < kDialogueTextCount; ++i)
         std::fprintf(file, "DialogueBuffer%d %.*s\n", i, Width(DialogueBuffer.Text[i]),

@@ -4,6 +4,7 @@
 #include "assets/game_state.h"
 #include "assets/log.h"
 #include "assets/quit.h"
+#include "menus/options_screen.h"
 #include "world/services.h"
 
 void MenuAction() {
@@ -14,6 +15,8 @@ void MenuAction() {
 }
 
 void KeyDownAction(int key) {
+    // A rebind waiting for its key takes every key, Escape included: there it gives up the wait.
+    if (OptionsTakeKey(key)) return;
     const char code = static_cast<char>(key & 0xFF);
     if (code == KeyOk) {
         OkAction();
@@ -45,7 +48,7 @@ void WindowProcedure(const PlatformMessage& message) {
         KeyDownAction(message.key);
         break;
     case MessageType::LeftButtonDown:
-        OkAction();
+        if (OptionsWaitingKey < 0) OkAction();
         break;
     case MessageType::RightButtonDown:
         CancelAction();

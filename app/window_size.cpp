@@ -53,3 +53,9 @@ void ApplyWindowSize(int32_t width, int32_t height) {
     VictoryPanelY = CarrySlide(VictoryPanelY, oldVictoryStart, VictoryPanelStart());
     HeroGaugeWidth *= static_cast<float>(LayoutArea.width) / static_cast<float>(oldLayoutWidth);
 }
+
+void RelayoutWindow() {
+    const int32_t width = WindowWidth;
+    WindowWidth = 0; // not the size it was told of, so it is laid out anew
+    ApplyWindowSize(width, WindowHeight);
+}

@@ -17,7 +17,7 @@ extern TextureImage BattleCaptureTexture;
 // "Textures/Console.tga", behind every panel and box.
 extern TextureImage PanelTexture;
 // New Game, Load Game, Credits and Quit, in title cursor order.
-extern TextureImage TitleButtonTextures[4];
+extern TextureImage TitleButtonTextures[5];
 extern TextureImage ParticleTexture;
 extern TextureImage RingTexture;
 extern TextureImage SparkTexture;

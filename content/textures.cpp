@@ -318,6 +318,7 @@ std::vector<TextureFile> BuildTextures() {
     out.push_back({"Textures/Load Game.tga", PaintButton("Load Game"), false});
     out.push_back({"Textures/Credits.tga", PaintButton("Credits"), false});
     out.push_back({"Textures/Quit.tga", PaintButton("Quit"), false});
+    out.push_back({"Textures/Options.tga", PaintButton("Options"), false});
     out.push_back({"Textures/Console.tga", PaintConsole(), false});
     out.push_back({"Textures/Particle.tga", PaintParticle(), true});
     out.push_back({"Textures/Ring.tga", PaintRing(), true});

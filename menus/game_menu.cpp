@@ -3,6 +3,7 @@
 #include "assets/game_state.h"
 #include "assets/menu_cursor.h"
 #include "assets/quit.h"
+#include "menus/options_screen.h"
 #include "menus/slot_actions.h"
 #include "menus/slot_list.h"
 #include "records/records.h"
@@ -62,7 +63,7 @@ void ScrollStep(int32_t& row, int32_t& scroll, int delta, int32_t lastRow, int32
 void Vertical(int delta) {
     switch (MenuState) {
     case MenuTopList:
-        StepCursor(MenuCursor, delta, 0, 8);
+        StepCursor(MenuCursor, delta, 0, kMenuEntryCount - 1);
         break;
     case MenuItemPage:
         StepCursor(ItemMenuCursor, delta, 0, 1);
@@ -232,6 +233,10 @@ void MenuOk() {
             MenuState = MenuTransition;
         } else if (MenuCursor == 8) {
             QuitSequence();
+        } else if (MenuCursor == 9) {
+            OpenOptions();
+            MenuTarget = MenuOptionsPage;
+            MenuState = MenuTransition;
         }
         break;
     case MenuItemPage:
@@ -284,6 +289,9 @@ void MenuCancel() {
             WarpPicked = false;
         else
             MenuState = MenuTransition;
+        break;
+    case MenuOptionsPage:
+        if (OptionsCancel()) MenuState = MenuTransition;
         break;
     default:
         break;

@@ -15,7 +15,10 @@ enum MenuStateValue : int32_t {
     MenuLoadPage = 7,
     MenuSwarpPage = 8,
     MenuWarpPage = 9,
+    MenuOptionsPage = 10,
 };
+// The top list's entries: Item to Quit, then Options.
+constexpr int32_t kMenuEntryCount = 10;
 
 extern int32_t MenuTarget;
 extern int32_t ItemMenuCursor;

@@ -4,6 +4,7 @@
 #include "assets/loaded_assets.h"
 #include "assets/text2d.h"
 #include "menus/game_menu.h"
+#include "menus/options_screen.h"
 #include "menus/slot_list.h"
 #include "platform/platform.h"
 #include "records/records.h"
@@ -73,20 +74,23 @@ void DrawTopList() {
     glColor3f(1, 1, 1);
     if (!MenuOpened) return;
 
-    static const char* const entries[9] = {"Item",   "Magic", "Warp", "Swarp", "Fury",
-                                           "Status", "Save",  "Load", "Quit"};
-    static const double entryRows[9] = {10.9, 6.4, 4.51, 3.49, 2.84, 2.4, 2.07, 1.82, 1.63};
-    static const double cursorRows[9] = {8.34, 5.4, 4.0, 3.17, 2.63, 2.24, 1.95, 1.73, 1.56};
+    static const char* const entries[kMenuEntryCount] = {"Item",   "Magic", "Warp", "Swarp", "Fury",
+                                                         "Status", "Save",  "Load", "Quit",  "Options"};
+    static const double entryRows[kMenuEntryCount] = {10.9, 6.4,  4.51, 3.49, 2.84,
+                                                      2.4,  2.07, 1.82, 1.63, 1.474};
+    static const double cursorRows[kMenuEntryCount] = {8.34, 5.4,  4.0,  3.17, 2.63,
+                                                       2.24, 1.95, 1.73, 1.56, 1.417};
     BeginText();
     PrintShadowText(TimesFontBase, LayoutX(3.41), LayoutY(15.36), "%.*s LV %d EXP %d", Width(Hero.Name), Hero.Name,
                     Hero.Level, Hero.Exp);
     PrintShadowText(TimesFontBase, LayoutX(3.41), LayoutY(9.6), "HP %d/%d", Hero.HP, Hero.MaxHP);
     PrintShadowText(TimesFontBase, LayoutX(3.41), LayoutY(6.98), "MP %d/%d", Hero.MP, Hero.MaxMP);
-    for (int i = 0; i < 9; ++i) PrintShadowText(TimesFontBase, LayoutX(1.24), LayoutY(entryRows[i]), "%s", entries[i]);
+    for (int i = 0; i < kMenuEntryCount; ++i)
+        PrintShadowText(TimesFontBase, LayoutX(1.24), LayoutY(entryRows[i]), "%s", entries[i]);
     PrintShadowText(TimesFontBase, LayoutX(5.12), LayoutY(1.18), "Location :%s", LevelName());
     PrintShadowText(TimesFontBase, LayoutX(1.36), LayoutY(1.2), "Time  %d:%d:%d", PlayHours, PlayMinutes, PlaySeconds);
     PrintShadowText(TimesFontBase, LayoutX(1.36), LayoutY(1.13), "G: %d", Hero.Gold);
-    if (MenuCursor >= 0 && MenuCursor < 9) Cursor(LayoutX(1.28), LayoutY(cursorRows[MenuCursor]));
+    if (MenuCursor >= 0 && MenuCursor < kMenuEntryCount) Cursor(LayoutX(1.28), LayoutY(cursorRows[MenuCursor]));
     EndText();
 }
 
@@ -421,6 +425,10 @@ void MenuFrame(uint8_t closing) {
         break;
     case MenuWarpPage:
         DrawWarpPage();
+        break;
+    case MenuOptionsPage:
+        AdvanceOptions();
+        DrawOptions();
         break;
     default:
         break;

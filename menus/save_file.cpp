@@ -1,8 +1,8 @@
 #include "menus/save_file.h"
 
+#include "assets/camera.h"
 #include "assets/game_state.h"
 #include "platform/platform.h"
-#include "assets/camera.h"
 #include "world/chests.h"
 #include "world/field_common.h"
 #include "world/level_table.h"
@@ -317,23 +317,28 @@ bool ReadWholeFile(const char* path, size_t limit, std::vector<uint8_t>& bytes) 
     return true;
 }
 
-bool SaveGame(const char* path) {
-    const std::vector<uint8_t> bytes = EncodeSave();
+bool WriteWholeFile(const char* path, const void* data, size_t size) {
     const std::string folder = FolderOf(path);
     if (!folder.empty()) SaveOps->MakeFolder(folder.c_str());
 
-    // The slot is replaced only by a complete file already on the disk.
+    // The file is replaced only by a complete one already on the disk.
     const std::string temp = std::string(path) + ".tmp";
     bool saved = false;
     if (FILE* file = SaveOps->Open(temp.c_str(), "wb")) {
-        saved = SaveOps->Write(bytes.data(), bytes.size(), file) == bytes.size();
+        saved = SaveOps->Write(data, size, file) == size;
         saved = saved && SaveOps->Sync(file);
         saved = SaveOps->Close(file) == 0 && saved;
         saved = saved && SaveOps->Rename(temp.c_str(), path);
         if (!saved) SaveOps->Remove(temp.c_str());
-        // The slot already holds the whole new save; this only hurries the rename to the disk.
+        // The file already holds the whole new text; this only hurries the rename to the disk.
         if (saved) SaveOps->SyncFolder(folder.empty() ? "." : folder.c_str());
     }
+    return saved;
+}
+
+bool SaveGame(const char* path) {
+    const std::vector<uint8_t> bytes = EncodeSave();
+    const bool saved = WriteWholeFile(path, bytes.data(), bytes.size());
     if (!saved) SaveOps->ShowError(kSaveErrorText, "Error");
     return saved;
 }

@@ -57,6 +57,9 @@ bool DecodeSaveSummary(const uint8_t* data, size_t size, HeroRecord& hero, int32
 // Read a whole file, refusing one longer than limit; false when it cannot be opened.
 bool ReadWholeFile(const char* path, size_t limit, std::vector<uint8_t>& bytes);
 
+// Write a file whole beside its place ("<path>.tmp"), on the disk, then move it
+// over the old one. False leaves the old file byte for byte as it was.
+bool WriteWholeFile(const char* path, const void* data, size_t size);
 // Write the slot file beside the slot and move it over the slot once it is on
 // the disk. False (with the error box shown) leaves the old slot as it was.
 bool SaveGame(const char* path);

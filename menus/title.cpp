@@ -3,6 +3,7 @@
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
 #include "assets/text2d.h"
+#include "menus/options_screen.h"
 #include "menus/slot_list.h"
 #include "platform/platform.h"
 #include "world/level_table.h"
@@ -29,9 +30,9 @@ const char* const CreditLines[4] = {
 };
 
 void DrawButtons() {
-    static const float bottoms[4] = {0.4f, 0.3f, 0.2f, 0.1f};
+    static const float bottoms[kTitleButtonCount] = {0.4f, 0.3f, 0.2f, 0.1f, 0.0f};
     glEnable(GL_BLEND);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < kTitleButtonCount; ++i) {
         if (i == TitleCursor) glColor3f(TitlePulse, TitlePulse, TitlePulse);
         const float top = bottoms[i] + 0.1f;
         DrawTexturedQuad(0.4f, bottoms[i], 0.6f, bottoms[i], 0.6f, top, 0.4f, top,
@@ -208,7 +209,7 @@ void ButtonsBox(GLint (&box)[4]) {
     glGetDoublev(GL_PROJECTION_MATRIX, projection);
     glGetIntegerv(GL_VIEWPORT, viewport);
     GLdouble x0 = 0, y0 = 0, x1 = 0, y1 = 0, z = 0;
-    gluProject(0.4, 0.1, 0.0, model, projection, viewport, &x0, &y0, &z);
+    gluProject(0.4, 0.0, 0.0, model, projection, viewport, &x0, &y0, &z);
     gluProject(0.6, 0.5, 0.0, model, projection, viewport, &x1, &y1, &z);
     const auto clamp = [](double v, GLint low, GLint high) {
         return v < low ? low : v > high ? high : static_cast<GLint>(v);
@@ -291,7 +292,11 @@ void TitleFrame(int page) {
     if (page == 0) DrawButtons();
     if (page == 1) DrawLoadPage();
     if (page == 2) DrawCredits();
-    if (page == 1 || page == 2) {
+    if (page == kTitleOptionsPage) {
+        AdvanceOptions();
+        DrawOptions();
+    }
+    if (page == 1 || page == 2 || page == kTitleOptionsPage) {
         glColor3f(1, 1, 1);
         glDisable(GL_COLOR_MATERIAL);
         glEnable(GL_TEXTURE_2D);

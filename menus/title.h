@@ -1,6 +1,11 @@
-// The title screen: the logo with four pulsing picture buttons, the load page
-// with the slot list, and the credits.
+// The title screen: the logo with five pulsing picture buttons, the load page
+// with the slot list, the credits and the options.
 #pragma once
+
+// The buttons: New Game, Load Game, Credits, Quit, Options, top to bottom.
+constexpr int kTitleButtonCount = 5;
+// TitlePage while the options screen is up over the logo.
+constexpr int kTitleOptionsPage = 3;
 
 extern float TitlePulse;
 extern unsigned char TitlePulseFalling;

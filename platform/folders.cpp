@@ -117,7 +117,8 @@ std::string HostPath(const char* gamePath) {
         if (c == '\\') c = '/';
     if (path.empty() || path[0] == '/') return path;
     const std::string* folder = &Folders.data;
-    if (path == "Game.cfg")
+    // Game.cfg is written beside itself and moved over, so its temporary file lives with it.
+    if (path == "Game.cfg" || path == "Game.cfg.tmp")
         folder = &Folders.config;
     else if (path == "Log.txt")
         folder = &Folders.state;

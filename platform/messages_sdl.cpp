@@ -14,6 +14,7 @@ bool EventsRunning() {
 
 void QueueEvent(const SDL_Event& event) {
     if (HandlePadEvent(event)) return; // a pad queues its own key presses
+    if (event.type == SDL_KEYDOWN || event.type == SDL_MOUSEBUTTONDOWN) NoteKeyboardUsed();
     if (IsFullScreenToggle(event)) {
         ToggleFullScreen();
         return;

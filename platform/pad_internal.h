@@ -3,6 +3,8 @@
 // button presses. Pure functions, so they work without a device.
 #pragma once
 
+#include "platform/platform.h"
+
 #include <cstdint>
 
 // Raw travel (of 32767) inside this radius is play in the stick, not a push.
@@ -23,10 +25,14 @@ struct StickTravel {
 };
 
 // The keys the action buttons press (the configured OK, Cancel and Menu keys).
+// The buttons that press them: three different ones among the face buttons and shoulders.
 struct PadKeys {
     int ok;
     int cancel;
     int menu;
+    PadButton okButton = PadButton::South;
+    PadButton cancelButton = PadButton::East;
+    PadButton menuButton = PadButton::North;
 };
 
 // Take the dead zone out of a raw stick position and stretch the rest to full travel.
@@ -37,3 +43,8 @@ uint8_t StickArrows(StickTravel stick);
 float StickTurnPixels(float travel);
 // The virtual key an SDL controller button presses; 0 for a button that presses none.
 int PadButtonKey(int button, const PadKeys& keys);
+// The key a face button or shoulder presses: an action's, or a villager's service key
+// (Y, 1, 2 on west and the shoulders until an action takes one; then on the buttons left over).
+int PadJobKey(PadButton button, const PadKeys& keys);
+// The pad family SDL's controller type (SDL_GameControllerType) belongs to.
+PadType PadTypeFromSdl(int sdlType);

@@ -47,24 +47,53 @@ float StickTurnPixels(float travel) {
     return t * std::fabs(t) * kStickTurnPixels;
 }
 
+int PadJobKey(PadButton button, const PadKeys& keys) {
+    constexpr PadButton order[6] = {PadButton::South, PadButton::East,      PadButton::West,
+                                    PadButton::North, PadButton::ShoulderL, PadButton::ShoulderR};
+    int jobs[6] = {};
+    bool taken[6] = {};
+    auto place = [&](PadButton b, int key) {
+        for (int i = 0; i < 6; ++i)
+            if (order[i] == b && !taken[i]) {
+                jobs[i] = key;
+                taken[i] = true;
+                return true;
+            }
+        return false;
+    };
+    place(keys.okButton, keys.ok);
+    place(keys.cancelButton, keys.cancel);
+    place(keys.menuButton, keys.menu);
+    // The villager's services (heal, first offer, second offer) keep their own
+    // buttons while free; one whose button an action took moves to the first left over.
+    const int services[3] = {'Y', '1', '2'};
+    bool placed[3] = {place(PadButton::West, services[0]), place(PadButton::ShoulderL, services[1]),
+                      place(PadButton::ShoulderR, services[2])};
+    for (int s = 0; s < 3; ++s)
+        for (int i = 0; i < 6 && !placed[s]; ++i) placed[s] = place(order[i], services[s]);
+    for (int i = 0; i < 6; ++i)
+        if (order[i] == button) return jobs[i];
+    return 0;
+}
+
 int PadButtonKey(int button, const PadKeys& keys) {
     switch (button) {
     case SDL_CONTROLLER_BUTTON_A:
-        return keys.ok;
+        return PadJobKey(PadButton::South, keys);
     case SDL_CONTROLLER_BUTTON_B:
-        return keys.cancel;
+        return PadJobKey(PadButton::East, keys);
+    case SDL_CONTROLLER_BUTTON_X:
+        return PadJobKey(PadButton::West, keys);
     case SDL_CONTROLLER_BUTTON_Y:
+        return PadJobKey(PadButton::North, keys);
+    case SDL_CONTROLLER_BUTTON_LEFTSHOULDER:
+        return PadJobKey(PadButton::ShoulderL, keys);
+    case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER:
+        return PadJobKey(PadButton::ShoulderR, keys);
     case SDL_CONTROLLER_BUTTON_START:
         return keys.menu;
     case SDL_CONTROLLER_BUTTON_BACK:
         return KeyEscape;
-    // The villager's services: heal, first offer, second offer.
-    case SDL_CONTROLLER_BUTTON_X:
-        return 'Y';
-    case SDL_CONTROLLER_BUTTON_LEFTSHOULDER:
-        return '1';
-    case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER:
-        return '2';
     case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
         return KeyLeft;
     case SDL_CONTROLLER_BUTTON_DPAD_UP:
@@ -75,5 +104,24 @@ int PadButtonKey(int button, const PadKeys& keys) {
         return KeyDown;
     default:
         return 0;
+    }
+}
+
+PadType PadTypeFromSdl(int sdlType) {
+    switch (sdlType) {
+    case SDL_CONTROLLER_TYPE_XBOX360:
+    case SDL_CONTROLLER_TYPE_XBOXONE:
+        return PadType::Xbox;
+    case SDL_CONTROLLER_TYPE_PS3:
+    case SDL_CONTROLLER_TYPE_PS4:
+    case SDL_CONTROLLER_TYPE_PS5:
+        return PadType::PlayStation;
+    case SDL_CONTROLLER_TYPE_NINTENDO_SWITCH_PRO:
+    case SDL_CONTROLLER_TYPE_NINTENDO_SWITCH_JOYCON_LEFT:
+    case SDL_CONTROLLER_TYPE_NINTENDO_SWITCH_JOYCON_RIGHT:
+    case SDL_CONTROLLER_TYPE_NINTENDO_SWITCH_JOYCON_PAIR:
+        return PadType::Nintendo;
+    default:
+        return PadType::Unknown;
     }
 }

@@ -17,12 +17,15 @@ struct PadRecord {
     int16_t sticks[4];      // left x, y, right x, y, raw
     float turnCarry[2];     // fractions of a pixel not yet pushed
     uint32_t nextRepeat[4]; // when each held arrow presses again
+    PadType type;
 };
 
 PadRecord Pads[kMaxPads];
 bool PadsOpen = false;
 PadKeys ActionKeys = {'X', 'Z', 'C'};
 SDL_Joystick* VirtualPad = nullptr;
+PadType LastType = PadType::Unknown;
+InputDevice LastDevice = InputDevice::Keyboard;
 
 PadRecord* FindPad(SDL_JoystickID id) {
     for (PadRecord& pad : Pads)
@@ -68,6 +71,8 @@ void OpenPad(int deviceIndex) {
     *slot = PadRecord{};
     slot->controller = controller;
     slot->id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller));
+    slot->type = PadTypeFromSdl(SDL_GameControllerGetType(controller));
+    LastType = slot->type;
     const SDL_GameControllerAxis axes[4] = {SDL_CONTROLLER_AXIS_LEFTX, SDL_CONTROLLER_AXIS_LEFTY,
                                             SDL_CONTROLLER_AXIS_RIGHTX, SDL_CONTROLLER_AXIS_RIGHTY};
     for (int i = 0; i < 4; ++i) slot->sticks[i] = SDL_GameControllerGetAxis(controller, axes[i]);
@@ -86,11 +91,19 @@ void ClosePad(PadRecord& pad, bool announce) {
     if (announce) PlatformWarning("gamepad disconnected: %s", PadName(pad.controller));
     SDL_GameControllerClose(pad.controller);
     pad = PadRecord{};
+    // The names follow a pad still in hand, or none.
+    LastType = PadType::Unknown;
+    for (const PadRecord& other : Pads)
+        if (other.controller != nullptr) LastType = other.type;
 }
 
 void PadButtonEvent(SDL_JoystickID id, int button, bool down) {
     PadRecord* pad = FindPad(id);
     if (pad == nullptr) return;
+    if (down) {
+        LastType = pad->type;
+        LastDevice = InputDevice::Pad;
+    }
     const int key = PadButtonKey(button, ActionKeys);
     // By button, not by key: a configured key may share an arrow's code.
     if (button >= SDL_CONTROLLER_BUTTON_DPAD_UP && button <= SDL_CONTROLLER_BUTTON_DPAD_RIGHT) {
@@ -120,8 +133,12 @@ int VirtualPadIndex() {
 } // namespace
 
 bool UseGamepads(int okKey, int cancelKey, int menuKey) {
-    ActionKeys = {okKey, cancelKey, menuKey};
+    ActionKeys.ok = okKey;
+    ActionKeys.cancel = cancelKey;
+    ActionKeys.menu = menuKey;
     if (PadsOpen) return true;
+    // South is south on every pad: SDL would otherwise swap a Nintendo pad's A and B to match their labels.
+    SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
         PlatformWarning("cannot start gamepads: %s", SDL_GetError());
         return false;
@@ -129,6 +146,32 @@ bool UseGamepads(int okKey, int cancelKey, int menuKey) {
     // Pads already plugged in arrive as added devices, like the ones plugged in later.
     PadsOpen = true;
     return true;
+}
+
+void SetPadActionButtons(PadButton ok, PadButton cancel, PadButton menu) {
+    if (ok == cancel || ok == menu || cancel == menu) return;
+    ActionKeys.okButton = ok;
+    ActionKeys.cancelButton = cancel;
+    ActionKeys.menuButton = menu;
+}
+
+void StopGamepads() {
+    for (PadRecord& pad : Pads)
+        if (pad.controller != nullptr) ClosePad(pad, false);
+    if (PadsOpen) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    PadsOpen = false;
+}
+
+PadType LastPadType() {
+    return LastType;
+}
+
+InputDevice LastInputDevice() {
+    return LastDevice;
+}
+
+void NoteKeyboardUsed() {
+    LastDevice = InputDevice::Keyboard;
 }
 
 bool HandlePadEvent(const SDL_Event& event) {
@@ -191,11 +234,8 @@ void PadCursorPush(int* dx, int* dy) {
 }
 
 void ClosePads() {
-    for (PadRecord& pad : Pads)
-        if (pad.controller != nullptr) ClosePad(pad, false);
+    StopGamepads();
     UnplugVirtualPad();
-    if (PadsOpen) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
-    PadsOpen = false;
 }
 
 bool PlugVirtualPad() {

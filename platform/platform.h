@@ -56,6 +56,10 @@ struct PlatformMessage {
 // The buttons of a virtual pad, in the layout of the usual controller (south is A or Cross).
 enum class PadButton { South, East, West, North, Back, Start, ShoulderL, ShoulderR, Up, Down, Left, Right };
 enum class PadStick { Left, Right };
+// The family of a pad, for the names printed on its buttons.
+enum class PadType { Unknown, Xbox, PlayStation, Nintendo };
+// What the player pressed last: keyboard or mouse, or a game controller.
+enum class InputDevice { Keyboard, Pad };
 
 struct DisplayMode {
     int width;
@@ -83,6 +87,9 @@ bool ReadDisplayMode(DisplayMode* mode);
 bool ChangeDisplayMode(const DisplayMode& mode);
 // Put back the desktop's own display mode.
 void RestoreDisplayMode();
+// The full-screen sizes the display offers, largest first, each size once;
+// fills at most capacity and returns how many it filled.
+int ListDisplayModes(DisplayMode* modes, int capacity);
 
 // Open the one window at (x, y): borderless full screen in the mode set by
 // ChangeDisplayMode, or a resizable window.
@@ -96,6 +103,13 @@ bool OpenDesktopWindow(const char* title, const PixelFormatRequest& request);
 // Switch the same window (context, textures and lists kept) between desktop
 // full screen and a resizable window; a SizeChanged message follows.
 void ToggleFullScreen();
+// Switch the same window to full screen in this display mode (one ListDisplayModes
+// gave); false, the window as it was, when the display refuses. A SizeChanged message follows.
+bool SwitchDisplayMode(const DisplayMode& mode);
+// Tell whether the window covers the screen: at the desktop's size, or in a display mode.
+bool GameWindowFullScreen();
+// Tell whether the window is full screen in a display mode of its own rather than the desktop's.
+bool GameWindowInDisplayMode();
 // Resize a windowed window (the harness's stand-in for dragging its edge).
 void ResizeGameWindow(int width, int height);
 // Close the window.
@@ -147,6 +161,15 @@ void ShowMouseCursor(bool show);
 
 // Open every game controller, now and as plugged in; its action buttons press these keys.
 bool UseGamepads(int okKey, int cancelKey, int menuKey);
+// Choose the face buttons or shoulders that press OK, Cancel and Menu (three
+// different ones); the villager's service keys take the three left over.
+void SetPadActionButtons(PadButton ok, PadButton cancel, PadButton menu);
+// Close every game controller; UseGamepads opens them again.
+void StopGamepads();
+// The family of the pad last pressed or plugged in; Unknown while none is open.
+PadType LastPadType();
+// The device the player last pressed a key or button on.
+InputDevice LastInputDevice();
 // Plug in a virtual pad (scripted input); false when SDL cannot make one.
 bool PlugVirtualPad();
 // Pull the virtual pad out.

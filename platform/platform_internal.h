@@ -43,5 +43,7 @@ void RepeatPadArrows();
 bool PadHoldsKey(int key);
 // Add the pixels the pads' right sticks push the cursor by on this read.
 void PadCursorPush(int* dx, int* dy);
+// The keyboard or the mouse was pressed: names follow the keys again.
+void NoteKeyboardUsed();
 // Close every pad and pull out the virtual one.
 void ClosePads();

@@ -50,6 +50,10 @@ bool MouseLookStep(CameraRecord& camera, const CVector3& hero, CVector3& heroRot
                    int32_t centreY, int32_t cursorX, int32_t cursorY);
 // The mouse step against the real cursor: tilt and turn, then recentre the cursor.
 void MouseLook(CameraRecord& camera, const CVector3& hero, CVector3& heroRotation = HeroRotation);
+// Where the cursor counts as read for the player's mouse speed and vertical
+// invert; at 1x and upright it is the cursor itself. A slow speed carries the
+// fraction of a pixel it did not turn by to the next read.
+int32_t LookedCursor(int32_t cursor, int32_t centre, bool vertical);
 
 // Planes from a projection and a model-view matrix, both column-major as GL returns them.
 void FrustumFromMatrices(const float projection[16], const float modelview[16], FrustumRecord& frustum);

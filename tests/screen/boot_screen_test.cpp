@@ -62,9 +62,9 @@ const char* const kAnimations[] = {
     "Objects\\Spike\\SpikeStay.ani",       "Objects\\Spike\\SpikeAttack.ani",
     "Objects\\Limbus\\LimbusStay.ani",     "Objects\\Limbus\\LimbusAttack.ani"};
 
-const char* const kTextures[] = {"Textures/Console.tga", "Textures/New Game.tga", "Textures/Load Game.tga",
-                                 "Textures/Credits.tga", "Textures/Quit.tga",     "Textures/Particle.tga",
-                                 "Textures/Ring.tga",    "Textures/Spark.tga"};
+const char* const kTextures[] = {"Textures/Console.tga",  "Textures/New Game.tga", "Textures/Load Game.tga",
+                                 "Textures/Credits.tga",  "Textures/Quit.tga",     "Textures/Options.tga",
+                                 "Textures/Particle.tga", "Textures/Ring.tga",     "Textures/Spark.tga"};
 
 bool Exists(const std::string& dir, std::string gamePath) {
     std::replace(gamePath.begin(), gamePath.end(), '\\', '/');

@@ -8,16 +8,16 @@ TEST(Title, LoadGamePulsesFirstAndTheCursorStaysInBounds) {
     const std::string dir = PrepareGameDir("title_cursor", false);
     const GameRun run = RunGameIn(dir,
                                   {"--fixed-step", "--state", "2:first.txt", "--state", "25:low.txt",
-                                   "--state", "31:down.txt", "--state", "36:up.txt", "--quit-after", "37"},
-                                  "28 press Down\n29 press Down\n30 press Down\n"
-                                  "32 press Up\n33 press Up\n34 press Up\n35 press Up\n");
+                                   "--state", "33:down.txt", "--state", "39:up.txt", "--quit-after", "40"},
+                                  "28 press Down\n29 press Down\n30 press Down\n31 press Down\n"
+                                  "33 press Up\n34 press Up\n35 press Up\n36 press Up\n37 press Up\n");
     ASSERT_EQ(run.exitCode, 0) << run.stderrText;
     auto first = ReadState(dir + "/first.txt");
     EXPECT_TRUE(StateIs(first, {"GameMode=1", "TitlePage=0", "TitleCursor=1"}));
     EXPECT_EQ(first["TitlePulse"], "0.97"); // the first title frame dims it once
     // Frame 25 is the 24th title frame: the pulse has fallen to 0.28 and turns.
     EXPECT_EQ(ReadState(dir + "/low.txt")["TitlePulse"], "0.28");
-    EXPECT_EQ(ReadState(dir + "/down.txt")["TitleCursor"], "3");
+    EXPECT_EQ(ReadState(dir + "/down.txt")["TitleCursor"], "4"); // Options, the last
     EXPECT_EQ(ReadState(dir + "/up.txt")["TitleCursor"], "0");
 }
 

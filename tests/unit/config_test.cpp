@@ -1,7 +1,9 @@
 #include "app/config.h"
 #include "app/render_scale.h"
 #include "assets/game_state.h"
+#include "assets/input_names.h"
 #include "assets/screen_area.h"
+#include "assets/settings.h"
 #include "tests/unit/test_support.h"
 
 #include <gtest/gtest.h>
@@ -227,6 +229,100 @@ TEST(Config, ResolutionChoicesKeepTheRequestAndHideTheExitBox) {
         EXPECT_EQ(DialogueSlide, c.slide);
     }
     SetWindowSize(1024, 768);
+}
+
+} // namespace
+
+namespace {
+
+// Every value of every line the writer can write reads back as itself, one line at a time over the defaults.
+TEST(ConfigWriter, EveryValueOfEveryLineRoundTrips) {
+    auto roundTrip = [](auto set, auto check) {
+        Apply("");
+        set();
+        const std::string text = ConfigText();
+        Apply("");
+        Apply(text);
+        check();
+        EXPECT_EQ(ConfigText(), text);
+    };
+    for (int size : {0, 640, 1920})
+        roundTrip(
+            [&] {
+                ScreenWidth = ScreenHeight = size;
+                ScreenBits = size ? 16 : 32;
+            },
+            [&] {
+                EXPECT_EQ(ScreenHeight, size);
+                EXPECT_EQ(ScreenBits, size ? 16 : 32);
+            });
+    for (const char* keys : {"QWE", "ZXC", "019"})
+        roundTrip(
+            [&] {
+                KeyOk = keys[0];
+                KeyCancel = keys[1];
+                KeyMenu = keys[2];
+            },
+            [&] {
+                EXPECT_EQ(std::string({KeyOk, KeyCancel, KeyMenu}), keys);
+            });
+    for (uint8_t on : {0, 1}) {
+        roundTrip([&] { VSyncFlag = on; }, [&] { EXPECT_EQ(VSyncFlag, on); });
+        roundTrip([&] { GamepadFlag = on; }, [&] { EXPECT_EQ(GamepadFlag, on); });
+        roundTrip([&] { PillarboxFlag = on; }, [&] { EXPECT_EQ(PillarboxFlag, on); });
+        roundTrip([&] { InvertLookFlag = on; }, [&] { EXPECT_EQ(InvertLookFlag, on); });
+        roundTrip([&] { WindowedFlag = on; }, [&] { EXPECT_EQ(WindowedFlag, on); });
+    }
+    for (int v = 0; v <= 100; v += 5)
+        roundTrip(
+            [&] {
+                MusicVolume = v;
+                EffectVolume = 100 - v;
+            },
+            [&] {
+                EXPECT_EQ(MusicVolume, v);
+                EXPECT_EQ(EffectVolume, 100 - v);
+            });
+    for (float scale : {1.0f, 0.75f, 0.5f, 0.0f})
+        roundTrip([&] { RenderScaleAsked = scale; }, [&] { EXPECT_EQ(RenderScaleAsked, scale); });
+    for (int i = 0; i < kMouseSpeedCount; ++i)
+        roundTrip([&] { MouseSpeedIndex = i; }, [&] { EXPECT_EQ(MouseSpeedIndex, i); });
+    const PadButton pads[][3] = {{PadButton::South, PadButton::East, PadButton::North},
+                                 {PadButton::West, PadButton::ShoulderL, PadButton::ShoulderR},
+                                 {PadButton::ShoulderR, PadButton::North, PadButton::East}};
+    for (const auto& p : pads)
+        roundTrip(
+            [&] {
+                PadOkButton = p[0];
+                PadCancelButton = p[1];
+                PadMenuButton = p[2];
+            },
+            [&] { EXPECT_TRUE(PadOkButton == p[0] && PadCancelButton == p[1] && PadMenuButton == p[2]); });
+}
+
+TEST(ConfigWriter, LinesInTheirOrderAndOlderOrLongerFilesStillRead) {
+    Apply("");
+    EXPECT_EQ(ConfigText(), "Resolution=1024 768 32\nControls=X Z C\nVSync=0\nGamepad=1\nVolume=80 80\n"
+                            "Aspect=fill\nRenderScale=1\nMouseSpeed=1\nInvertLook=0\n"
+                            "PadButtons=South East North\nWindow=0\n");
+    // Lines after the last known one (a later version's) change nothing.
+    Apply("Resolution=800 600 32\nControls=Q Z C\nVSync=0\nGamepad=1\nVolume=10 20\nAspect=fill\n"
+          "RenderScale=0.75\nMouseSpeed=4\nInvertLook=1\nPadButtons=West East "
+          "North\nWindow=1\nHints=0\nZoom=3\n");
+    EXPECT_TRUE(ScreenWidth == 800 && KeyOk == 'Q' && MusicVolume == 10 && RenderScaleAsked == 0.75f &&
+                MouseSpeedIndex == 7 && InvertLookFlag == 1 && PadOkButton == PadButton::West &&
+                WindowedFlag == 1);
+    // "fill" is read past, so the scale after it still counts.
+    Apply("Aspect=fill\nRenderScale=0.5\n");
+    EXPECT_EQ(RenderScaleAsked, 0.5f);
+    // Two actions on one button, or a button that is no face button or shoulder, keep the usual three.
+    for (const char* bad :
+         {"PadButtons=South South North\n", "PadButtons=Start East North\n", "PadButtons=A B\n"}) {
+        Apply(bad);
+        EXPECT_TRUE(PadOkButton == PadButton::South && PadMenuButton == PadButton::North) << bad;
+    }
+    Apply("MouseSpeed=5\nInvertLook=2\n");
+    EXPECT_TRUE(MouseSpeedIndex == kDefaultMouseSpeed && InvertLookFlag == 0);
 }
 
 } // namespace

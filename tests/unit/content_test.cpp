@@ -933,9 +933,9 @@ TEST_F(ContentData, TexturesAreWhatTheLoaderAccepts) {
     ASSERT_TRUE(ok_);
     for (const char* path :
          {"Textures/Logo.tga", "Textures/New Game.tga", "Textures/Load Game.tga", "Textures/Credits.tga",
-          "Textures/Quit.tga", "Textures/Console.tga", "Textures/Particle.tga", "Textures/Ring.tga",
-          "Textures/Spark.tga", "Textures/Ground.tga", "Textures/Stone.tga", "Textures/Wood.tga",
-          "Textures/Foliage.tga", "Textures/Cloth.tga", "Textures/Skin.tga"}) {
+          "Textures/Quit.tga", "Textures/Options.tga", "Textures/Console.tga", "Textures/Particle.tga",
+          "Textures/Ring.tga", "Textures/Spark.tga", "Textures/Ground.tga", "Textures/Stone.tga",
+          "Textures/Wood.tga", "Textures/Foliage.tga", "Textures/Cloth.tga", "Textures/Skin.tga"}) {
         std::string tga = Read(path);
         ASSERT_GE(tga.size(), 18u) << path;
         EXPECT_EQ(tga.substr(0, 12), std::string("\0\0\2\0\0\0\0\0\0\0\0\0", 12)) << path;

@@ -110,6 +110,7 @@ TEST_F(GameFoldersTest, EachGamePathGoesToItsFolderAndAbsolutePathsStayPut) {
     EXPECT_TRUE(PlayerFilesInHomeFolders());
     const std::pair<const char*, const char*> paths[] = {
         {"Game.cfg", "/c/Game.cfg"},
+        {"Game.cfg.tmp", "/c/Game.cfg.tmp"}, // written beside it, so the rename stays in one folder
         {"Log.txt", "/l/Log.txt"},
         {"Save", "/s/Save"},
         {"Save/Slot1.sav", "/s/Save/Slot1.sav"},

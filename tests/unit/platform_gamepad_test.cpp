@@ -72,6 +72,38 @@ TEST(StickTurn, SquaredSymmetricAndAsFastAsABriskMouse) {
     EXPECT_LT(degrees, 5.0);
 }
 
+TEST(PadButtons, ARebindSwapsWithTheServiceOnThatButtonAndStartStaysMenu) {
+    const PadButton all[6] = {PadButton::South, PadButton::East,      PadButton::West,
+                              PadButton::North, PadButton::ShoulderL, PadButton::ShoulderR};
+    auto jobs = [&](PadButton ok, PadButton cancel, PadButton menu) {
+        PadKeys keys{'X', 'Z', 'C', ok, cancel, menu};
+        std::string out;
+        for (PadButton b : all) out += static_cast<char>(PadJobKey(b, keys));
+        return out;
+    };
+    EXPECT_EQ(jobs(PadButton::South, PadButton::East, PadButton::North), "XZYC12");
+    // OK onto west: heal moves to south, where OK was.
+    EXPECT_EQ(jobs(PadButton::West, PadButton::East, PadButton::North), "YZXC12");
+    // Two services displaced take the freed buttons in order; every key stays on one button.
+    EXPECT_EQ(jobs(PadButton::ShoulderL, PadButton::ShoulderR, PadButton::North), "12YCXZ");
+    EXPECT_EQ(jobs(PadButton::ShoulderR, PadButton::West, PadButton::ShoulderL), "Y1Z2CX");
+    PadKeys keys{'X', 'Z', 'C', PadButton::ShoulderL, PadButton::East, PadButton::West};
+    EXPECT_EQ(PadButtonKey(SDL_CONTROLLER_BUTTON_START, keys), 'C');
+    EXPECT_EQ(PadButtonKey(SDL_CONTROLLER_BUTTON_LEFTSHOULDER, keys), 'X');
+    EXPECT_EQ(PadButtonKey(SDL_CONTROLLER_BUTTON_BACK, keys), KeyEscape);
+}
+
+TEST(PadButtons, SdlControllerTypesFallIntoTheirFamilies) {
+    EXPECT_EQ(PadTypeFromSdl(SDL_CONTROLLER_TYPE_XBOX360), PadType::Xbox);
+    EXPECT_EQ(PadTypeFromSdl(SDL_CONTROLLER_TYPE_XBOXONE), PadType::Xbox);
+    EXPECT_EQ(PadTypeFromSdl(SDL_CONTROLLER_TYPE_PS4), PadType::PlayStation);
+    EXPECT_EQ(PadTypeFromSdl(SDL_CONTROLLER_TYPE_PS5), PadType::PlayStation);
+    EXPECT_EQ(PadTypeFromSdl(SDL_CONTROLLER_TYPE_NINTENDO_SWITCH_PRO), PadType::Nintendo);
+    EXPECT_EQ(PadTypeFromSdl(SDL_CONTROLLER_TYPE_NINTENDO_SWITCH_JOYCON_PAIR), PadType::Nintendo);
+    for (int other : {int{SDL_CONTROLLER_TYPE_UNKNOWN}, int{SDL_CONTROLLER_TYPE_VIRTUAL}, -1, 999})
+        EXPECT_EQ(PadTypeFromSdl(other), PadType::Unknown) << other;
+}
+
 class VirtualPad : public testing::Test {
   protected:
     void SetUp() override {
@@ -123,6 +155,21 @@ TEST_F(VirtualPad, ButtonsPressTheConfiguredKeysOnceOnTheWayDown) {
     std::vector<int> keys = Pump(); // one update: SDL's button order, not ours
     std::sort(keys.begin(), keys.end());
     EXPECT_EQ(keys, (std::vector<int>{KeyEscape, '1', '2', 'E', 'E', 'W', 'Y'}));
+    // A press makes the pad the device the names follow; SDL's virtual pad is of no family.
+    EXPECT_EQ(LastInputDevice(), InputDevice::Pad);
+    EXPECT_EQ(LastPadType(), PadType::Unknown);
+    for (PadButton button : {PadButton::East, PadButton::North, PadButton::Start, PadButton::West,
+                             PadButton::ShoulderL, PadButton::ShoulderR, PadButton::Back})
+        SetVirtualPadButton(button, false);
+    EXPECT_TRUE(Pump().empty());
+    // Rebound at once, on the pad already open.
+    SetPadActionButtons(PadButton::West, PadButton::East, PadButton::North);
+    SetVirtualPadButton(PadButton::West, true);
+    SetVirtualPadButton(PadButton::South, true);
+    keys = Pump();
+    std::sort(keys.begin(), keys.end());
+    EXPECT_EQ(keys, (std::vector<int>{'Q', 'Y'}));
+    SetPadActionButtons(PadButton::South, PadButton::East, PadButton::North);
 }
 
 TEST_F(VirtualPad, AConfiguredKeyWithAnArrowsCodeStaysAPress) {

@@ -2,8 +2,11 @@
 // against the panel it sits on (or the next text on its row), at layout areas
 // from the smallest window to a 4K screen.
 #include "assets/game_state.h"
+#include "assets/input_names.h"
 #include "assets/screen_area.h"
 #include "assets/text2d.h"
+#include "menus/options_rows.h"
+#include "menus/options_screen.h"
 #include "platform/platform.h"
 #include "records/records.h"
 #include "tests/unit/test_support.h"
@@ -124,6 +127,16 @@ constexpr Spot kSlotTitle{"slot list title panel", 1.24, UnitPanelEdge(0.95), fa
 constexpr Spot kSlotRow{"slot list row", 2.56, UnitPanelEdge(0.95), false};
 constexpr Spot kSlotHp{"slot list row (HP)", 2.56, NextText(1.46), false};
 constexpr Spot kSlotTime{"slot list row (Time)", 1.46, UnitPanelEdge(0.95), false};
+
+// The options screen (unit-square panels).
+constexpr Spot kOptionsTitle{"options title panel", 1.24, UnitPanelEdge(0.95), true};
+constexpr Spot kOptionsTabs[3] = {{"options page names (Display)", 12.8, NextText(4.1), true},
+                                  {"options page names (Sound)", 4.1, NextText(2.3), true},
+                                  {"options page names (Controls)", 2.3, UnitPanelEdge(0.705), true}};
+constexpr Spot kOptionsLabel{"options panel (label)", 10.24, NextText(2.05), true};
+constexpr Spot kOptionsValue{"options panel (value)", 2.05, UnitPanelEdge(0.95), true};
+constexpr Spot kOptionsLine{"options panel (message)", 10.24, UnitPanelEdge(0.95), true};
+constexpr Spot kOptionsQuestion{"display question box", 6.83, UnitPanelEdge(0.88), true};
 
 // Where the game's own layout leaves a text too little room; nothing else may overflow.
 struct Allowed {
@@ -290,7 +303,8 @@ TEST_F(TextFit, MenuSlotListAndTitleTextsFitTheirPanels) {
     CheckF(kMenuHero, "%s LV %d EXP %d", Hero.Name, kLevel, kExp);
     CheckF(kMenuHero, "HP %d/%d", kHp, kHp);
     CheckF(kMenuHero, "MP %d/%d", kMp, kMp);
-    for (const char* entry : {"Item", "Magic", "Warp", "Swarp", "Fury", "Status", "Save", "Load", "Quit"}) {
+    for (const char* entry :
+         {"Item", "Magic", "Warp", "Swarp", "Fury", "Status", "Save", "Load", "Quit", "Options"}) {
         Check(kMenuEntry, entry);
         Check(kPageTitle, entry);
     }
@@ -357,6 +371,40 @@ TEST_F(TextFit, MenuSlotListAndTitleTextsFitTheirPanels) {
     CheckF(kSlotRow, "MP %d/%d", kMp, kMp);
     CheckF(kSlotTime, "Time %d:%d:%d", 99, 59, 59);
     Check(kSlotRow, "Free Slot");
+    ExpectEveryAllowanceUsed();
+}
+
+// Every label and value each row can show, every message and help line with
+// the longest names a key or a pad's button can have.
+TEST_F(TextFit, OptionsTextsFitTheirPanels) {
+    Check(kOptionsTitle, "Options");
+    for (int32_t page = 0; page < kOptionsPageCount; ++page) {
+        Check(kOptionsTabs[page], OptionsPageName(page));
+        for (int32_t row = 1; row < OptionsRowCount(page); ++row)
+            Check(kOptionsLabel, OptionsRowLabel(OptionsRowKindAt(page, row)));
+    }
+    for (const char* value : {"Desktop full screen", "Window", "16384 x 16384", "Fill the screen",
+                              "Classic 4:3", "0.75", "Auto", "Off", "On", "100", "0.25x", "0.75x", "W"})
+        Check(kOptionsValue, value);
+    for (PadType type : {PadType::Unknown, PadType::Xbox, PadType::PlayStation, PadType::Nintendo})
+        for (PadButton b : {PadButton::South, PadButton::East, PadButton::West, PadButton::North,
+                            PadButton::ShoulderL, PadButton::ShoulderR}) {
+            const char* name = PadButtonName(b, type);
+            Check(kOptionsValue, name);
+            CheckF(kOptionsLine, "Cancel is now on %s", name);
+            for (const char* help : {"%s makes it so", "%s and then the new key", "%s puts this page back"})
+                CheckF(kOptionsLine, help, name);
+            CheckF(kOptionsQuestion, "%s keeps it, %s goes back: %d", name, name, 15);
+        }
+    for (const char* line :
+         {"Left and Right turn the page", "Left and Right change it",
+          "Game.cfg could not be written: kept until you quit", "This page is back to its first settings",
+          "Display kept", "Display put back", "The display cannot show that mode", "Press a key for Cancel",
+          "Cancel keeps W", "W was Cancel: Cancel is now W", "Cancel is now W"})
+        Check(kOptionsLine, line);
+    for (int key : {int{KeyLeft}, int{KeyEscape}, int{'Y'}, int{KeyBackspace}})
+        CheckF(kOptionsLine, "%s: %s", KeyName(key).c_str(), RebindRefusal(key));
+    Check(kOptionsQuestion, "Keep this display?");
     ExpectEveryAllowanceUsed();
 }
 

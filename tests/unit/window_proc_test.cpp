@@ -93,13 +93,10 @@ TEST_F(WindowProc, ConfiguredKeysWinOverFixedKeys) {
 }
 
 TEST_F(WindowProc, TitleCursorMovesAreClamped) {
-    TitleCursor = 3;
+    TitleCursor = 4; // Options, the last
     Key(KeyDown);
-    EXPECT_EQ(TitleCursor, 3);
-    Key(KeyUp);
-    Key(KeyUp);
-    Key(KeyUp);
-    Key(KeyUp);
+    EXPECT_EQ(TitleCursor, 4);
+    for (int i = 0; i < 5; ++i) Key(KeyUp);
     EXPECT_EQ(TitleCursor, 0);
     Key(KeyLeft);
     Key(KeyRight);

@@ -1,0 +1,112 @@
+// Drawing of the options screen: the page names over the settings panel, each
+// row's label and value, the message line, and the display question.
+#include "assets/game_state.h"
+#include "assets/input_names.h"
+#include "assets/loaded_assets.h"
+#include "assets/text2d.h"
+#include "menus/options_rows.h"
+#include "menus/options_screen.h"
+
+#include <GL/gl.h>
+
+#include <string>
+
+namespace {
+
+int X(double divisor) {
+    return ScreenDiv(LayoutArea.width, divisor);
+}
+int Y(double divisor) {
+    return ScreenDiv(LayoutArea.height, divisor);
+}
+
+void Panel(float x1, float y1, float x2, float y2) {
+    DrawLitTexturedQuad(x1, y1, x2, y1, x2, y2, x1, y2, PanelTexture.texName);
+}
+
+// Row k's text top, in layout pixels: the rows start below the page names, 48 apart at 768.
+int RowY(int32_t row) {
+    return Y(5.6) + (row - 1) * Y(16.0);
+}
+
+void Grey(int x, int y, const char* text) {
+    glColor3f(0.5f, 0.5f, 0.5f);
+    PrintText(TimesFontBase, x, y, "%s", text);
+    glColor3f(1, 1, 1);
+}
+
+// The line under the settings says what a row does, with the keys or buttons the player holds.
+std::string RowHelp(OptionsRowKind kind) {
+    const std::string ok = ActionControlName(GameAction::Ok);
+    switch (kind) {
+    case OptionsRowKind::Pages:
+        return "Left and Right turn the page";
+    case OptionsRowKind::Display:
+        return ok + " makes it so";
+    case OptionsRowKind::KeyOk:
+    case OptionsRowKind::KeyCancel:
+    case OptionsRowKind::KeyMenu:
+        return ok + " and then the new key";
+    case OptionsRowKind::Restore:
+        return ok + " puts this page back";
+    default:
+        return "Left and Right change it";
+    }
+}
+
+void DrawQuestion() {
+    Panel(0.12f, 0.2f, 0.88f, 0.42f);
+    glNormal3f(0.0f, 0.0f, 1.0f);
+    glEnable(GL_COLOR_MATERIAL);
+    glDisable(GL_TEXTURE_2D);
+    PrintShadowText(TimesFontBase, X(6.83), Y(1.62), "Keep this display?");
+    const int seconds = (OptionsConfirmLeft + 44) / 45;
+    PrintShadowText(TimesFontBase, X(6.83), Y(1.4), "%s keeps it, %s goes back: %d",
+                    ActionControlName(GameAction::Ok).c_str(), ActionControlName(GameAction::Cancel).c_str(),
+                    seconds);
+    glColor3f(1, 1, 1);
+    glEnable(GL_TEXTURE_2D);
+}
+
+} // namespace
+
+void DrawOptions() {
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_TEXTURE_2D);
+    glColor3f(1, 1, 1);
+    Panel(0.705f, 0.85f, 0.95f, 1.0f);
+    Panel(0.02f, 0.85f, 0.705f, 1.0f);
+    Panel(0.02f, 0.02f, 0.95f, 0.85f);
+
+    glNormal3f(0.0f, 0.0f, 1.0f);
+    glEnable(GL_COLOR_MATERIAL);
+    glDisable(GL_TEXTURE_2D);
+    PrintShadowText(TimesFontBase, X(1.24), Y(25.6), "Options");
+    static const double tabs[kOptionsPageCount] = {12.8, 4.1, 2.3};
+    for (int32_t page = 0; page < kOptionsPageCount; ++page) {
+        if (page == OptionsPage)
+            PrintShadowText(TimesFontBase, X(tabs[page]), Y(25.6), "%s", OptionsPageName(page));
+        else
+            Grey(X(tabs[page]), Y(25.6), OptionsPageName(page));
+    }
+    if (OptionsRow == 0)
+        PrintShadowText(ArialFontBase, X(tabs[OptionsPage]) - X(25.6), Y(25.6) + Y(34.9), "*");
+
+    for (int32_t row = 1; row < OptionsRowCount(OptionsPage); ++row) {
+        const OptionsRowKind kind = OptionsRowKindAt(OptionsPage, row);
+        PrintShadowText(TimesFontBase, X(10.24), RowY(row), "%s", OptionsRowLabel(kind));
+        const std::string value = OptionsRowValue(kind);
+        const bool waiting = OptionsWaitingKey >= 0 && row == OptionsRow;
+        if (waiting)
+            Grey(X(2.05), RowY(row), "...");
+        else if (!value.empty())
+            PrintShadowText(TimesFontBase, X(2.05), RowY(row), "%s", value.c_str());
+        if (row == OptionsRow) PrintShadowText(ArialFontBase, X(20.48), RowY(row) + Y(34.9), "*");
+    }
+    if (OptionsMessage[0] != '\0') PrintShadowText(TimesFontBase, X(10.24), Y(1.19), "%s", OptionsMessage);
+    if (OptionsWaitingKey < 0 && OptionsConfirmLeft == 0)
+        Grey(X(10.24), Y(1.11), RowHelp(OptionsRowKindAt(OptionsPage, OptionsRow)).c_str());
+    glColor3f(1, 1, 1);
+    glEnable(GL_TEXTURE_2D);
+    if (OptionsConfirmLeft > 0) DrawQuestion();
+}
