@@ -11,6 +11,7 @@ namespace {
 
 struct FramebufferCalls {
     PFNGLGENFRAMEBUFFERSPROC genFramebuffers = nullptr;
+    PFNGLISFRAMEBUFFERPROC isFramebuffer = nullptr;
     PFNGLBINDFRAMEBUFFERPROC bindFramebuffer = nullptr;
     PFNGLFRAMEBUFFERTEXTURE2DPROC framebufferTexture2D = nullptr;
     PFNGLGENRENDERBUFFERSPROC genRenderbuffers = nullptr;
@@ -53,6 +54,7 @@ bool FindCalls() {
     if (!offered || !anySize) return false;
     FramebufferCalls calls;
     const bool found = Find(calls.genFramebuffers, "glGenFramebuffers") &&
+                       Find(calls.isFramebuffer, "glIsFramebuffer") &&
                        Find(calls.bindFramebuffer, "glBindFramebuffer") &&
                        Find(calls.framebufferTexture2D, "glFramebufferTexture2D") &&
                        Find(calls.genRenderbuffers, "glGenRenderbuffers") &&
@@ -107,7 +109,8 @@ bool MakeTarget(int32_t width, int32_t height) {
 
 bool BindSceneTarget(int32_t width, int32_t height) {
     // A new context forgets the old names, and may offer something else.
-    if (Usable == Support::Yes && !glIsTexture(ColourTexture)) {
+    if (Usable == Support::Yes && Framebuffer != 0 &&
+        (!glIsTexture(ColourTexture) || !Calls.isFramebuffer(Framebuffer))) {
         Usable = Support::Unknown;
         Framebuffer = ColourTexture = DepthBuffer = 0;
         TargetWidth = TargetHeight = 0;
