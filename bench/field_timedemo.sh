@@ -14,7 +14,8 @@
 # With SCALES set (say SCALES="1 0.5 auto") it times only 1920 x 1080: the fill
 # frame, then every level and the battle at each RenderScale, and prints a
 # markdown table with the scale the last frame was drawn at (where auto
-# settled), FRAMES frames a run (600 unless set). With COMPARE set to a second
+# settled), FRAMES frames a run (600 unless set), LEVELS the scenes (say
+# LEVELS="0 3 battle"; all unless set). With COMPARE set to a second
 # build folder, each figure is taken with that build too, both at once, so
 # that both see the same machine:
 #   SCALES="1 0.5 auto" COMPARE=../before/build bench/field_timedemo.sh build
@@ -109,7 +110,7 @@ if [ -n "${SCALES:-}" ]; then
   echo "| scene | build | RenderScale | mean | p95 | processor | drawn at |"
   echo "|---|---|---|---|---|---|---|"
   pair "fill frame" 1 --fill-frame
-  for level in 0 1 2 3 4 5 6 battle; do
+  for level in ${LEVELS:-0 1 2 3 4 5 6 battle}; do
     if [ "$level" = battle ]; then name=battle; args=(--battle Ogre,Bat,Toad --input battle.txt)
     else name="$level ${names[$level]}"; args=(--level "$level" --input walk.txt); fi
     for scale in $SCALES; do pair "$name" "$scale" "${args[@]}"; done
