@@ -2,41 +2,107 @@
 
 #include "app/main_loop.h"
 
+#include <algorithm>
+#include <cmath>
+
 float RenderScaleAsked = 1.0f;
 float RenderScale = 1.0f;
 
 namespace {
 
-// A step up is taken only when its frames would still leave this share of the budget free.
-constexpr double kRaiseShare = 0.75;
+// A late window steps to where the frame's mean leaves this share of the
+// budget for the frames that cost more than the mean.
+constexpr double kFitShare = 0.85;
+// A step up is taken only when its frames would leave more room still, so
+// that the step just taken down is not taken back up at once.
+constexpr double kRaiseShare = 0.7;
+// When no step fits, a smaller one is worth its blur only if it saves this share.
+constexpr double kWorthwhileSaving = 0.1;
 
 AutoScaleState AutoScale;
 
+double Area(int32_t step) {
+    const double side = kRenderScaleSteps[step];
+    return side * side;
+}
+
+// The fixed part from two windows at different steps, within what either cost.
+double FixedFrom(int32_t stepA, double meanA, int32_t stepB, double meanB) {
+    const double fixed = (meanA * Area(stepB) - meanB * Area(stepA)) / (Area(stepB) - Area(stepA));
+    return std::clamp(fixed, 0.0, std::min(meanA, meanB));
+}
+
+// What a frame at step `at` is expected to cost, from a window's mean at step.
+// Unknown, the fixed part is taken as nothing: steps up then look dearer than
+// they are, never cheaper.
+double ExpectedMs(double fixedMs, double meanMs, int32_t step, int32_t at) {
+    const double fixed = std::min(fixedMs > 0.0 ? fixedMs : 0.0, meanMs);
+    return fixed + (meanMs - fixed) / Area(step) * Area(at);
+}
+
+// The step for a window: where the model says to go, or -1 to stay.
+int32_t WindowVerdict(AutoScaleState& state, double meanMs, double budgetMs) {
+    const int32_t step = state.step;
+    if (state.late >= kLateFramesToLower) {
+        state.roomyWindows = 0;
+        // Late frames say this step does not fit, whatever its mean: the
+        // largest smaller one that does, else whichever costs least for its blur.
+        int32_t target = -1;
+        for (int32_t i = step + 1; i < kRenderScaleStepCount && target < 0; ++i)
+            if (ExpectedMs(state.fixedMs, meanMs, step, i) <= budgetMs * kFitShare) target = i;
+        if (target < 0) target = ChooseScaleStep(state.fixedMs, meanMs, step, budgetMs * kFitShare);
+        // Until the fixed part is known, every step down is also a measurement.
+        if (state.fixedMs < 0.0) target = std::min(target, std::min(step + 1, kRenderScaleStepCount - 1));
+        return target != step ? target : -1;
+    }
+    const int32_t up = ChooseScaleStep(state.fixedMs, meanMs, step, budgetMs * kRaiseShare);
+    const bool roomy = up < step && ExpectedMs(state.fixedMs, meanMs, step, up) <= budgetMs * kRaiseShare;
+    if (state.late > 0 || !roomy) {
+        state.roomyWindows = 0;
+        return -1;
+    }
+    state.roomyWindows += 1;
+    if (state.roomyWindows < kRoomyWindowsToRaise) return -1;
+    state.roomyWindows = 0;
+    return up;
+}
+
 } // namespace
 
+int32_t ChooseScaleStep(double fixedMs, double meanMs, int32_t step, double fitMs) {
+    if (step < 0 || step >= kRenderScaleStepCount || !(meanMs >= 0.0)) return 0;
+    double cost[kRenderScaleStepCount];
+    for (int32_t i = 0; i < kRenderScaleStepCount; ++i) {
+        cost[i] = ExpectedMs(fixedMs, meanMs, step, i);
+        if (cost[i] <= fitMs) return i;
+    }
+    int32_t best = 0;
+    for (int32_t i = 1; i < kRenderScaleStepCount; ++i)
+        if (cost[i] < cost[best] * (1.0 - kWorthwhileSaving)) best = i;
+    return best;
+}
+
 float NextAutoScale(AutoScaleState& state, double frameMs, double budgetMs) {
-    if (state.step < 0 || state.step >= kRenderScaleStepCount) state = {};
+    if (state.step < 0 || state.step >= kRenderScaleStepCount || state.lastStep >= kRenderScaleStepCount)
+        state = {};
+    // A clock that jumped says nothing about the frame.
+    if (!(frameMs >= 0.0) || !std::isfinite(frameMs)) return kRenderScaleSteps[state.step];
     state.frames += 1;
     if (frameMs > budgetMs) state.late += 1;
     state.totalMs += frameMs;
-    if (state.frames >= kAutoScaleWindow) {
-        const float scale = kRenderScaleSteps[state.step];
-        if (state.late >= kLateFramesToLower) {
-            if (state.step + 1 < kRenderScaleStepCount) state.step += 1;
-            state.roomyWindows = 0;
-        } else if (state.step > 0) {
-            const float up = kRenderScaleSteps[state.step - 1];
-            const double grown = state.totalMs / state.frames * (up * up) / (scale * scale);
-            state.roomyWindows =
-                state.late == 0 && grown < budgetMs * kRaiseShare ? state.roomyWindows + 1 : 0;
-            if (state.roomyWindows >= kRoomyWindowsToRaise) {
-                state.step -= 1;
-                state.roomyWindows = 0;
-            }
-        }
-        state.frames = state.late = 0;
-        state.totalMs = 0.0;
+    if (state.frames < kAutoScaleWindow) return kRenderScaleSteps[state.step];
+
+    const double mean = state.totalMs / state.frames;
+    if (state.lastStep >= 0 && state.lastStep != state.step) {
+        const double fixed = FixedFrom(state.lastStep, state.lastMeanMs, state.step, mean);
+        state.fixedMs = state.fixedMs < 0.0 ? fixed : (state.fixedMs + fixed) / 2.0;
     }
+    state.lastStep = state.step;
+    state.lastMeanMs = mean;
+    const int32_t target = WindowVerdict(state, mean, budgetMs);
+    if (target >= 0) state.step = target;
+    state.frames = state.late = 0;
+    state.totalMs = 0.0;
     return kRenderScaleSteps[state.step];
 }
 

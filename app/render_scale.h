@@ -1,6 +1,10 @@
 // How large the 3D scene is drawn: the Game.cfg choice, and for "auto" a
-// controller that lowers the scale while frames run late and raises it again
-// once they have room.
+// controller that picks the largest scale whose frames fit the frame budget.
+//
+// It models a frame as a fixed part (the stretch to the picture, the 2D, the
+// game's own work, the swap) plus a part in proportion to the scene's area.
+// The fixed part is learnt whenever the scale changes, from the windows of
+// frames just before and just after; the area part from every window.
 #pragma once
 
 #include <cstdint>
@@ -11,7 +15,7 @@ constexpr int32_t kRenderScaleStepCount = 4;
 
 // Frames judged together before the scale moves.
 constexpr int32_t kAutoScaleWindow = 30;
-// Late frames in a window that lower the scale.
+// Late frames in a window that make it late.
 constexpr int32_t kLateFramesToLower = 3;
 // Windows in a row with room to spare before the scale rises.
 constexpr int32_t kRoomyWindowsToRaise = 2;
@@ -27,11 +31,23 @@ struct AutoScaleState {
     int32_t late = 0;
     double totalMs = 0.0;
     int32_t roomyWindows = 0;
+    // The window before this one: its step and mean, to learn the fixed part
+    // from when the step changes.
+    int32_t lastStep = -1;
+    double lastMeanMs = 0.0;
+    // The fixed part of a frame; below 0 until frames at two steps were seen.
+    double fixedMs = -1.0;
 };
 
-// One 3D frame's cost in, the scale for the next out. A window with a few late
-// frames steps down; a window whose mean, grown by the pixels the next step up
-// adds, still fits well inside the budget counts as roomy.
+// The step the model picks for a window whose mean was meanMs at step: the
+// largest whose frame is expected to fit fitMs; when none does, the largest
+// that is not a tenth dearer than any smaller one.
+int32_t ChooseScaleStep(double fixedMs, double meanMs, int32_t step, double fitMs);
+
+// One 3D frame's cost in, the scale for the next out. A late window steps to
+// the step the model picks (one step at a time until the fixed part is
+// known); a window without late frames whose model finds a larger step with
+// plenty of room, as the one before it did, steps up to it.
 float NextAutoScale(AutoScaleState& state, double frameMs, double budgetMs);
 
 // The main loop's word after a frame with 3D, that took frameMs.

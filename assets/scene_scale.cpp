@@ -1,6 +1,7 @@
 #include "assets/scene_scale.h"
 
 #include "assets/game_state.h"
+#include "assets/scene_scale_target.h"
 #include "assets/screen_area.h"
 #include "platform/platform.h"
 
@@ -11,6 +12,8 @@
 namespace {
 
 bool Pending = false;
+// Drawn into a texture of its own rather than the window's corner.
+bool IntoTarget = false;
 int32_t SceneWidth = 0;
 int32_t SceneHeight = 0;
 GLuint SceneTexture = 0;
@@ -98,32 +101,50 @@ void BeginScaledScene(float scale) {
     static bool hooked = false;
     if (!hooked) SetBeforeSwap(FinishScaledScene);
     hooked = true;
-    Pending = false;
+    Pending = IntoTarget = false;
     if (!(scale < 1.0f) || !(scale > 0.0f)) return;
     const int32_t width = ScaledSide(PictureArea.width, scale),
                   height = ScaledSide(PictureArea.height, scale);
-    if (!FitsTexture(width, height)) return;
+    FrameScissored = glIsEnabled(GL_SCISSOR_TEST);
+    glGetIntegerv(GL_SCISSOR_BOX, FrameScissor);
+    IntoTarget = BindSceneTarget(width, height);
+    if (!IntoTarget) {
+        if (!FitsTexture(width, height)) return;
+        glViewport(PictureArea.left, PictureBottom(), width, height);
+        // The stretch covers the rest of the picture: clearing it too would be
+        // wasted, and on a large screen the clear alone is a good part of the frame.
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(PictureArea.left, PictureBottom(), width, height);
+    }
     SceneWidth = width;
     SceneHeight = height;
     Pending = true;
-    glViewport(PictureArea.left, PictureBottom(), SceneWidth, SceneHeight);
-    // The stretch covers the rest of the picture: clearing it too would be
-    // wasted, and on a large screen the clear alone is a good part of the frame.
-    FrameScissored = glIsEnabled(GL_SCISSOR_TEST);
-    glGetIntegerv(GL_SCISSOR_BOX, FrameScissor);
-    glEnable(GL_SCISSOR_TEST);
-    glScissor(PictureArea.left, PictureBottom(), SceneWidth, SceneHeight);
     // Clear fog moves a rare pixel by one level, which a full-size picture must
     // keep; a smaller one is resampled anyway, and saves a tenth of its shading.
     FrameFogged = glIsEnabled(GL_FOG);
     if (FogDensity <= kClearFogDensity) glDisable(GL_FOG);
 }
 
+bool ScaledScenePending() {
+    return Pending;
+}
+
 void FinishScaledScene() {
     if (!Pending) return;
+    const bool fromTarget = IntoTarget;
     DropScaledScene();
     glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_CURRENT_BIT | GL_DEPTH_BUFFER_BIT | GL_COLOR_BUFFER_BIT |
                  GL_POLYGON_BIT);
+    if (fromTarget) {
+        SetPictureViewport();
+        // Cleared first, while the window holds nothing new this frame; what is
+        // drawn after the scene lies in front of it.
+        glDepthMask(GL_TRUE);
+        glClear(GL_DEPTH_BUFFER_BIT);
+        PresentSceneTarget(PictureArea.left, PictureBottom(), PictureArea.width, PictureArea.height);
+        glPopAttrib();
+        return;
+    }
     BindSceneTexture();
     CopyScene();
     SetPictureViewport();
@@ -148,6 +169,11 @@ void FinishScaledScene() {
 void DropScaledScene() {
     if (!Pending) return;
     Pending = false;
+    if (IntoTarget) {
+        UnbindSceneTarget();
+        SetPictureViewport();
+        IntoTarget = false;
+    }
     glScissor(FrameScissor[0], FrameScissor[1], FrameScissor[2], FrameScissor[3]);
     if (!FrameScissored) glDisable(GL_SCISSOR_TEST);
     if (FrameFogged) glEnable(GL_FOG);

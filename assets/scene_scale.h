@@ -8,9 +8,12 @@
 // A side of the smaller scene: never under one pixel.
 int32_t ScaledSide(int32_t side, float scale);
 
-// Before a frame whose 3D comes first: below 1, the scene goes into the
-// picture's lower-left corner at that fraction of its size. At 1 nothing changes.
+// Before a frame whose 3D comes first: below 1, the scene is drawn at that
+// fraction of the picture's size, into a texture of its own where the context
+// can, else into the picture's lower-left corner. At 1 nothing changes.
 void BeginScaledScene(float scale);
+// True between a smaller scene's start and its stretch.
+bool ScaledScenePending();
 // Stretch a scene begun smaller over the picture and clear the depth for what
 // follows; nothing when there is none. The first 2D drawing and the buffer
 // swap call it, so a frame needs no call of its own.

@@ -4,6 +4,7 @@
 #include "assets/camera_script.h"
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
+#include "assets/scene_scale.h"
 #include "assets/screen_area.h"
 #include "assets/sound_effects.h"
 #include "battle/battle_flow.h"
@@ -162,6 +163,9 @@ void BattleFrame() {
     if (IntroStarted && !CameraScriptPlaying) BattleRunning = 1;
 
     ShowNumbers();
+    // Print them now at full size; a smaller scene would end with the first
+    // glyph and leave the combatants to be drawn over it at full size.
+    if (!ScaledScenePending()) PrintShownNumbers();
     FillMonsterGauges();
     if (AllSlotsDead()) GameMode = ModeVictory;
     RunMonsters();
@@ -169,6 +173,7 @@ void BattleFrame() {
     DrawCombatant(HeroModel, HeroBattlePos, HeroBattleStayAnim, HeroActing, Hero.HP, Hero.Dead,
                   Hero.DeathSink, HeroIdleFrame);
     RunHeroSpecials();
+    PrintShownNumbers();
     if (BattleRunning) BattleMenuFrame();
     if (Hero.FuryBar > 99) FuryReady = 1;
     if (Hero.HP < 0) Hero.HP = 0;

@@ -15,6 +15,21 @@
 
 namespace {
 
+struct ShownNumber {
+    int32_t value;
+    TextPoint at;
+    float r, g, b;
+};
+
+// Three slots' damage at most, or a heal's two lines and one blow.
+constexpr int kMostShown = 8;
+ShownNumber Shown[kMostShown];
+int ShownCount = 0;
+
+void Show(int32_t value, const TextPoint& at, float r, float g, float b) {
+    if (ShownCount < kMostShown) Shown[ShownCount++] = {value, at, r, g, b};
+}
+
 int32_t TruncWindow(double value) {
     if (!std::isfinite(value) || std::fabs(value) > 1e9) return -100000; // far off the screen
     return static_cast<int32_t>(value);
@@ -57,22 +72,27 @@ TextPoint NumberShadowOffset(int32_t screenWidth, int32_t screenHeight) {
     return {ScreenDiv(screenWidth, 204.8), screenHeight / 256};
 }
 
+void PrintShownNumbers() {
+    for (int i = 0; i < ShownCount; ++i)
+        PrintNumber(Shown[i].value, Shown[i].at, Shown[i].r, Shown[i].g, Shown[i].b);
+    ShownCount = 0;
+}
+
 void ShowDamageAt(const CVector3& point) {
-    PrintNumber(DamageShown[0], ProjectToScreen(point), 1, 1, 1);
+    Show(DamageShown[0], ProjectToScreen(point), 1, 1, 1);
 }
 
 void ShowDamageAll() {
     for (int i = 0; i < kBattleSlotCount; ++i)
-        if (!BattleSlots[i].Dead)
-            PrintNumber(DamageShown[i], ProjectToScreen(BattleSlots[i].Position), 1, 1, 1);
+        if (!BattleSlots[i].Dead) Show(DamageShown[i], ProjectToScreen(BattleSlots[i].Position), 1, 1, 1);
 }
 
 void ShowHealAt(const CVector3& point) {
     if (!ItemInUse) return;
     const TextPoint at = ProjectToScreen(point);
-    if (ItemInUse->HpRestore > 0) PrintNumber(ItemInUse->HpRestore, at, 0, 1, 0);
+    if (ItemInUse->HpRestore > 0) Show(ItemInUse->HpRestore, at, 0, 1, 0);
     if (ItemInUse->MpRestore > 0)
-        PrintNumber(ItemInUse->MpRestore, {at.x, at.y + ScreenDiv(LayoutArea.height, 25.6)}, 0, 0, 1);
+        Show(ItemInUse->MpRestore, {at.x, at.y + ScreenDiv(LayoutArea.height, 25.6)}, 0, 0, 1);
 }
 
 void DrawBattleGauges() {

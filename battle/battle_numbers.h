@@ -14,6 +14,11 @@ TextPoint ProjectToScreen(const CVector3& point);
 // The offset of a number's light copy from its black one.
 TextPoint NumberShadowOffset(int32_t screenWidth, int32_t screenHeight);
 
+// The numbers below are placed when asked for, by the matrices of that
+// moment, and printed by this call (which forgets them). A frame whose scene
+// is drawn smaller prints them only once its 3D is done, since any 2D ends it.
+void PrintShownNumbers();
+
 // Entry 0 of the shown damage at a point.
 void ShowDamageAt(const CVector3& point);
 // Each living slot's own damage over it.

@@ -11,6 +11,14 @@
 # thread together) as a multiple of the fill frame's: on a shared machine the
 # wall clock moves single runs by a fifth, processor time far less.
 #   bench/field_timedemo.sh [BUILD_DIR]    (default: build)
+# With SCALES set (say SCALES="1 0.5 auto") it times only 1920 x 1080: the fill
+# frame, then every level and the battle at each RenderScale, and prints a
+# markdown table with the scale the last frame was drawn at (where auto
+# settled), FRAMES frames a run (600 unless set), LEVELS the scenes (say
+# LEVELS="0 3 battle"; all unless set). With COMPARE set to a second
+# build folder, each figure is taken with that build too, both at once, so
+# that both see the same machine:
+#   SCALES="1 0.5 auto" COMPARE=../before/build bench/field_timedemo.sh build
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/timedemo_common.sh"
 
@@ -20,6 +28,34 @@ median() {
   local lines=()
   for ((i = 0; i < RUNS; i++)); do lines+=("$(run "$GAME" --timedemo --quit-after 600 "$@" | grep '^timedemo:')"); done
   printf '%s\n' "${lines[@]}" | sort -t' ' -k17,17g | sed -n "$(((RUNS + 1) / 2))p"
+}
+
+# scaled DIR GAME SCALE ARGS...: in working folder DIR (a copy of $WORK's
+# links), the median run's timedemo line at that RenderScale, followed by the
+# scale its last timed frame was drawn at.
+scaled() {
+  local dir="$1" game="$2" scale="$3" lines=() i line
+  shift 3
+  printf 'Resolution=1920 1080 32\nControls=X Z C\nVSync=0\n' >"$dir/Game.cfg"
+  [ "$scale" = 1 ] || printf 'RenderScale=%s\n' "$scale" >>"$dir/Game.cfg"
+  for ((i = 0; i < RUNS; i++)); do
+    rm -f "$dir/last.txt"
+    line="$(cd "$dir" && run "$game" --timedemo --quit-after "$FRAMES" --state "$((FRAMES - 1)):last.txt" "$@" |
+      grep '^timedemo:')"
+    lines+=("$line $(awk '$1 == "RenderScale" { print $2 }' "$dir/last.txt" 2>/dev/null)")
+  done
+  printf '%s\n' "${lines[@]}" | sort -t' ' -k17,17g | sed -n "$(((RUNS + 1) / 2))p"
+}
+
+# table_row NAME BUILD SCALE LINE: mean, p95 and processor time as multiples
+# of the fill frame's of the same build, and the scale drawn at.
+table_row() {
+  local fillLine="$fill"
+  [ "$2" = before ] && fillLine="$fillBefore"
+  awk -v n="$1" -v b="$2" -v s="$3" -v f="$fillLine" -v l="$4" 'BEGIN {
+    split(f, fw, " "); split(l, lw, " ");
+    printf "| %s | %s | %s | %.1f ms (%.2fx) | %.1f ms (%.2fx) | %.1f ms (%.2fx) | %s |\n", n, b, s, lw[8],
+      lw[8] / fw[8], lw[11], lw[11] / fw[8], lw[17], lw[17] / fw[17], lw[19] }'
 }
 
 # Fields of the timedemo line: mean is the 8th word, p95 the 11th, processor time the 17th.
@@ -36,6 +72,53 @@ names=("Vorudu" "Vorudu Dungeon" "World Map" "Forgotten Forest" "Mistilia" "Dung
 battle_input 600 >"$WORK/battle.txt"
 cd "$WORK"
 RUNS="${RUNS:-3}"
+
+if [ -n "${SCALES:-}" ]; then
+  FRAMES="${FRAMES:-600}"
+  SCREEN=1920x1080
+  # Each build plays in a folder of its own; with COMPARE both play at once,
+  # so that each figure of the one sees the same machine as the other's.
+  for b in before after; do
+    mkdir "$WORK/$b"
+    for entry in "$WORK"/*; do
+      case "${entry##*/}" in before | after | Game.cfg) ;; *) ln -s "$entry" "$WORK/$b/" ;; esac
+    done
+  done
+  pair() { # NAME SCALE ARGS...: a row for each build
+    local name="$1" scale="$2" before=""
+    shift 2
+    if [ -n "${COMPARE:-}" ]; then
+      scaled "$WORK/before" "$OTHER" "$scale" "$@" >"$WORK/before.line" &
+      sleep 3 # two xvfb-run -a starting together can pick the same display
+    fi
+    local after
+    after="$(scaled "$WORK/after" "$GAME" "$scale" "$@")"
+    if [ -n "${COMPARE:-}" ]; then
+      wait
+      before="$(cat "$WORK/before.line")"
+      [ "$name" = "fill frame" ] && fillBefore="$before"
+    fi
+    [ "$name" = "fill frame" ] && fill="$after"
+    [ -n "${COMPARE:-}" ] && table_row "$name" before "$scale" "$before"
+    table_row "$name" after "$scale" "$after"
+  }
+  if [ -n "${COMPARE:-}" ]; then
+    OTHER="$(cd "$COMPARE" && pwd)/aurelant"
+    [ -x "$OTHER" ] || { echo "no game in $COMPARE" >&2; exit 1; }
+  fi
+  echo "1920 x 1080, $FRAMES frames, RUNS=$RUNS, $(uptime | sed 's/.*load/load/')"
+  echo "| scene | build | RenderScale | mean | p95 | processor | drawn at |"
+  echo "|---|---|---|---|---|---|---|"
+  pair "fill frame" 1 --fill-frame
+  for level in ${LEVELS:-0 1 2 3 4 5 6 battle}; do
+    if [ "$level" = battle ]; then name=battle; args=(--battle Ogre,Bat,Toad --input battle.txt)
+    else name="$level ${names[$level]}"; args=(--level "$level" --input walk.txt); fi
+    for scale in $SCALES; do pair "$name" "$scale" "${args[@]}"; done
+  done
+  echo "after: $(uptime | sed 's/.*load/load/')"
+  exit 0
+fi
+
 for size in "1024 768" "1920 1080"; do
   use_size $size
   echo "${size/ / x } (times the fill frame's mean)"

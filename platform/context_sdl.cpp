@@ -59,6 +59,15 @@ void DeleteRenderContext() {
     GameContext = nullptr;
 }
 
+void* GetGLFunction(const char* name) {
+    if (GameContext == nullptr || name == nullptr) return nullptr;
+    return SDL_GL_GetProcAddress(name);
+}
+
+bool HasGLExtension(const char* name) {
+    return GameContext != nullptr && name != nullptr && SDL_GL_ExtensionSupported(name) == SDL_TRUE;
+}
+
 void RequestScreenshot(const char* path) {
     ScreenshotPath = path != nullptr ? path : "";
 }

@@ -130,6 +130,11 @@ PixelFormatRequest GrantedPixelFormat();
 bool CreateRenderContext();
 // Make no context current and delete the context.
 void DeleteRenderContext();
+// The address of a GL function beyond 1.1 in the current context; nullptr
+// when there is no context or the driver lacks it.
+void* GetGLFunction(const char* name);
+// Tell whether the current context names this extension.
+bool HasGLExtension(const char* name);
 // Present the back buffer (and write a requested screenshot first); a hidden window presents nothing.
 void SwapScreenBuffer();
 // Work every frame must finish before it is shown or written out (nullptr for none).
