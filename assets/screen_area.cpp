@@ -1,7 +1,5 @@
 #include "assets/screen_area.h"
 
-#include "assets/scene_scale.h"
-
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -61,6 +59,17 @@ bool PictureIsLayout() {
            PictureArea.width == LayoutArea.width && PictureArea.height == LayoutArea.height;
 }
 
+void PictureViewport(int32_t viewport[4]) {
+    viewport[0] = PictureArea.left;
+    viewport[1] = PictureBottom();
+    viewport[2] = PictureArea.width;
+    viewport[3] = PictureArea.height;
+}
+
+LayoutPoint LayoutPointOfWindow(int32_t column, int32_t row) {
+    return {column - LayoutArea.left, WindowHeight - LayoutArea.top - row};
+}
+
 int64_t WindowColumnOfLayoutX(int64_t x) {
     return x + LayoutArea.left;
 }
@@ -100,7 +109,9 @@ AreaBounds PictureInUnitSquare() {
 }
 
 void SetPictureViewport() {
-    glViewport(PictureArea.left, PictureBottom(), PictureArea.width, PictureArea.height);
+    int32_t viewport[4];
+    PictureViewport(viewport);
+    glViewport(viewport[0], viewport[1], viewport[2], viewport[3]);
 }
 
 void LoadGamePerspective() {
@@ -133,7 +144,6 @@ void BeginPictureFrame() {
 }
 
 void EnterUnitSquare() {
-    FinishScaledScene();
     glTranslatef(static_cast<float>(-kUnitSquareWidth / 2), -0.5f, static_cast<float>(-kUnitSquareDepth));
     glScalef(static_cast<float>(kUnitSquareWidth), 1.0f, 1.0f);
 }

@@ -50,6 +50,13 @@ ScreenRect LargestFourThree(int32_t width, int32_t height);
 void SetWindowSize(int32_t width, int32_t height);
 // The picture's lowest row counted from the window's bottom, as GL counts rows.
 int32_t PictureBottom();
+// The picture as a GL viewport: left, bottom row, width, height.
+void PictureViewport(int32_t viewport[4]);
+// A window point in GL's columns and rows (up from the bottom) as a layout point (down from the area's top).
+struct LayoutPoint {
+    int32_t x, y;
+};
+LayoutPoint LayoutPointOfWindow(int32_t column, int32_t row);
 // Whether the picture is the layout area itself (a 4:3 window, or the classic picture).
 bool PictureIsLayout();
 // A layout x as a window column, and a layout y (down from the area's top) as

@@ -9,12 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 
-// A layout position or size: trunc(size / divisor) in double precision, so
-// every layout scales with the layout area.
-inline int32_t ScreenDiv(int32_t size, double divisor) {
-    return static_cast<int32_t>(size / divisor);
-}
-
 // Display-list bases of the two bitmap fonts, built with the render context.
 extern uint32_t ArialFontBase;
 extern uint32_t TimesFontBase;

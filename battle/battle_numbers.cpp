@@ -60,16 +60,18 @@ TextPoint ProjectToScreen(const CVector3& point) {
     glGetDoublev(GL_MODELVIEW_MATRIX, model);
     glGetDoublev(GL_PROJECTION_MATRIX, projection);
     // The whole picture's viewport, even while the 3D is drawn smaller.
-    const GLint viewport[4] = {PictureArea.left, PictureBottom(), PictureArea.width, PictureArea.height};
+    GLint viewport[4];
+    PictureViewport(viewport);
     GLdouble wx = 0, wy = 0, wz = 0;
     if (gluProject(point.x, point.y, point.z, model, projection, viewport, &wx, &wy, &wz) != GL_TRUE)
         return {-100000, -100000};
     // Window pixels to layout pixels, as the printer takes them.
-    return {TruncWindow(wx) - LayoutArea.left, WindowHeight - LayoutArea.top - TruncWindow(wy)};
+    const LayoutPoint at = LayoutPointOfWindow(TruncWindow(wx), TruncWindow(wy));
+    return {at.x, at.y};
 }
 
 TextPoint NumberShadowOffset(int32_t screenWidth, int32_t screenHeight) {
-    return {ScreenDiv(screenWidth, 204.8), screenHeight / 256};
+    return {static_cast<int32_t>(screenWidth / 204.8), screenHeight / 256};
 }
 
 void PrintShownNumbers() {
@@ -91,31 +93,29 @@ void ShowHealAt(const CVector3& point) {
     if (!ItemInUse) return;
     const TextPoint at = ProjectToScreen(point);
     if (ItemInUse->HpRestore > 0) Show(ItemInUse->HpRestore, at, 0, 1, 0);
-    if (ItemInUse->MpRestore > 0)
-        Show(ItemInUse->MpRestore, {at.x, at.y + ScreenDiv(LayoutArea.height, 25.6)}, 0, 0, 1);
+    if (ItemInUse->MpRestore > 0) Show(ItemInUse->MpRestore, {at.x, at.y + LayoutY(25.6)}, 0, 0, 1);
 }
 
 void DrawBattleGauges() {
     const int32_t w = LayoutArea.width;
-    const int32_t h = LayoutArea.height;
-    const float top = static_cast<float>(ScreenDiv(h, 1.25));
-    const float bottom = static_cast<float>(ScreenDiv(h, 1.2));
-    Panel(ScreenDiv(w, 1.13), ScreenDiv(h, 1.25), ScreenDiv(w, 1.02), ScreenDiv(h, 1.2));
-    Panel(ScreenDiv(w, 1.31), ScreenDiv(h, 1.25), ScreenDiv(w, 1.16), ScreenDiv(h, 1.2));
+    const float top = static_cast<float>(LayoutY(1.25));
+    const float bottom = static_cast<float>(LayoutY(1.2));
+    Panel(LayoutX(1.13), LayoutY(1.25), LayoutX(1.02), LayoutY(1.2));
+    Panel(LayoutX(1.31), LayoutY(1.25), LayoutX(1.16), LayoutY(1.2));
 
-    const float timeLeft = static_cast<float>(ScreenDiv(w, 1.13));
+    const float timeLeft = static_cast<float>(LayoutX(1.13));
     const float timeRight = timeLeft + HeroGaugeWidth;
     DrawGradientQuad(timeLeft, top, timeLeft, bottom, timeRight, bottom, timeRight, top, true);
-    const float furyLeft = static_cast<float>(ScreenDiv(w, 1.31));
+    const float furyLeft = static_cast<float>(LayoutX(1.31));
     const int32_t fury = Hero.FuryBar < 0 ? 0 : (Hero.FuryBar > 100 ? 100 : Hero.FuryBar);
     const float furyRight = furyLeft + static_cast<float>(w * fury / 1024);
     DrawGradientQuad(furyLeft, top, furyLeft, bottom, furyRight, bottom, furyRight, top, false);
     glDisable(GL_TEXTURE_2D);
 
-    PrintShadowText(TimesFontBase, ScreenDiv(w, 1.11), ScreenDiv(h, 1.34), "Time");
-    PrintShadowText(TimesFontBase, ScreenDiv(w, 1.28), ScreenDiv(h, 1.34), "Fury");
-    PrintShadowText(TimesFontBase, ScreenDiv(w, 1.93), ScreenDiv(h, 1.28), "%d/%d  %d/%d", Hero.HP,
-                    Hero.MaxHP, Hero.MP, Hero.MaxMP);
-    PrintShadowText(TimesFontBase, ScreenDiv(w, 2.49), ScreenDiv(h, 1.28), "%.*s",
-                    static_cast<int>(sizeof Hero.Name), Hero.Name);
+    PrintShadowText(TimesFontBase, LayoutX(1.11), LayoutY(1.34), "Time");
+    PrintShadowText(TimesFontBase, LayoutX(1.28), LayoutY(1.34), "Fury");
+    PrintShadowText(TimesFontBase, LayoutX(1.93), LayoutY(1.28), "%d/%d  %d/%d", Hero.HP, Hero.MaxHP, Hero.MP,
+                    Hero.MaxMP);
+    PrintShadowText(TimesFontBase, LayoutX(2.49), LayoutY(1.28), "%.*s", static_cast<int>(sizeof Hero.Name),
+                    Hero.Name);
 }

@@ -1,5 +1,6 @@
 #include "battle/shatter.h"
 
+#include "assets/scene_scale.h"
 #include "assets/screen_area.h"
 
 #include <GL/gl.h>
@@ -53,6 +54,8 @@ bool DrawShatter(ShatterRecord& shatter) {
     glDisable(GL_COLOR_MATERIAL);
     glPushMatrix();
     glTranslatef(-3, 3, 0);
+    // The pieces lie over the whole picture: a smaller scene is stretched first.
+    FinishScaledScene();
     EnterPictureSquare();
     if (shatter.Texture) glBindTexture(GL_TEXTURE_2D, shatter.Texture->texName);
     glColor3f(1, 1, 1);

@@ -81,16 +81,18 @@ void DrawTopList() {
     static const double cursorRows[kMenuEntryCount] = {8.34, 5.4,  4.0,  3.17, 2.63,
                                                        2.24, 1.95, 1.73, 1.56, 1.417};
     BeginText();
-    PrintShadowText(TimesFontBase, LayoutX(3.41), LayoutY(15.36), "%.*s LV %d EXP %d", Width(Hero.Name), Hero.Name,
-                    Hero.Level, Hero.Exp);
+    PrintShadowText(TimesFontBase, LayoutX(3.41), LayoutY(15.36), "%.*s LV %d EXP %d", Width(Hero.Name),
+                    Hero.Name, Hero.Level, Hero.Exp);
     PrintShadowText(TimesFontBase, LayoutX(3.41), LayoutY(9.6), "HP %d/%d", Hero.HP, Hero.MaxHP);
     PrintShadowText(TimesFontBase, LayoutX(3.41), LayoutY(6.98), "MP %d/%d", Hero.MP, Hero.MaxMP);
     for (int i = 0; i < kMenuEntryCount; ++i)
         PrintShadowText(TimesFontBase, LayoutX(1.24), LayoutY(entryRows[i]), "%s", entries[i]);
     PrintShadowText(TimesFontBase, LayoutX(5.12), LayoutY(1.18), "Location :%s", LevelName());
-    PrintShadowText(TimesFontBase, LayoutX(1.36), LayoutY(1.2), "Time  %d:%d:%d", PlayHours, PlayMinutes, PlaySeconds);
+    PrintShadowText(TimesFontBase, LayoutX(1.36), LayoutY(1.2), "Time  %d:%d:%d", PlayHours, PlayMinutes,
+                    PlaySeconds);
     PrintShadowText(TimesFontBase, LayoutX(1.36), LayoutY(1.13), "G: %d", Hero.Gold);
-    if (MenuCursor >= 0 && MenuCursor < kMenuEntryCount) Cursor(LayoutX(1.28), LayoutY(cursorRows[MenuCursor]));
+    if (MenuCursor >= 0 && MenuCursor < kMenuEntryCount)
+        Cursor(LayoutX(1.28), LayoutY(cursorRows[MenuCursor]));
     EndText();
 }
 
@@ -145,7 +147,8 @@ void DrawMagicPage() {
         const SpellEntry& entry = SpellList[i];
         for (int s = 0; s < 3; ++s)
             if (s == 0 || entry.WarpLevel > s)
-                PrintShadowText(TimesFontBase, LayoutX(columns[s]), LayoutY(rows[k]), "%s", entry.SpellName[s]);
+                PrintShadowText(TimesFontBase, LayoutX(columns[s]), LayoutY(rows[k]), "%s",
+                                entry.SpellName[s]);
     }
     if (MagicMenuRow >= 0 && MagicMenuRow < 9 && MagicMenuColumn >= 0 && MagicMenuColumn < 3)
         Cursor(LayoutX(cursorColumns[MagicMenuColumn]), LayoutY(cursorRows[MagicMenuRow]));
@@ -297,8 +300,8 @@ void DrawSwarpPage() {
     else if (slot.Open)
         DrawSwarpStats(slot);
     for (int k = 0; k < kSwarpBagSize; ++k)
-        PrintShadowText(TimesFontBase, LayoutX(1.4), LayoutY(kBagRows[k]), "%.*s", Width(Hero.SwarpBag[k].Name),
-                        Hero.SwarpBag[k].Name);
+        PrintShadowText(TimesFontBase, LayoutX(1.4), LayoutY(kBagRows[k]), "%.*s",
+                        Width(Hero.SwarpBag[k].Name), Hero.SwarpBag[k].Name);
     Cursor(LayoutX(1.46), LayoutY(kBagCursorRows[SwarpBagCursor]));
     static const double slotColumns[8] = {3.3, 2.99, 2.73, 2.58, 2.39, 2.22, 2.08, 1.95};
     Cursor(LayoutX(slotColumns[SwordSlotCursor]), LayoutY(4.15));
@@ -371,7 +374,8 @@ void DrawWarpPage() {
     PrintShadowText(TimesFontBase, LayoutX(1.36), LayoutY(1.09), "%d/30", bagIndex + 1);
     for (int k = 0; k < kWarpBagRowsShown; ++k) {
         const WarpRecord& warp = Hero.WarpBag[WarpBagScroll + k];
-        PrintShadowText(TimesFontBase, LayoutX(1.4), LayoutY(kBagRows[k]), "%.*s", Width(warp.Name), warp.Name);
+        PrintShadowText(TimesFontBase, LayoutX(1.4), LayoutY(kBagRows[k]), "%.*s", Width(warp.Name),
+                        warp.Name);
     }
     Cursor(LayoutX(1.46), LayoutY(kBagCursorRows[WarpBagRow]));
     static const double slotColumns[8] = {3.15, 2.92, 2.69, 2.49, 2.08, 1.96, 1.86, 1.76};

@@ -13,20 +13,13 @@
 
 namespace {
 
-int X(double divisor) {
-    return ScreenDiv(LayoutArea.width, divisor);
-}
-int Y(double divisor) {
-    return ScreenDiv(LayoutArea.height, divisor);
-}
-
 void Panel(float x1, float y1, float x2, float y2) {
     DrawLitTexturedQuad(x1, y1, x2, y1, x2, y2, x1, y2, PanelTexture.texName);
 }
 
 // Row k's text top, in layout pixels: the rows start below the page names, 48 apart at 768.
 int RowY(int32_t row) {
-    return Y(5.6) + (row - 1) * Y(16.0);
+    return LayoutY(5.6) + (row - 1) * LayoutY(16.0);
 }
 
 void Grey(int x, int y, const char* text) {
@@ -59,9 +52,9 @@ void DrawQuestion() {
     glNormal3f(0.0f, 0.0f, 1.0f);
     glEnable(GL_COLOR_MATERIAL);
     glDisable(GL_TEXTURE_2D);
-    PrintShadowText(TimesFontBase, X(6.83), Y(1.62), "Keep this display?");
+    PrintShadowText(TimesFontBase, LayoutX(6.83), LayoutY(1.62), "Keep this display?");
     const int seconds = (OptionsConfirmLeft + 44) / 45;
-    PrintShadowText(TimesFontBase, X(6.83), Y(1.4), "%s keeps it, %s goes back: %d",
+    PrintShadowText(TimesFontBase, LayoutX(6.83), LayoutY(1.4), "%s keeps it, %s goes back: %d",
                     ActionControlName(GameAction::Ok).c_str(), ActionControlName(GameAction::Cancel).c_str(),
                     seconds);
     glColor3f(1, 1, 1);
@@ -81,31 +74,33 @@ void DrawOptions() {
     glNormal3f(0.0f, 0.0f, 1.0f);
     glEnable(GL_COLOR_MATERIAL);
     glDisable(GL_TEXTURE_2D);
-    PrintShadowText(TimesFontBase, X(1.24), Y(25.6), "Options");
+    PrintShadowText(TimesFontBase, LayoutX(1.24), LayoutY(25.6), "Options");
     static const double tabs[kOptionsPageCount] = {12.8, 4.1, 2.3};
     for (int32_t page = 0; page < kOptionsPageCount; ++page) {
         if (page == OptionsPage)
-            PrintShadowText(TimesFontBase, X(tabs[page]), Y(25.6), "%s", OptionsPageName(page));
+            PrintShadowText(TimesFontBase, LayoutX(tabs[page]), LayoutY(25.6), "%s", OptionsPageName(page));
         else
-            Grey(X(tabs[page]), Y(25.6), OptionsPageName(page));
+            Grey(LayoutX(tabs[page]), LayoutY(25.6), OptionsPageName(page));
     }
     if (OptionsRow == 0)
-        PrintShadowText(ArialFontBase, X(tabs[OptionsPage]) - X(25.6), Y(25.6) + Y(34.9), "*");
+        PrintShadowText(ArialFontBase, LayoutX(tabs[OptionsPage]) - LayoutX(25.6),
+                        LayoutY(25.6) + LayoutY(34.9), "*");
 
     for (int32_t row = 1; row < OptionsRowCount(OptionsPage); ++row) {
         const OptionsRowKind kind = OptionsRowKindAt(OptionsPage, row);
-        PrintShadowText(TimesFontBase, X(10.24), RowY(row), "%s", OptionsRowLabel(kind));
+        PrintShadowText(TimesFontBase, LayoutX(10.24), RowY(row), "%s", OptionsRowLabel(kind));
         const std::string value = OptionsRowValue(kind);
         const bool waiting = OptionsWaitingKey >= 0 && row == OptionsRow;
         if (waiting)
-            Grey(X(2.05), RowY(row), "...");
+            Grey(LayoutX(2.05), RowY(row), "...");
         else if (!value.empty())
-            PrintShadowText(TimesFontBase, X(2.05), RowY(row), "%s", value.c_str());
-        if (row == OptionsRow) PrintShadowText(ArialFontBase, X(20.48), RowY(row) + Y(34.9), "*");
+            PrintShadowText(TimesFontBase, LayoutX(2.05), RowY(row), "%s", value.c_str());
+        if (row == OptionsRow) PrintShadowText(ArialFontBase, LayoutX(20.48), RowY(row) + LayoutY(34.9), "*");
     }
-    if (OptionsMessage[0] != '\0') PrintShadowText(TimesFontBase, X(10.24), Y(1.19), "%s", OptionsMessage);
+    if (OptionsMessage[0] != '\0')
+        PrintShadowText(TimesFontBase, LayoutX(10.24), LayoutY(1.19), "%s", OptionsMessage);
     if (OptionsWaitingKey < 0 && OptionsConfirmLeft == 0)
-        Grey(X(10.24), Y(1.11), RowHelp(OptionsRowKindAt(OptionsPage, OptionsRow)).c_str());
+        Grey(LayoutX(10.24), LayoutY(1.11), RowHelp(OptionsRowKindAt(OptionsPage, OptionsRow)).c_str());
     glColor3f(1, 1, 1);
     glEnable(GL_TEXTURE_2D);
     if (OptionsConfirmLeft > 0) DrawQuestion();
