@@ -96,10 +96,7 @@ TEST_F(WindowProc, TitleCursorMovesAreClamped) {
     TitleCursor = 3;
     Key(KeyDown);
     EXPECT_EQ(TitleCursor, 3);
-    Key(KeyUp);
-    Key(KeyUp);
-    Key(KeyUp);
-    Key(KeyUp);
+    for (int i = 0; i < 4; ++i) Key(KeyUp);
     EXPECT_EQ(TitleCursor, 0);
     Key(KeyLeft);
     Key(KeyRight);
