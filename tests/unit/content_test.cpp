@@ -349,21 +349,19 @@ TEST(ContentImage, TgaIsUncompressedBgrBottomRowFirst) {
     Image img = MakeImage(2, 2, {0, 0, 0, 1});
     img.At(0, 0) = {1, 0, 0, 1};    // top left red
     img.At(1, 1) = {0, 0, 1, 0.5f}; // bottom right blue, half covered
-    std::string rgb = WriteTGA(img, false), rgba = WriteTGA(img, true);
-    ASSERT_EQ(rgb.size(), 18u + 12u);
-    ASSERT_EQ(rgba.size(), 18u + 16u);
-    const std::string header12("\0\0\2\0\0\0\0\0\0\0\0\0", 12);
-    EXPECT_EQ(rgb.substr(0, 12), header12);
-    EXPECT_EQ(rgb[12], 2);
-    EXPECT_EQ(rgb[14], 2);
-    EXPECT_EQ(rgb[16], 24);
-    EXPECT_EQ(rgba[16], 32);
-    // First stored row is the bottom one: black, then blue as B G R.
-    EXPECT_EQ(static_cast<uint8_t>(rgb[18 + 3]), 255);
-    EXPECT_EQ(static_cast<uint8_t>(rgb[18 + 5]), 0);
-    EXPECT_EQ(static_cast<uint8_t>(rgba[18 + 7]), 128);
-    // The top row's red comes last in the file, red byte third.
-    EXPECT_EQ(static_cast<uint8_t>(rgb[18 + 6 + 2]), 255);
+    // Read back by the game's decoder, which keeps the stored rows in order and
+    // swaps B G R: the bottom row (black, blue) comes first, the top (red, black) last.
+    for (const bool alpha : {false, true}) {
+        const std::string tga = WriteTGA(img, alpha);
+        DecodedTGA d;
+        ASSERT_TRUE(DecodeTGA(reinterpret_cast<const uint8_t*>(tga.data()), tga.size(), d)) << alpha;
+        EXPECT_EQ(std::tuple(tga.size(), d.width, d.height, d.bpp),
+                  std::tuple(18u + d.pixels.size(), 2u, 2u, alpha ? 32u : 24u));
+        const std::vector<uint8_t> want =
+            alpha ? std::vector<uint8_t>{0, 0, 0, 255, 0, 0, 255, 128, 255, 0, 0, 255, 0, 0, 0, 255}
+                  : std::vector<uint8_t>{0, 0, 0, 0, 0, 255, 255, 0, 0, 0, 0, 0};
+        EXPECT_EQ(d.pixels, want) << alpha;
+    }
 }
 
 TEST(ContentImage, LetteringCoversTheWords) {
