@@ -23,8 +23,6 @@
 
 namespace {
 
-using Figures = std::vector<int32_t>;
-
 // Every slot's HP.
 Figures SlotHp() {
     return {BattleSlots[0].HP, BattleSlots[1].HP, BattleSlots[2].HP};

@@ -57,16 +57,12 @@ TEST_F(FieldChests, TheLidTakes33FramesThenTheFindIsAnnounced) {
     FieldOkAction();
     ASSERT_EQ(Chest(0).Opening, 1);
     Frames(32);
-    EXPECT_EQ(Chest(0).Frame, 32);
-    EXPECT_EQ(Chest(0).Opened, 0);
-    EXPECT_EQ(DialogueOpen, 0);
-    EXPECT_EQ(HeldItems[ItemPotion].Count, potions);
+    EXPECT_EQ((Figures{Chest(0).Frame, Chest(0).Opened, DialogueOpen, HeldItems[ItemPotion].Count}),
+              (Figures{32, 0, 0, potions}));
 
     Frames(1);
-    EXPECT_EQ(Chest(0).Frame, 33);
-    EXPECT_EQ(Chest(0).Opened, 1);
-    EXPECT_EQ(Chest(0).Opening, 0);
-    EXPECT_EQ(DialogueOpen, 1);
+    EXPECT_EQ((Figures{Chest(0).Frame, Chest(0).Opened, Chest(0).Opening, DialogueOpen}),
+              (Figures{33, 1, 0, 1}));
     EXPECT_STREQ(DialogueBuffer.Text[0], "Deduvavi");
     EXPECT_STREQ(DialogueBuffer.Text[1], "I Found 3 Potion(s) !");
     EXPECT_EQ(HeldItems[ItemPotion].Count, potions + 3);
@@ -82,12 +78,10 @@ TEST_F(FieldChests, TwoChestsInReachOpenTogetherAndTheLaterAnnouncementWins) {
     const int ethers = HeldItems[ItemEther].Count;
     HeroPosition = {0, 0, 0};
     FieldOkAction();
-    EXPECT_EQ(Chest(0).Opening, 1);
-    EXPECT_EQ(Chest(1).Opening, 1);
-    EXPECT_EQ(Chest(2).Opening, 0) << "out of reach";
+    EXPECT_EQ((Figures{Chest(0).Opening, Chest(1).Opening, Chest(2).Opening}), (Figures{1, 1, 0}))
+        << "the last is out of reach";
     Frames(33);
-    EXPECT_EQ(Chest(0).Opened, 1);
-    EXPECT_EQ(Chest(1).Opened, 1);
+    EXPECT_EQ((Figures{Chest(0).Opened, Chest(1).Opened}), (Figures{1, 1}));
     EXPECT_STREQ(DialogueBuffer.Text[1], "I Found a Swarp : Tunner!");
     EXPECT_EQ(HeldItems[ItemEther].Count, ethers + 2);
     EXPECT_STREQ(Hero.SwarpBag[0].Name, "Tunner");
@@ -102,9 +96,8 @@ TEST_F(FieldChests, AnOpenedChestCannotBeOpenedAgain) {
     FieldOkAction();
     EXPECT_EQ(Chest(0).Opening, 0);
     Frames(40);
-    EXPECT_EQ(Chest(0).Frame, 33);
+    EXPECT_EQ((Figures{Chest(0).Frame, DialogueOpen}), (Figures{33, 0}));
     EXPECT_STREQ(Hero.SwarpBag[0].Name, "");
-    EXPECT_EQ(DialogueOpen, 0);
 }
 
 TEST_F(FieldChests, FullBagsDropTheStoneButTheFindIsStillAnnounced) {
@@ -117,9 +110,7 @@ TEST_F(FieldChests, FullBagsDropTheStoneButTheFindIsStillAnnounced) {
     HeroPosition = {0, 0, 0};
     FieldOkAction();
     Frames(33);
-    EXPECT_EQ(Chest(0).Opened, 1);
-    EXPECT_EQ(Chest(1).Opened, 1);
-    EXPECT_EQ(DialogueOpen, 1);
+    EXPECT_EQ((Figures{Chest(0).Opened, Chest(1).Opened, DialogueOpen}), (Figures{1, 1, 1}));
     EXPECT_STREQ(DialogueBuffer.Text[1], "I Found a Warp : Fire!");
     for (const SwarpRecord& entry : Hero.SwarpBag) EXPECT_STREQ(entry.Name, "Gunner");
     for (int i = 0; i < kWarpBagSize; ++i) {

@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iterator>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -17,11 +20,8 @@ TEST(FieldDialogue, VillagerTextsArriveWholeAndTerminated) {
     DialogueRecord buffer;
     std::memset(&buffer, 'x', sizeof buffer);
     CopyVillagerDialogue(buffer, villager);
-    EXPECT_STREQ(buffer.Text[0], "Umos");
-    EXPECT_STREQ(buffer.Text[1], "first");
-    EXPECT_STREQ(buffer.Text[2], "");
-    EXPECT_STREQ(buffer.Text[3], "");
-    EXPECT_STREQ(buffer.Text[4], "fourth");
+    EXPECT_EQ(std::vector<std::string>(std::begin(buffer.Text), std::end(buffer.Text)),
+              (std::vector<std::string>{"Umos", "first", "", "", "fourth"}));
 
     // Texts filling their whole field are cut to 69 characters, not run together.
     std::memset(villager.Name, 'N', sizeof villager.Name);
@@ -42,18 +42,12 @@ TEST(FieldDialogue, TextPositionsMixTruncatedQuotientsAndIntegerDivision) {
         {800, 600, {293, 457}, {{40, 480}, {40, 500}, {40, 520}, {40, 540}}, {375, 55}},
         {640, 480, {234, 365}, {{32, 384}, {32, 400}, {32, 416}, {32, 432}}, {300, 44}},
     };
+    const auto same = [](TextPoint a, TextPoint b) { return a.x == b.x && a.y == b.y; };
     for (const Case& c : cases) {
-        const TextPoint speaker = DialogueTextPosition(0, c.w, c.h);
-        EXPECT_EQ(speaker.x, c.speaker.x) << c.w;
-        EXPECT_EQ(speaker.y, c.speaker.y) << c.w;
-        for (int i = 0; i < 4; ++i) {
-            const TextPoint line = DialogueTextPosition(i + 1, c.w, c.h);
-            EXPECT_EQ(line.x, c.lines[i].x) << c.w << " line " << i + 1;
-            EXPECT_EQ(line.y, c.lines[i].y) << c.w << " line " << i + 1;
-        }
-        const TextPoint message = MessageTextPosition(c.w, c.h);
-        EXPECT_EQ(message.x, c.message.x) << c.w;
-        EXPECT_EQ(message.y, c.message.y) << c.w;
+        EXPECT_TRUE(same(DialogueTextPosition(0, c.w, c.h), c.speaker)) << c.w;
+        for (int i = 0; i < 4; ++i)
+            EXPECT_TRUE(same(DialogueTextPosition(i + 1, c.w, c.h), c.lines[i])) << c.w << " line " << i + 1;
+        EXPECT_TRUE(same(MessageTextPosition(c.w, c.h), c.message)) << c.w;
     }
 }
 

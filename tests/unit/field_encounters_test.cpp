@@ -3,6 +3,7 @@
 #include "records/battle_slots.h"
 #include "records/records.h"
 #include "tests/unit/shipped_levels.h"
+#include "tests/unit/test_support.h"
 #include "world/encounters.h"
 #include "world/level_table.h"
 
@@ -11,6 +12,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -26,15 +28,14 @@ class FieldEncounters : public ::testing::Test {
         for (MonsterRecord& slot : BattleSlots) slot = MonsterRecord{};
     }
     static void ExpectEmpty(int slot) {
-        EXPECT_EQ(BattleSlots[slot].HP, 0) << slot;
-        EXPECT_EQ(BattleSlots[slot].Dead, 1) << slot;
-        EXPECT_EQ(BattleSlots[slot].DeathSink, 5.0f) << slot;
+        const MonsterRecord& m = BattleSlots[slot];
+        EXPECT_TRUE(m.HP == 0 && m.Dead == 1 && m.DeathSink == 5.0f) << slot;
     }
     static void ExpectAt(int slot, float x) {
-        EXPECT_EQ(BattleSlots[slot].Position.x, x) << slot;
-        EXPECT_EQ(BattleSlots[slot].Position.z, 20.0f) << slot;
-        EXPECT_EQ(BattleSlots[slot].Home.x, x) << slot;
-        EXPECT_EQ(BattleSlots[slot].Home.z, 20.0f) << slot;
+        const MonsterRecord& m = BattleSlots[slot];
+        EXPECT_EQ((std::vector<float>{m.Position.x, m.Position.z, m.Home.x, m.Home.z}),
+                  (std::vector<float>{x, 20, x, 20}))
+            << slot;
     }
     static int Live() {
         int live = 0;
@@ -50,11 +51,9 @@ TEST_F(FieldEncounters, TheHundredthDungeonStepAsksForABattle) {
     EXPECT_EQ(EncounterPending, 0);
     ScriptedBattle = 1;
     CountStep();
-    EXPECT_EQ(EncounterPending, 1);
-    EXPECT_EQ(ScriptedBattle, 0) << "a random battle draws its own monsters";
-    EXPECT_EQ(StepCounter, 0);
-    EXPECT_GE(StepsToEncounter, 100);
-    EXPECT_LE(StepsToEncounter, 299);
+    // A random battle draws its own monsters.
+    EXPECT_EQ((Figures{EncounterPending, ScriptedBattle, StepCounter}), (Figures{1, 0, 0}));
+    EXPECT_TRUE(StepsToEncounter >= 100 && StepsToEncounter <= 299) << StepsToEncounter;
 }
 
 TEST_F(FieldEncounters, LevelsWithoutRandomBattlesNeitherCountNorReset) {
@@ -84,8 +83,7 @@ TEST_F(FieldEncounters, RandomBattlesDrawOneToThreeOfTheLevelsKinds) {
         counts.insert(n);
         for (int s = 0; s < n; ++s) {
             names.insert(BattleSlots[s].Name);
-            EXPECT_EQ(BattleSlots[s].HP, BattleSlots[s].MaxHP);
-            EXPECT_GT(BattleSlots[s].HP, 0);
+            EXPECT_TRUE(BattleSlots[s].HP == BattleSlots[s].MaxHP && BattleSlots[s].HP > 0) << s;
         }
         for (int s = n; s < kBattleSlotCount; ++s) ExpectEmpty(s);
         // One stands in the middle, two at the ends, three at the ends and the middle.
@@ -116,8 +114,7 @@ TEST_F(FieldEncounters, ScriptedBattlesCopyTheirMonstersIntoThePlaces) {
     const MonsterRecord& toad = MonsterTemplates[MonsterToad];
 
     StartScriptedBattle(&ogre, &ogre, nullptr, 2);
-    EXPECT_EQ(EncounterPending, 1);
-    EXPECT_EQ(ScriptedBattle, 1);
+    EXPECT_EQ((Figures{EncounterPending, ScriptedBattle}), (Figures{1, 1}));
     EXPECT_STREQ(BattleSlots[0].Name, ogre.Name);
     EXPECT_STREQ(BattleSlots[1].Name, ogre.Name);
     ExpectAt(0, 8.0f);
@@ -127,16 +124,13 @@ TEST_F(FieldEncounters, ScriptedBattlesCopyTheirMonstersIntoThePlaces) {
     StartScriptedBattle(&MonsterTemplates[MonsterLimbus], nullptr, nullptr, 1);
     EXPECT_STREQ(BattleSlots[0].Name, MonsterTemplates[MonsterLimbus].Name);
     ExpectAt(0, 4.0f);
-    ExpectEmpty(1);
-    ExpectEmpty(2);
+    for (int s : {1, 2}) ExpectEmpty(s);
 
     StartScriptedBattle(&ogre, &bat, &toad, 3);
     EXPECT_STREQ(BattleSlots[0].Name, ogre.Name);
     EXPECT_STREQ(BattleSlots[1].Name, bat.Name) << "three monsters fill the middle slot too";
     EXPECT_STREQ(BattleSlots[2].Name, toad.Name);
-    ExpectAt(0, 8.0f);
-    ExpectAt(1, 4.0f);
-    ExpectAt(2, 0.0f);
+    for (int s = 0; s < 3; ++s) ExpectAt(s, 8.0f - 4.0f * static_cast<float>(s));
     EXPECT_EQ(Live(), 3);
 
     // Missing monsters give empty slots rather than a crash.

@@ -14,6 +14,8 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -76,9 +78,8 @@ TEST_F(FieldExits, TheBoxSlidesInOver25FramesAndStaysWithoutOk) {
     CheckExits(1);
     EXPECT_EQ(DialogueSlide, 0);
     for (int frame = 0; frame < 100; ++frame) CheckExits(1);
-    EXPECT_EQ(DialogueSlide, 0);
-    EXPECT_EQ(CurrentLevel, 1);
-    EXPECT_EQ(PlayerHasControl, 1);
+    EXPECT_EQ((std::vector<int32_t>{DialogueSlide, CurrentLevel, PlayerHasControl}),
+              (std::vector<int32_t>{0, 1, 1}));
 
     // The square's bounds are strict, and height does not matter.
     DialogueSlide = HiddenDialogueSlide(LayoutArea.height);
@@ -105,18 +106,14 @@ TEST_F(FieldExits, OkAtTheShownBoxFadesAndArrivesAfter52Frames) {
     const int rest = FramesUntilArrival(200);
     EXPECT_EQ(rest + 2, 52);
 
-    EXPECT_EQ(CurrentLevel, 2);
-    EXPECT_EQ(PlayerHasControl, 1);
+    EXPECT_EQ((std::vector<int32_t>{CurrentLevel, PlayerHasControl, ExitConfirmed, DialogueSlide}),
+              (std::vector<int32_t>{2, 1, 0, -150}));
     EXPECT_EQ(FogDensity, kClearFogDensity);
-    EXPECT_EQ(ExitConfirmed, 0);
-    EXPECT_EQ(DialogueSlide, -150);
     EXPECT_EQ(std::string(MusicRequested), "Music\\Meadow.wav");
-    EXPECT_FLOAT_EQ(HeroPosition.x, 7.0f);
-    EXPECT_FLOAT_EQ(HeroPosition.y, 1.0f);
-    EXPECT_FLOAT_EQ(Camera.ViewPoint.y, 3.5f);
-    EXPECT_FLOAT_EQ(Camera.Position.z, 12.0f);
-    EXPECT_FLOAT_EQ(HeroRotation.y, 123.0f);
-    EXPECT_FLOAT_EQ(Camera.UpVector.y, 1.0f) << "the up vector is kept";
+    // The arrival's place, view and turn; the up vector is kept.
+    EXPECT_EQ((std::vector<float>{HeroPosition.x, HeroPosition.y, Camera.ViewPoint.y, Camera.Position.z,
+                                  HeroRotation.y, Camera.UpVector.y}),
+              (std::vector<float>{7, 1, 3.5f, 12, 123, 1}));
 }
 
 TEST_F(FieldExits, ArrivingInsideAnExitSlidesItsBoxInButGoesNowhere) {
@@ -142,9 +139,8 @@ TEST_F(FieldExits, LeavingTheSquareSlidesTheBoxBackAndForgetsTheConfirmation) {
     // He walks out before the next frame: the level stays, the box rises again.
     HeroPosition = {0, 0, 0};
     CheckExits(1);
-    EXPECT_EQ(ExitConfirmed, 0);
-    EXPECT_EQ(DialogueSlide, -6);
-    EXPECT_EQ(PlayerHasControl, 1);
+    EXPECT_EQ((std::vector<int32_t>{ExitConfirmed, DialogueSlide, PlayerHasControl}),
+              (std::vector<int32_t>{0, -6, 1}));
     FieldOkAction();
     EXPECT_EQ(ExitConfirmed, 0) << "OK away from any exit confirms nothing";
     for (int frame = 0; frame < 24; ++frame) CheckExits(1);
@@ -155,8 +151,7 @@ TEST_F(FieldExits, LeavingTheSquareSlidesTheBoxBackAndForgetsTheConfirmation) {
     // Entering the exit again starts from hidden and needs a new OK.
     HeroPosition = {20, 0, 0};
     for (int frame = 0; frame < 60; ++frame) CheckExits(1);
-    EXPECT_EQ(CurrentLevel, 1);
-    EXPECT_EQ(DialogueSlide, 0);
+    EXPECT_EQ(std::tuple(CurrentLevel, DialogueSlide), std::tuple(1, 0));
 }
 
 TEST_F(FieldExits, BrokenFogOrTargetsNeverStrandTheHero) {
@@ -167,8 +162,7 @@ TEST_F(FieldExits, BrokenFogOrTargetsNeverStrandTheHero) {
         ExitConfirmed = 1;
         FogDensity = fog;
         EXPECT_GT(FramesUntilArrival(100), 0) << fog;
-        EXPECT_EQ(FogDensity, kClearFogDensity);
-        EXPECT_EQ(PlayerHasControl, 1);
+        EXPECT_TRUE(FogDensity == kClearFogDensity && PlayerHasControl == 1) << fog;
     }
 
     // An exit into a level that does not exist: the fade ends where it began.
@@ -177,9 +171,8 @@ TEST_F(FieldExits, BrokenFogOrTargetsNeverStrandTheHero) {
     DialogueSlide = 0;
     ExitConfirmed = 1;
     for (int frame = 0; frame < 60; ++frame) CheckExits(1);
-    EXPECT_EQ(CurrentLevel, 1);
-    EXPECT_EQ(PlayerHasControl, 1);
-    EXPECT_EQ(ExitConfirmed, 0);
+    EXPECT_EQ((std::vector<int32_t>{CurrentLevel, PlayerHasControl, ExitConfirmed}),
+              (std::vector<int32_t>{1, 1, 0}));
     EXPECT_FLOAT_EQ(HeroPosition.x, -20.0f);
 
     // Counts beyond the lists and levels that are not there.

@@ -16,6 +16,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -68,14 +71,12 @@ class FieldMovementTest : public ::testing::Test {
 
 TEST_F(FieldMovementTest, AStepMovesHeroAndCameraAFifthOfAUnitAndFalls) {
     WalkForward();
-    EXPECT_FLOAT_EQ(HeroPosition.z, -0.2f);
-    EXPECT_FLOAT_EQ(Camera.Position.z, 4.8f);
-    EXPECT_FLOAT_EQ(Camera.ViewPoint.z, -0.2f);
-    EXPECT_FLOAT_EQ(HeroPosition.x, 0.0f);
     // Nothing to stand on: hero and camera sink together.
-    EXPECT_FLOAT_EQ(HeroPosition.y, -0.3f);
-    EXPECT_FLOAT_EQ(Camera.Position.y, 4.2f);
-    EXPECT_FLOAT_EQ(Camera.ViewPoint.y, 2.2f);
+    const std::vector<float> want = {0, -0.3f, -0.2f, 4.2f, 4.8f, 2.2f, -0.2f};
+    const std::vector<float> have = {HeroPosition.x,    HeroPosition.y,    HeroPosition.z,
+                                     Camera.Position.y, Camera.Position.z, Camera.ViewPoint.y,
+                                     Camera.ViewPoint.z};
+    for (size_t i = 0; i < want.size(); ++i) EXPECT_FLOAT_EQ(have[i], want[i]) << i;
     EXPECT_EQ(StepCounter, 1);
 
     WalkBackward();
@@ -188,15 +189,12 @@ TEST_F(FieldMovementTest, APendingBattleStartsAtTheFramesEnd) {
     EncounterPending = 1;
     ScriptedBattle = 1; // the slots as they are
     FieldFrame();
-    EXPECT_EQ(EncounterPending, 0);
-    EXPECT_EQ(GameMode, ModeBattle);
-    EXPECT_EQ(SavedFieldCamera.Position.x, field.Position.x);
-    EXPECT_EQ(SavedFieldCamera.ViewPoint.z, field.ViewPoint.z);
+    EXPECT_EQ(std::tuple(EncounterPending, GameMode), std::tuple(0, ModeBattle));
+    EXPECT_EQ(std::memcmp(&SavedFieldCamera, &field, sizeof field), 0);
     EXPECT_EQ(Camera.ViewPoint.z, -6.0f);
     ExitBattle();
-    EXPECT_EQ(GameMode, ModeField);
-    EXPECT_EQ(Camera.Position.x, field.Position.x);
-    EXPECT_EQ(ScriptedBattle, 0);
+    EXPECT_EQ(std::tuple(GameMode, ScriptedBattle), std::tuple(ModeField, 0));
+    EXPECT_EQ(std::memcmp(&Camera, &field, sizeof field), 0) << "the field's camera comes back";
 }
 
 } // namespace

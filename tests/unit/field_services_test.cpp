@@ -21,8 +21,6 @@
 
 namespace {
 
-using Figures = std::vector<int32_t>;
-
 class FieldServices : public ::testing::Test {
   protected:
     void SetUp() override {

@@ -11,6 +11,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -46,28 +47,25 @@ TEST_F(GameFoldersTest, XdgVariablesAreUsedWhenAbsoluteAndHomeStandsInWhenUnsetE
     Environment["XDG_CONFIG_HOME"] = root_ + "/cfg";
     Environment["XDG_DATA_HOME"] = root_ + "/share";
     Environment["XDG_STATE_HOME"] = root_ + "/state";
-    GameFolders set = Installed();
-    EXPECT_EQ(set.config, root_ + "/cfg/aurelant");
-    EXPECT_EQ(set.saves, root_ + "/share/aurelant");
-    EXPECT_EQ(set.state, root_ + "/state/aurelant");
+    const auto player = [](const GameFolders& f) {
+        return std::vector<std::string>{f.config, f.saves, f.state};
+    };
+    EXPECT_EQ(player(Installed()),
+              (std::vector<std::string>{root_ + "/cfg/aurelant", root_ + "/share/aurelant",
+                                        root_ + "/state/aurelant"}));
 
     const std::string home = root_ + "/home";
-    for (const char* value : {"", "relative/folder"}) {
-        Environment["XDG_CONFIG_HOME"] = value;
-        Environment["XDG_DATA_HOME"] = value;
-        Environment["XDG_STATE_HOME"] = value;
-        GameFolders fallback = Installed();
-        EXPECT_EQ(fallback.config, home + "/.config/aurelant") << value;
-        EXPECT_EQ(fallback.saves, home + "/.local/share/aurelant") << value;
-        EXPECT_EQ(fallback.state, home + "/.local/state/aurelant") << value;
+    const std::vector<std::string> fallback = {home + "/.config/aurelant", home + "/.local/share/aurelant",
+                                               home + "/.local/state/aurelant"};
+    for (const char* value : {"", "relative/folder", static_cast<const char*>(nullptr)}) {
+        for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"}) {
+            if (value)
+                Environment[name] = value;
+            else
+                Environment.erase(name);
+        }
+        EXPECT_EQ(player(Installed()), fallback) << (value ? value : "unset");
     }
-    Environment.erase("XDG_CONFIG_HOME");
-    Environment.erase("XDG_DATA_HOME");
-    Environment.erase("XDG_STATE_HOME");
-    GameFolders unset = Installed();
-    EXPECT_EQ(unset.config, home + "/.config/aurelant");
-    EXPECT_EQ(unset.saves, home + "/.local/share/aurelant");
-    EXPECT_EQ(unset.state, home + "/.local/state/aurelant");
 }
 
 TEST_F(GameFoldersTest, DataIsFoundFromTheExecutablesFolderInstalledOrInABuildTree) {
@@ -93,10 +91,9 @@ TEST_F(GameFoldersTest, AWorkingFolderWithGameCfgOrTheDataKeepsEveryFileInIt) {
     WriteFile(root_ + "/usr/share/aurelant/Levels/Vorudu.m3d", "");
     for (const char* folder : {"/run", "/bare"}) {
         GameFolders folders = ResolveGameFolders(root_ + "/usr/bin", root_ + folder, FakeEnvironment);
-        EXPECT_TRUE(folders.data.empty()) << folder;
-        EXPECT_TRUE(folders.config.empty()) << folder;
-        EXPECT_TRUE(folders.saves.empty()) << folder;
-        EXPECT_TRUE(folders.state.empty()) << folder;
+        EXPECT_TRUE(folders.data.empty() && folders.config.empty() && folders.saves.empty() &&
+                    folders.state.empty())
+            << folder;
         UseGameFolders(folders);
         EXPECT_FALSE(PlayerFilesInHomeFolders());
         EXPECT_EQ(HostPath("Save/Slot1.sav"), "Save/Slot1.sav");
@@ -156,9 +153,8 @@ TEST_F(GameFoldersTest, PlaysOldFolderKeepsItsSavesInPlaceAndLendsItsGameCfg) {
 TEST_F(GameFoldersTest, ANewPlayerOfTheInstalledGameGetsAGameCfgAndARunFolderNever) {
     const GameFolders folders = Installed();
     PrepareGameFolders(folders);
-    EXPECT_TRUE(IsFolder(folders.config));
-    EXPECT_TRUE(IsFolder(folders.saves));
-    EXPECT_TRUE(IsFolder(folders.state));
+    for (const std::string& folder : {folders.config, folders.saves, folders.state})
+        EXPECT_TRUE(IsFolder(folder)) << folder;
     UseGameFolders(folders);
     WriteNewPlayerConfig();
     EXPECT_EQ(ReadFile(folders.config + "/Game.cfg"), NewPlayerConfig);

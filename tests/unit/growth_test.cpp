@@ -34,8 +34,6 @@ void LevelOnce() {
     LevelUp();
 }
 
-using Figures = std::vector<int32_t>;
-
 } // namespace
 
 TEST_F(Growth, SixtyExperienceFromANewGameGivesLevelTwo) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -26,14 +27,11 @@ TEST(InputScript, ReadsEveryKindOfLineInFrameOrder) {
     EXPECT_EQ(events[0].frame, 12u);
     EXPECT_EQ(events[0].key, 'X');
     EXPECT_EQ(events[1].key, KeyEnter); // same frame keeps file order
-    EXPECT_EQ(events[2].action, ScriptAction::Click);
-    EXPECT_EQ(events[2].key, 2);
-    EXPECT_EQ(events[3].action, ScriptAction::Move);
-    EXPECT_EQ(events[3].dx, -100);
-    EXPECT_EQ(events[3].dy, 5);
-    EXPECT_EQ(events[4].action, ScriptAction::Hold);
-    EXPECT_EQ(events[4].key, KeyUp);
-    EXPECT_EQ(events[4].count, 90);
+    EXPECT_EQ(std::tuple(events[2].action, events[2].key), std::tuple(ScriptAction::Click, 2));
+    EXPECT_EQ(std::tuple(events[3].action, events[3].dx, events[3].dy),
+              std::tuple(ScriptAction::Move, -100, 5));
+    EXPECT_EQ(std::tuple(events[4].action, events[4].key, events[4].count),
+              std::tuple(ScriptAction::Hold, KeyUp, 90));
 }
 
 TEST(InputScript, RefusesMalformedLinesWithTheirNumber) {
@@ -57,15 +55,11 @@ TEST(InputScript, PadLines) {
                               "7 pad unplug\n");
     ASSERT_EQ(events.size(), 5u);
     EXPECT_EQ(events[0].action, ScriptAction::PadPlug);
-    EXPECT_EQ(events[1].action, ScriptAction::PadHold);
-    EXPECT_EQ(events[1].key, static_cast<int>(PadButton::South));
-    EXPECT_EQ(events[1].count, 1);
-    EXPECT_EQ(events[2].key, static_cast<int>(PadButton::Up));
-    EXPECT_EQ(events[2].count, 20);
-    EXPECT_EQ(events[3].action, ScriptAction::PadStick);
-    EXPECT_EQ(events[3].key, static_cast<int>(PadStick::Right));
-    EXPECT_EQ(events[3].dx, -32768);
-    EXPECT_EQ(events[3].dy, 400);
+    EXPECT_EQ(std::tuple(events[1].action, events[1].key, events[1].count),
+              std::tuple(ScriptAction::PadHold, static_cast<int>(PadButton::South), 1));
+    EXPECT_EQ(std::tuple(events[2].key, events[2].count), std::tuple(static_cast<int>(PadButton::Up), 20));
+    EXPECT_EQ(std::tuple(events[3].action, events[3].key, events[3].dx, events[3].dy),
+              std::tuple(ScriptAction::PadStick, static_cast<int>(PadStick::Right), -32768, 400));
     EXPECT_EQ(events[4].action, ScriptAction::PadUnplug);
     for (const char* name :
          {"south", "east", "west", "north", "back", "start", "lb", "rb", "up", "down", "left", "right"})
@@ -103,10 +97,9 @@ TEST(HarnessArgs, ReadsFlagsAndFrameFiles) {
     EXPECT_TRUE(Harness.windowed);
     EXPECT_FALSE(Harness.fixedStep);
     ASSERT_EQ(Harness.shots.size(), 2u);
-    EXPECT_EQ(Harness.shots[0].frame, 1u);
-    EXPECT_EQ(Harness.shots[0].path, "/tmp/a b.png");
-    EXPECT_EQ(Harness.states[0].frame, 30u);
-    EXPECT_EQ(Harness.quitAfter, 40u);
+    EXPECT_EQ(
+        std::tuple(Harness.shots[0].frame, Harness.shots[0].path, Harness.states[0].frame, Harness.quitAfter),
+        std::tuple(1u, std::string("/tmp/a b.png"), 30u, 40u));
     EXPECT_TRUE(HarnessScripted());
 }
 

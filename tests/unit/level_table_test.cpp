@@ -69,22 +69,19 @@ TEST_F(Levels, RandomBattlesDrawFromMonstersThatExist) {
     const LevelRecord& damned = LevelTable[5];
     EXPECT_EQ(damned.MonsterKinds, (std::vector<int>{MonsterScorpion, MonsterSpike}));
     // The last road is quiet: drawing there would divide by its empty roster.
-    EXPECT_TRUE(LevelTable[6].MonsterKindCount == 0);
-    EXPECT_TRUE(LevelTable[6].RandomBattles == 0);
+    EXPECT_TRUE(LevelTable[6].MonsterKindCount == 0 && LevelTable[6].RandomBattles == 0);
     EXPECT_STREQ(LevelTable[6].Name, "Pisceria");
 }
 
 TEST_F(Levels, ShopsSellCopiesOfTheirGoods) {
     const VillagerRecord* kimon = FindVillager(4, "Kimon");
     ASSERT_NE(kimon, nullptr);
-    EXPECT_TRUE(kimon->Service == ServiceSwarpSmith);
-    EXPECT_TRUE(kimon->Price == 500);
+    EXPECT_TRUE(kimon->Service == ServiceSwarpSmith && kimon->Price == 500);
     EXPECT_STREQ(kimon->SaleSwarp.Name, "Gunner");
 
     const VillagerRecord* wumon = FindVillager(4, "Wumon");
     ASSERT_NE(wumon, nullptr);
-    EXPECT_TRUE(wumon->Service == ServiceWarpShop);
-    EXPECT_TRUE(wumon->Price == 200);
+    EXPECT_TRUE(wumon->Service == ServiceWarpShop && wumon->Price == 200);
     EXPECT_STREQ(wumon->SaleItem.Name, "Ether");
     EXPECT_EQ(wumon->SaleItem.MpRestore, 100);
 
@@ -97,11 +94,10 @@ TEST_F(Levels, ShopsSellCopiesOfTheirGoods) {
 
 TEST_F(Levels, VillagersShareOneModelAndTurnOnlyAboutY) {
     for (const LevelRecord& level : LevelTable)
-        for (const VillagerRecord& villager : level.Villagers) {
-            EXPECT_TRUE(villager.Model == &VillagerModel);
-            EXPECT_TRUE(villager.Rotation.x == 0);
-            EXPECT_TRUE(villager.Rotation.z == 0);
-        }
+        for (const VillagerRecord& villager : level.Villagers)
+            EXPECT_TRUE(villager.Model == &VillagerModel && villager.Rotation.x == 0 &&
+                        villager.Rotation.z == 0)
+                << villager.Name;
     // Talking copies name and lines as one block of five texts.
     const VillagerRecord& tempor = LevelTable[0].Villagers[1];
     char block[5][70];
@@ -130,13 +126,10 @@ TEST_F(Levels, ChestsCopyTheTemplatesOfTheirBuildTime) {
     EXPECT_STREQ(LevelTable[5].Chests[3].Item.Name, "Elixir");
 
     const ChestRecord& defender = LevelTable[0].Chests[1];
-    EXPECT_TRUE(defender.Content == ChestSwarp);
-    EXPECT_TRUE(defender.Swarp.AddMaxHP == 100);
+    EXPECT_TRUE(defender.Content == ChestSwarp && defender.Swarp.AddMaxHP == 100);
     EXPECT_STREQ(defender.Swarp.Name, "Defender");
     const ChestRecord& kintos = LevelTable[5].Chests[5];
-    EXPECT_TRUE(kintos.Content == ChestWarp);
-    EXPECT_TRUE(kintos.Warp.Kind == WarpSummon);
-    EXPECT_TRUE(kintos.Rotation.y == 270.0f);
+    EXPECT_TRUE(kintos.Content == ChestWarp && kintos.Warp.Kind == WarpSummon && kintos.Rotation.y == 270.0f);
     EXPECT_STREQ(kintos.Warp.Name, "Kintos");
     for (const LevelRecord& level : LevelTable)
         for (const ChestRecord& chest : level.Chests)
@@ -151,8 +144,7 @@ TEST_F(Levels, ArrivalsLookAtTheHero) {
             SCOPED_TRACE(testing::Message() << i << "/" << e);
             EXPECT_NEAR(exit.ArrivalView.x, exit.ArrivalPosition.x, 1e-5);
             EXPECT_NEAR(exit.ArrivalView.z, exit.ArrivalPosition.z, 1e-5);
-            EXPECT_TRUE(exit.Trigger.y == 0);
-            EXPECT_TRUE(exit.ArrivalRotation.x == 0);
+            EXPECT_TRUE(exit.Trigger.y == 0 && exit.ArrivalRotation.x == 0);
             const float dx = exit.ArrivalEye.x - exit.ArrivalView.x;
             const float dz = exit.ArrivalEye.z - exit.ArrivalView.z;
             const float distance = std::sqrt(dx * dx + dz * dz);
@@ -183,9 +175,7 @@ TEST_F(Levels, BuildingGivesTheNewGameHeroAndMonsters) {
     Hero.WarpBag[0] = WarpRecord{};
     MonsterRoster[MonsterOgre].HP = 1;
     BuildLevelTable();
-    EXPECT_TRUE(Hero.Level == 1);
-    EXPECT_TRUE(Hero.Attack == 8);
-    EXPECT_TRUE(MonsterRoster[MonsterOgre].HP == 150);
+    EXPECT_TRUE(Hero.Level == 1 && Hero.Attack == 8 && MonsterRoster[MonsterOgre].HP == 150);
     EXPECT_STREQ(Hero.WarpBag[0].Name, "Ice");
 }
 
@@ -194,6 +184,5 @@ TEST(LevelTableStart, BuildWithoutRoomStillMakesSevenLevels) {
     LevelCount = 0;
     ResetRecords();
     BuildLevelTable();
-    EXPECT_TRUE(LevelCount == 7);
-    EXPECT_TRUE(LevelTable.size() == 7u);
+    EXPECT_TRUE(LevelCount == 7 && LevelTable.size() == 7u);
 }

@@ -3,6 +3,8 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -55,18 +57,13 @@ TEST(FrameGate, SleepTimeReachesTheNextFrame) {
 TEST(PlayClock, StartsOnFirstCountedFrameAndAddsOneSecondPerFrameAtMost) {
     ResetClock();
     AdvancePlayClock(5000);
-    EXPECT_EQ(PlayClockStarted, 1);
-    EXPECT_EQ(PlaySeconds, 0);
-    AdvancePlayClock(5999);
-    EXPECT_EQ(PlaySeconds, 0);
-    AdvancePlayClock(6000);
-    EXPECT_EQ(PlaySeconds, 1);
-    AdvancePlayClock(9500); // a 3.5 s frame counts one second, the rest is dropped
-    EXPECT_EQ(PlaySeconds, 2);
-    AdvancePlayClock(10400);
-    EXPECT_EQ(PlaySeconds, 2);
-    AdvancePlayClock(10500);
-    EXPECT_EQ(PlaySeconds, 3);
+    EXPECT_EQ(std::tuple(PlayClockStarted, PlaySeconds), std::tuple(1, 0));
+    // A 3.5 s frame (to 9500) counts one second, the rest is dropped.
+    const std::pair<uint32_t, int32_t> frames[] = {{5999, 0}, {6000, 1}, {9500, 2}, {10400, 2}, {10500, 3}};
+    for (const auto& [tick, seconds] : frames) {
+        AdvancePlayClock(tick);
+        EXPECT_EQ(PlaySeconds, seconds) << tick;
+    }
 }
 
 TEST(PlayClock, RollsSecondsIntoMinutesAndMinutesIntoHours) {
@@ -76,14 +73,12 @@ TEST(PlayClock, RollsSecondsIntoMinutesAndMinutesIntoHours) {
     PlayMinutes = 59;
     PlayHours = 99;
     AdvancePlayClock(1000);
-    EXPECT_EQ(PlaySeconds, 0);
-    EXPECT_EQ(PlayMinutes, 0);
-    EXPECT_EQ(PlayHours, 100); // hours are not bounded
+    EXPECT_EQ(std::tuple(PlaySeconds, PlayMinutes, PlayHours),
+              std::tuple(0, 0, 100)); // hours are not bounded
     PlaySeconds = 59;
     PlayMinutes = 10;
     AdvancePlayClock(2000);
-    EXPECT_EQ(PlaySeconds, 0);
-    EXPECT_EQ(PlayMinutes, 11);
+    EXPECT_EQ(std::tuple(PlaySeconds, PlayMinutes), std::tuple(0, 11));
 }
 
 } // namespace

@@ -95,14 +95,12 @@ void ExpectSameModel(const Model3D& a, const Model3D& b) {
                   std::tie(y.vertexCount, y.indexCount, y.hasTexture, y.materialId, y.indices));
         ASSERT_EQ(std::tuple(x.vertices.size(), x.texels.size()),
                   std::tuple(y.vertices.size(), y.texels.size()));
-        for (size_t v = 0; v < x.vertices.size(); ++v) {
-            EXPECT_TRUE(x.vertices[v].x == y.vertices[v].x) << v;
-            EXPECT_TRUE(x.vertices[v].y == y.vertices[v].y) << v;
-            EXPECT_TRUE(x.vertices[v].z == y.vertices[v].z) << v;
-            EXPECT_TRUE(x.normals[v].z == y.normals[v].z) << v;
-            EXPECT_TRUE(x.texels[v].u == y.texels[v].u) << v;
-            EXPECT_TRUE(x.texels[v].v == y.texels[v].v) << v;
-        }
+        for (size_t v = 0; v < x.vertices.size(); ++v)
+            EXPECT_EQ(std::tuple(x.vertices[v].x, x.vertices[v].y, x.vertices[v].z, x.normals[v].z,
+                                 x.texels[v].u, x.texels[v].v),
+                      std::tuple(y.vertices[v].x, y.vertices[v].y, y.vertices[v].z, y.normals[v].z,
+                                 y.texels[v].u, y.texels[v].v))
+                << v;
     }
     for (size_t i = 0; i < a.materials.size(); ++i) {
         const Material3D &m = a.materials[i], &n = b.materials[i];
@@ -123,11 +121,9 @@ TEST(ModelParse, TexturedTriangleFillsListsAndArrays) {
     ASSERT_EQ(model.materialCount, 1);
     const Object3D& o = model.objects[0];
     EXPECT_EQ(std::tuple(o.vertexCount, o.indexCount, o.hasTexture, o.materialId), std::tuple(3, 3, true, 0));
-    EXPECT_TRUE((*o.vertexArray)[1].x == 1);
-    EXPECT_TRUE((*o.vertexArray)[2].y == 1);
-    EXPECT_TRUE((*o.normalArray)[0].z == 1);
-    EXPECT_TRUE((*o.texelArray)[1].u == 1);
-    EXPECT_TRUE((*o.texelArray)[2].v == 1);
+    EXPECT_EQ(std::tuple((*o.vertexArray)[1].x, (*o.vertexArray)[2].y, (*o.normalArray)[0].z,
+                         (*o.texelArray)[1].u, (*o.texelArray)[2].v),
+              std::tuple(1.0f, 1.0f, 1.0f, 1.0f, 1.0f));
     EXPECT_EQ(*o.indexArray, (std::vector<uint32_t>{0, 1, 2}));
     const Material3D& m = model.materials[0];
     EXPECT_STREQ(m.fileName, "Grass.tga");
@@ -206,10 +202,9 @@ TEST(ModelParse, TextThatIsNoModelGivesAnEmptyModel) {
     for (const std::string text : {"", "hello world\n", "Brandisk`s Model3D\n", "\x01\x02\xff garbage"}) {
         Model3D model;
         EXPECT_FALSE(Parse(text, model)) << text;
-        EXPECT_TRUE(model.objectCount == 0);
-        EXPECT_TRUE(model.materialCount == 0);
-        EXPECT_TRUE(model.objects.empty());
-        EXPECT_TRUE(model.materials.empty());
+        EXPECT_TRUE(model.objectCount == 0 && model.materialCount == 0 && model.objects.empty() &&
+                    model.materials.empty())
+            << text;
     }
     // The magic line is not checked: a model without it still loads.
     Model3D model;
@@ -237,9 +232,8 @@ TEST(ModelParse, HugeCountsReadOnlyWhatTheTextHolds) {
     const Object3D& o = vertices.objects[0];
     EXPECT_EQ(std::tuple(o.vertexCount, o.indexCount), std::tuple(3, 3));
     // Normals and texels the file lacks are zeros, so the arrays still cover every vertex.
-    EXPECT_TRUE((*o.normalArray)[0].z == 1);
-    EXPECT_TRUE((*o.normalArray)[2].z == 0);
-    EXPECT_EQ(o.texelArray->size(), 3u);
+    EXPECT_EQ(std::tuple((*o.normalArray)[0].z, (*o.normalArray)[2].z, o.texelArray->size()),
+              std::tuple(1.0f, 0.0f, 3u));
 
     Model3D negative;
     EXPECT_TRUE(Parse("Objects -4\nMaterials -1\n", negative));
@@ -260,8 +254,7 @@ TEST(ModelParse, BrokenPerVertexDataIsClippedToTheVertices) {
     const Object3D& o = model.objects[0];
     EXPECT_EQ(*o.indexArray, (std::vector<uint32_t>{2, 1, 0}));
     EXPECT_EQ(std::tuple(o.normals.size(), o.normalArray->size()), std::tuple(5u, 3u));
-    EXPECT_TRUE((*o.texelArray)[0].u == 0.5f);
-    EXPECT_TRUE((*o.texelArray)[2].u == 0);
+    EXPECT_EQ(std::tuple((*o.texelArray)[0].u, (*o.texelArray)[2].u), std::tuple(0.5f, 0.0f));
 }
 
 TEST(ModelParse, MaterialAndTextureReferencesOutsideTheModel) {
@@ -360,8 +353,7 @@ TEST(ModelCopy, CopiesShareDrawArraysAndOwnTheirLists) {
     ASSERT_EQ(copy.objects.size(), 1u);
     const Object3D& o = copy.objects[0];
     EXPECT_EQ(o.vertexArray, sourceArray);
-    EXPECT_TRUE((*o.vertexArray)[0].x == 99);
-    EXPECT_TRUE(o.vertices[0].x == 0);
+    EXPECT_EQ(std::tuple((*o.vertexArray)[0].x, o.vertices[0].x), std::tuple(99.0f, 0.0f));
     EXPECT_EQ(std::tuple(copy.materials[0].red, copy.textures[0].texName), std::tuple(255, 9u));
     // The copy outlived its source: its arrays are still whole.
     EXPECT_EQ(std::tuple(o.texelArray->size(), (*o.indexArray)[2]), std::tuple(3u, 2u));
@@ -397,13 +389,11 @@ TEST(ModelBounds, CentreAndTruncatedLargestExtent) {
     model.objectCount = 4;
     PrepareModelBounds(model);
     const std::vector<Object3D>& o = model.objects;
-    EXPECT_TRUE(o[0].center.x == 10);
-    EXPECT_TRUE(o[0].center.y == 0);
-    EXPECT_TRUE(o[0].center.z == 0);
     EXPECT_FLOAT_EQ(o[1].center.y, -3.0f);
     // Extents 4, 4, 2 make 8; no vertices, no centre to speak of: zero, not a division by zero.
-    EXPECT_EQ(std::vector<float>({o[0].size, o[1].size, o[2].size, o[3].size, o[3].center.x}),
-              std::vector<float>({2, 8, 14, 0, 0}));
+    EXPECT_EQ(std::vector<float>({o[0].center.x, o[0].center.y, o[0].center.z, o[0].size, o[1].size,
+                                  o[2].size, o[3].size, o[3].center.x}),
+              std::vector<float>({10, 0, 0, 2, 8, 14, 0, 0}));
 }
 
 TEST(ModelBounds, UnrulyCoordinatesGiveFiniteBounds) {
@@ -414,12 +404,8 @@ TEST(ModelBounds, UnrulyCoordinatesGiveFiniteBounds) {
     model.objects.push_back(ObjectWithVertices({{1, 2, 3}}));
     model.objects[2].vertexCount = 50; // claims more vertices than it lists
     PrepareModelBounds(model);
-    for (const Object3D& o : model.objects) {
-        EXPECT_TRUE(std::isfinite(o.size));
-        EXPECT_GE(o.size, 0.0f);
-    }
-    EXPECT_EQ(model.objects[2].center.z, 3.0f);
-    EXPECT_EQ(model.objects[2].size, 0.0f);
+    for (const Object3D& o : model.objects) EXPECT_TRUE(std::isfinite(o.size) && o.size >= 0.0f);
+    EXPECT_EQ(std::tuple(model.objects[2].center.z, model.objects[2].size), std::tuple(3.0f, 0.0f));
 }
 
 // The six faces of the cube [-1, 1]^3, facing in.

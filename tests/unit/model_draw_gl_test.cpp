@@ -1,5 +1,4 @@
 // Models and TGA textures drawn into a real window; runs only where there is a display.
-#include "assets/animation.h"
 #include "assets/model3d.h"
 #include "assets/texture.h"
 
@@ -137,9 +136,7 @@ TEST_F(ModelDrawGL, PlainObjectAfterTexturedIsNotTextured) {
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_COORD_ARRAY));
     std::array<float, 4> colour{};
     glGetFloatv(GL_CURRENT_COLOR, colour.data());
-    EXPECT_EQ(colour[0], 1.0f);
-    EXPECT_EQ(colour[1], 1.0f);
-    EXPECT_EQ(colour[2], 1.0f);
+    EXPECT_EQ(colour, (std::array<float, 4>{1, 1, 1, 1}));
 }
 
 TEST_F(ModelDrawGL, TexturedObjectAfterPlainIsNotTinted) {
@@ -205,37 +202,4 @@ TEST_F(ModelDrawGL, TexturesKeepTheirTexelsAlphaAndNames) {
     GLint unpack = 0;
     glGetIntegerv(GL_UNPACK_ALIGNMENT, &unpack);
     EXPECT_EQ(unpack, 4);
-}
-
-TEST_F(ModelDrawGL, AnimationFramesPoseTheModelWhereTheyPutIt) {
-    // A plain square that an animation slides from x 0 to x 150 between its two frames.
-    Model3D model;
-    model.materials = {Colour(250, 40, 40, 0)};
-    model.materialCount = 1;
-    model.objects = {Square(0, 100, 50, false, 0)};
-    model.objectCount = 1;
-    const std::string text = "Animation Frames:2\n"
-                             "Frame:0\nObjects:1\nObject:0 Vertices:4\n"
-                             "0 100 0\n50 100 0\n50 150 0\n0 150 0\n"
-                             "Frame:1\nObjects:1\nObject:0 Vertices:4\n"
-                             "150 100 0\n200 100 0\n200 150 0\n150 150 0\n";
-    Animation slide;
-    ASSERT_TRUE(LoadAnimation(Write("Slide.ani", text).c_str(), slide));
-
-    const std::array<int, 3> red = {250, 40, 40}, black = {0, 0, 0};
-    ApplyAnimationFrame(model, slide, 1);
-    DrawModel3D(model);
-    ExpectColour(PixelAt(175, 125), red, "frame 1 pose");
-    ExpectColour(PixelAt(25, 125), black, "frame 1 leaves the first place");
-
-    glClear(GL_COLOR_BUFFER_BIT);
-    ApplyAnimationFrame(model, slide, 0);
-    DrawModel3D(model);
-    ExpectColour(PixelAt(25, 125), red, "frame 0 pose");
-    ExpectColour(PixelAt(175, 125), black, "frame 0 leaves the second place");
-
-    glClear(GL_COLOR_BUFFER_BIT);
-    ApplyAnimationFrame(model, slide, 2); // past the last frame: the pose stays
-    DrawModel3D(model);
-    ExpectColour(PixelAt(25, 125), red, "an absent frame changes nothing");
 }

@@ -73,10 +73,8 @@ TEST(NewGameHero, StartsWithOneIceWarpAndOnlyTheFirstSlotsUsable) {
     ResetHero(hero);
 
     const WarpRecord& ice = hero.WarpBag[0];
-    EXPECT_TRUE(NameEquals(ice.Name, "Ice"));
-    EXPECT_TRUE(ice.Present == 1);
-    EXPECT_TRUE(ice.WarpLevel == 1);
-    EXPECT_TRUE(ice.NextWarpExp == 1000);
+    EXPECT_TRUE(NameEquals(ice.Name, "Ice") && ice.Present == 1 && ice.WarpLevel == 1 &&
+                ice.NextWarpExp == 1000);
     for (int i = 1; i < kWarpBagSize; ++i)
         EXPECT_TRUE(NameIsEmpty(hero.WarpBag[i].Name) && hero.WarpBag[i].Present == 1) << i;
     for (int i = 0; i < kSwordSlotCount; ++i)
@@ -85,8 +83,7 @@ TEST(NewGameHero, StartsWithOneIceWarpAndOnlyTheFirstSlotsUsable) {
     int present = 0;
     for (auto& holder : hero.WarpHolders)
         for (const WarpRecord& warp : holder) present += warp.Present;
-    EXPECT_TRUE(present == 1);
-    EXPECT_TRUE(hero.WarpHolders[0][0].Present == 1);
+    EXPECT_TRUE(present == 1 && hero.WarpHolders[0][0].Present == 1);
     EXPECT_EQ(hero.DeathSink, 0.05f);
 }
 
@@ -109,8 +106,8 @@ TEST(StoneTables, TemplatesAreReadyToCarry) {
         EXPECT_TRUE(warp.Present == 1 && warp.WarpLevel == 1 && warp.MaxWarpLevel == 3 && warp.WarpExp == 0)
             << warp.Name;
     EXPECT_TRUE(NameIsEmpty(WarpTable[WarpKintos].SpellName[1])); // a summon with one spell
-    EXPECT_TRUE(NameIsEmpty(WarpTemplate(-1).Name));
-    EXPECT_TRUE(NameIsEmpty(WarpTemplate(kWarpTemplateCount).Name));
+    for (int outside : {-1, kWarpTemplateCount})
+        EXPECT_TRUE(NameIsEmpty(WarpTemplate(outside).Name)) << outside;
 }
 
 TEST(MonsterTables, ANewTableForgetsEarlierBattlesAndEachMonsterHasItsOwnLooks) {

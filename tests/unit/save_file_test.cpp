@@ -16,6 +16,8 @@
 #include <cstring>
 #include <stdexcept>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -120,9 +122,8 @@ TEST_F(SaveFile, TheLayoutIsFixedLittleEndianAndEndsWithTheStoryFlags) {
     ASSERT_EQ(file.size(), 5747u);
     EXPECT_EQ(file.substr(0, 9), std::string("Deduvavi\0", 9));
     EXPECT_EQ(Int32At(file, offsetof(HeroRecord, Gold)), 1234);
-    EXPECT_EQ(Int32At(file, 5280), 3); // seconds, minutes, hours
-    EXPECT_EQ(Int32At(file, 5284), 2);
-    EXPECT_EQ(Int32At(file, 5288), 1);
+    EXPECT_EQ((Figures{Int32At(file, 5280), Int32At(file, 5284), Int32At(file, 5288)}),
+              (Figures{3, 2, 1})); // seconds, minutes, hours
     float x;
     const uint32_t bits = static_cast<uint32_t>(Int32At(file, 5328));
     std::memcpy(&x, &bits, 4);
@@ -155,16 +156,11 @@ TEST_F(SaveFile, ASaveLoadsBackEveryFieldAndClosesChestsOpenedSince) {
     ASSERT_TRUE(LoadGame("Save/Slot3.sav"));
 
     EXPECT_EQ(std::memcmp(&Hero, &saved, sizeof Hero), 0);
-    EXPECT_EQ(HeldItems[ItemEther].Count, 7);
-    EXPECT_EQ(PlayHours, 1);
-    EXPECT_EQ(Camera.Position.z, 3.0f);
-    EXPECT_EQ(HeroPosition.x, -15.5f);
-    EXPECT_EQ(CurrentLevel, 2);
-    EXPECT_EQ(FirstChest().Opened, 1);
-    EXPECT_EQ(LevelTable[3].Chests[0].Opened, 0);
-    EXPECT_EQ(LevelTable[3].Chests[0].Frame, 0);
-    EXPECT_EQ(StoryFlags[1], 0);
-    EXPECT_EQ(FailingOps::errorBoxes, 0);
+    EXPECT_EQ(std::tuple(Camera.Position.z, HeroPosition.x), std::tuple(3.0f, -15.5f));
+    EXPECT_EQ((Figures{HeldItems[ItemEther].Count, PlayHours, CurrentLevel, FirstChest().Opened,
+                       LevelTable[3].Chests[0].Opened, LevelTable[3].Chests[0].Frame, StoryFlags[1],
+                       FailingOps::errorBoxes}),
+              (Figures{7, 1, 2, 1, 0, 0, 0, 0}));
 }
 
 TEST_F(SaveFile, ASaveThatFailsAnywhereLeavesThePreviousSlotAsItWas) {
@@ -275,9 +271,8 @@ TEST_F(SaveFile, TheSlotListShowsTimeAsHoursMinutesSecondsAndZeroHpAsFree) {
     ReadSlotSummaries();
     const SlotRowText saved = SlotRow(0);
     ASSERT_TRUE(saved.Saved);
-    EXPECT_STREQ(saved.Time, "Time 1:2:3");
-    EXPECT_STREQ(saved.Name, "Deduvavi LV4");
-    EXPECT_STREQ(saved.Hp, "HP 500/500");
+    EXPECT_EQ(std::vector<std::string>({saved.Time, saved.Name, saved.Hp}),
+              std::vector<std::string>({"Time 1:2:3", "Deduvavi LV4", "HP 500/500"}));
     EXPECT_FALSE(SlotRow(1).Saved);
     EXPECT_STREQ(SlotRow(1).Middle, "Free Slot");
     EXPECT_STREQ(SlotRow(4).Middle, "Free Slot"); // no file at all

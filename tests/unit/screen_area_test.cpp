@@ -9,6 +9,8 @@
 
 #include <cmath>
 #include <cstring>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -46,46 +48,35 @@ TEST_F(ScreenAreaTest, TheLayoutAreaIsTheLargestCentredFourToThree) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h));
         const ScreenRect a = LargestFourThree(c.w, c.h);
-        EXPECT_EQ(a.left, c.area.left);
-        EXPECT_EQ(a.top, c.area.top);
-        EXPECT_EQ(a.width, c.area.width);
-        EXPECT_EQ(a.height, c.area.height);
+        EXPECT_EQ(std::tie(a.left, a.top, a.width, a.height),
+                  std::tie(c.area.left, c.area.top, c.area.width, c.area.height));
     }
 }
 
 TEST_F(ScreenAreaTest, ThePictureFillsTheWindowUnlessPillarboxed) {
     SetWindowSize(1920, 1080);
-    EXPECT_EQ(PictureArea.left, 0);
-    EXPECT_EQ(PictureArea.width, 1920);
+    EXPECT_EQ(std::tuple(PictureArea.left, PictureArea.width), std::tuple(0, 1920));
     AreaBounds p = PictureInLayout();
-    EXPECT_EQ(p.left, -240);
-    EXPECT_EQ(p.right, 1680);
-    EXPECT_EQ(p.top, 0);
-    EXPECT_EQ(p.bottom, 1080);
+    EXPECT_EQ(std::vector<double>({p.left, p.right, p.top, p.bottom}),
+              std::vector<double>({-240, 1680, 0, 1080}));
     // The unit square reaches a little past the area; the picture stretches it by 4/3 each way here.
     AreaBounds u = PictureInUnitSquare();
     EXPECT_LT(u.left, -0.14);
     EXPECT_GT(u.right, 1.14);
     EXPECT_NEAR(u.left + u.right, 1.0, 1e-9);
-    EXPECT_GT(u.top, 0.99);
-    EXPECT_LT(u.top, 1.0);
+    EXPECT_TRUE(u.top > 0.99 && u.top < 1.0) << u.top;
 
     PillarboxFlag = 1;
     SetWindowSize(1920, 1080);
-    EXPECT_EQ(PictureArea.left, 240);
-    EXPECT_EQ(PictureArea.width, 1440);
+    EXPECT_EQ(std::tuple(PictureArea.left, PictureArea.width), std::tuple(240, 1440));
     p = PictureInLayout();
-    EXPECT_EQ(p.left, 0);
-    EXPECT_EQ(p.right, 1440);
+    EXPECT_EQ(std::vector<double>({p.left, p.right}), std::vector<double>({0, 1440}));
 
     // At 4:3 the picture and the area are one, and the unit square overscans both.
     PillarboxFlag = 0;
     SetWindowSize(1024, 768);
     u = PictureInUnitSquare();
-    EXPECT_GT(u.left, 0.0);
-    EXPECT_LT(u.right, 1.0);
-    EXPECT_GT(u.bottom, 0.0);
-    EXPECT_LT(u.top, 1.0);
+    EXPECT_TRUE(u.left > 0.0 && u.right < 1.0 && u.bottom > 0.0 && u.top < 1.0);
 }
 
 TEST_F(ScreenAreaTest, ASlideCarriedToANewSizeKeepsItsShareOfTheWay) {

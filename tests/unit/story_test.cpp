@@ -91,13 +91,11 @@ TEST_F(Story, TheSwordSceneFliesReadsRaisesTheSwordFightsAndGivesControlBack) {
     GiveHeroAnimation(HeroGetSwordAnim);
     Frame();
     EXPECT_EQ(PlayerHasControl, 0);
-    EXPECT_EQ(HeroPosition.x, 1.9f);
-    EXPECT_EQ(HeroPosition.z, -3.63f);
-    EXPECT_EQ(HeroFrameShown(), 0.0f);
     ASSERT_TRUE(CameraScriptPlaying); // the flight; it ends when the test says
     // No script file here: the camera looks at him instead of along a zero up vector.
-    EXPECT_EQ(Camera.UpVector.y, 1.0f);
-    EXPECT_EQ(Camera.Position.x, SwordAfterBattleEye.x);
+    EXPECT_EQ((std::vector<float>{HeroPosition.x, HeroPosition.z, HeroFrameShown(), Camera.UpVector.y,
+                                  Camera.Position.x}),
+              (std::vector<float>{1.9f, -3.63f, 0, 1, SwordAfterBattleEye.x}));
     for (int i = 0; i < 5; ++i) Frame();
     EXPECT_EQ(DialogueOpen, 0) << "no page during the flight";
     CameraScriptPlaying = false;
@@ -116,26 +114,20 @@ TEST_F(Story, TheSwordSceneFliesReadsRaisesTheSwordFightsAndGivesControlBack) {
         Frame();
     }
     EXPECT_EQ(frames, 35) << "frames 1 to 34, then the battle";
-    EXPECT_EQ(SceneAnimFrame, 34);
     EXPECT_STREQ(BattleSlots[0].Name, "Ogre");
     EXPECT_STREQ(BattleSlots[1].Name, "Ogre");
-    EXPECT_EQ(BattleSlots[2].Dead, 1);
-    EXPECT_EQ(ScriptedBattle, 1);
-    EXPECT_EQ(StoryFlags[StorySwordFound], 0);
+    EXPECT_EQ((Figures{SceneAnimFrame, BattleSlots[2].Dead, ScriptedBattle, StoryFlags[StorySwordFound]}),
+              (Figures{34, 1, 1, 0}));
 
     Frame(); // the battle has not been fought yet
     EXPECT_EQ(SceneAfterBattle, 0);
     EncounterPending = 0; // won, and the field is back
     Frame();
-    EXPECT_EQ(HeroPosition.x, 1.571254f);
-    EXPECT_EQ(HeroPosition.z, -4.202993f);
-    EXPECT_EQ(HeroRotation.y, -176.15659f);
-    EXPECT_EQ(Camera.Position.x, 1.973441f);
-    EXPECT_EQ(Camera.ViewPoint.y, 2.738818f);
-    EXPECT_EQ(Camera.UpVector.y, 1.0f);
+    EXPECT_EQ((std::vector<float>{HeroPosition.x, HeroPosition.z, HeroRotation.y, Camera.Position.x,
+                                  Camera.ViewPoint.y, Camera.UpVector.y}),
+              (std::vector<float>{1.571254f, -4.202993f, -176.15659f, 1.973441f, 2.738818f, 1}));
     EXPECT_TRUE(Showing(2));
-    EXPECT_EQ(StoryFlags[StorySwordFound], 1);
-    EXPECT_EQ(PlayerHasControl, 1);
+    EXPECT_EQ((Figures{StoryFlags[StorySwordFound], PlayerHasControl}), (Figures{1, 1}));
     EXPECT_EQ(SceneStarted + SceneReady + SceneBattleStarted + SceneAfterBattle + ScenePage + SceneAnimFrame,
               0);
 }
@@ -155,10 +147,8 @@ TEST_F(Story, ASwordBattleLostAndReloadedStartsTheSceneAgain) {
     EncounterPending = 0; // the battle was lost: the save comes back
     ASSERT_TRUE(LoadSlotIntoField(0));
     Frame();
-    EXPECT_EQ(SceneAfterBattle, 0);
-    EXPECT_EQ(StoryFlags[StorySwordFound], 0);
+    EXPECT_EQ((Figures{SceneAfterBattle, StoryFlags[StorySwordFound], PlayerHasControl}), (Figures{0, 0, 0}));
     EXPECT_EQ(HeroPosition.x, 1.9f) << "placed again for the flight";
-    EXPECT_EQ(PlayerHasControl, 0);
 }
 
 TEST_F(Story, TalkScenesShowEveryPageOneOkAtATimeOnlyInsideTheirSquare) {
@@ -178,10 +168,8 @@ TEST_F(Story, TalkScenesShowEveryPageOneOkAtATimeOnlyInsideTheirSquare) {
     }
     EXPECT_EQ(StoryFlags[StoryTemporHeard], 0) << "nine pages need nine OKs";
     Frame();
-    EXPECT_EQ(StoryFlags[StoryTemporHeard], 1);
-    EXPECT_EQ(PlayerHasControl, 1);
-    EXPECT_EQ(DialogueOpen, 0);
-    EXPECT_EQ(ScenePage, 0);
+    EXPECT_EQ((Figures{StoryFlags[StoryTemporHeard], PlayerHasControl, DialogueOpen, ScenePage}),
+              (Figures{1, 1, 0, 0}));
 
     // The forest spot is 0.6 wide: the hero must stand on it.
     const CVector3 spot = StoryPlaces[PlaceForestSpot].position;
@@ -212,10 +200,8 @@ TEST_F(Story, TalkScenesShowEveryPageOneOkAtATimeOnlyInsideTheirSquare) {
     EXPECT_EQ(EncounterPending, 0);
     StoryFlags[StoryTimsonHeard] = 1;
     Frame();
-    EXPECT_EQ(StoryFlags[StoryLimbusFought], 1);
-    EXPECT_EQ(EncounterPending, 1);
+    EXPECT_EQ((Figures{StoryFlags[StoryLimbusFought], EncounterPending, DialogueOpen}), (Figures{1, 1, 0}));
     EXPECT_STREQ(BattleSlots[0].Name, "Limbus");
-    EXPECT_EQ(DialogueOpen, 0);
 }
 
 TEST_F(Story, TheEndingRunsItsStagesAndResetsForTheNextOne) {
@@ -225,18 +211,14 @@ TEST_F(Story, TheEndingRunsItsStagesAndResetsForTheNextOne) {
     GiveHeroAnimation(HeroBulletDodgeAnim);
     Frame();
     EXPECT_EQ(HeroFrameShown(), 0.0f) << "he faces Katu in the dodge's first frame, not walking";
-    EXPECT_EQ(PlayerHasControl, 0);
-    EXPECT_EQ(EndingFlightStarted, 1);
+    EXPECT_EQ((Figures{PlayerHasControl, EndingFlightStarted}), (Figures{0, 1}));
     ASSERT_TRUE(CameraScriptPlaying);
     CameraKeyIndex = 3; // Katu waits for the flight's fifth key
     for (int i = 0; i < 40; ++i) Frame();
-    EXPECT_EQ(EndingStage[0], 1);
-    EXPECT_EQ(EndingRiseFrame, 34);
-    EXPECT_EQ(EndingStage[1], 0);
+    EXPECT_EQ((Figures{EndingStage[0], EndingRiseFrame, EndingStage[1]}), (Figures{1, 34, 0}));
     CameraKeyIndex = 5;
     for (int i = 0; i < 10; ++i) Frame();
-    EXPECT_EQ(EndingCastFrame, 10);
-    EXPECT_EQ(EndingStage[1], 0);
+    EXPECT_EQ((Figures{EndingCastFrame, EndingStage[1]}), (Figures{10, 0}));
     Frame();
     EXPECT_EQ(EndingStage[1], 1);
     int spell = 1; // stage 3 begins in the frame stage 2 ends
@@ -255,13 +237,12 @@ TEST_F(Story, TheEndingRunsItsStagesAndResetsForTheNextOne) {
     EXPECT_NEAR(frames, 2150, 5);
     EXPECT_NEAR(wordsFrom, 1900, 5);
     EXPECT_EQ(GameMode, ModeTitle);
-    // The title as it was left: the load page, Load Game under the cursor.
-    EXPECT_EQ(TitlePage, 1);
-    EXPECT_EQ(TitleCursor, 1);
-    // Ready to run again: a second ending would otherwise start half done.
-    EXPECT_EQ(EndingStage[0] + EndingStage[1] + EndingStage[2] + EndingFlightStarted, 0);
+    // The title as it was left: the load page, Load Game under the cursor. And
+    // ready to run again: a second ending would otherwise start half done.
+    EXPECT_EQ((Figures{TitlePage, TitleCursor, EndingStage[0], EndingStage[1], EndingStage[2],
+                       EndingFlightStarted, EndingSpellFrame}),
+              (Figures{1, 1, 0, 0, 0, 0, 10}));
     EXPECT_EQ(EndingOffset, 2.0f);
-    EXPECT_EQ(EndingSpellFrame, 10);
 }
 
 TEST_F(Story, AnEndingWhoseFlightIsMissingStillReachesTheTitle) {

@@ -1,8 +1,12 @@
 // Small helpers shared by the unit tests.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
+
+// Several figures compared in one check, in the order listed.
+using Figures = std::vector<int32_t>;
 
 // A fresh empty directory for one test, removed by the next run.
 std::string MakeTempDir(const std::string& name);

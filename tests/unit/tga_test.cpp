@@ -87,8 +87,7 @@ TEST(TgaDecode, RefusesEveryFormOtherThanPlainTrueColour) {
         DecodedTGA out;
         EXPECT_FALSE(Decode(Tga(h, Bytes({1, 2, 3, 4, 5, 6, 7, 8})), out));
         // Refused on the first twelve bytes, before the size fields are read.
-        EXPECT_TRUE(out.width == 0);
-        EXPECT_TRUE(out.pixels.empty());
+        EXPECT_TRUE(out.width == 0 && out.pixels.empty());
     }
 }
 
@@ -100,9 +99,7 @@ TEST(TgaDecode, WrongDepthOrEmptySizeIsRefusedAfterTheSizeIsStored) {
         h.depth = static_cast<uint8_t>(depth);
         DecodedTGA out;
         EXPECT_FALSE(Decode(Tga(h, std::string(300 * 5 * 4, '\x01')), out)) << depth;
-        EXPECT_TRUE(out.width == 300);
-        EXPECT_TRUE(out.height == 5);
-        EXPECT_TRUE(out.pixels.empty());
+        EXPECT_TRUE(out.width == 300 && out.height == 5 && out.pixels.empty());
     }
     Header noWidth, noHeight;
     noWidth.width = 0;
@@ -110,15 +107,6 @@ TEST(TgaDecode, WrongDepthOrEmptySizeIsRefusedAfterTheSizeIsStored) {
     DecodedTGA out;
     EXPECT_FALSE(Decode(Tga(noWidth, "abcdef"), out));
     EXPECT_FALSE(Decode(Tga(noHeight, "abcdef"), out));
-}
-
-TEST(TgaDecode, ShortInputIsRefused) {
-    const std::string whole = Tga({}, Bytes({1, 2, 3, 4, 5, 6}));
-    for (size_t cut = 0; cut < whole.size(); ++cut) {
-        DecodedTGA out;
-        EXPECT_FALSE(Decode(whole.substr(0, cut), out)) << cut;
-        EXPECT_TRUE(out.pixels.empty());
-    }
 }
 
 TEST(TgaDecode, CorpusFilesDecodeWholeAndNeverCut) {
@@ -137,6 +125,7 @@ TEST(TgaDecode, CorpusFilesDecodeWholeAndNeverCut) {
                                               bytes.begin() + static_cast<std::ptrdiff_t>(cut));
             DecodedTGA part;
             EXPECT_FALSE(DecodeTGA(prefix.data(), prefix.size(), part)) << path << " cut at " << cut;
+            EXPECT_TRUE(part.pixels.empty()) << path << " cut at " << cut;
         }
     }
 }
