@@ -4,8 +4,9 @@
 #include "assets/game_state.h"
 #include "assets/screen_area.h"
 #include "assets/text2d.h"
-#include "records/records.h"
+#include "menus/title.h"
 #include "platform/platform.h"
+#include "records/records.h"
 #include "tests/unit/test_support.h"
 #include "world/chests.h"
 #include "world/dialogue.h"
@@ -124,6 +125,8 @@ constexpr Spot kSlotTitle{"slot list title panel", 1.24, UnitPanelEdge(0.95), fa
 constexpr Spot kSlotRow{"slot list row", 2.56, UnitPanelEdge(0.95), false};
 constexpr Spot kSlotHp{"slot list row (HP)", 2.56, NextText(1.46), false};
 constexpr Spot kSlotTime{"slot list row (Time)", 1.46, UnitPanelEdge(0.95), false};
+// The credits stand on the logo, from a quarter of the width to its edge.
+constexpr Spot kCreditLine{"credits page", 4.0, PanelEdge(1.0), false};
 
 // Where the game's own layout leaves a text too little room; nothing else may overflow.
 struct Allowed {
@@ -360,6 +363,7 @@ TEST_F(TextFit, MenuSlotListAndTitleTextsFitTheirPanels) {
     CheckF(kSlotRow, "MP %d/%d", kMp, kMp);
     CheckF(kSlotTime, "Time %d:%d:%d", 99, 59, 59);
     Check(kSlotRow, "Free Slot");
+    for (const char* line : CreditLines) Check(kCreditLine, line);
     ExpectEveryAllowanceUsed();
 }
 
