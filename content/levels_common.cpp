@@ -1,7 +1,7 @@
 #include "content/levels_common.h"
 
-#include "records/records.h"
 #include "content/image.h"
+#include "records/records.h"
 #include "world/story_places.h"
 
 #include <algorithm>
@@ -204,6 +204,13 @@ Geometry WalkFloor(const WalkArea& area, float cell, const HeightFn& height, flo
             AddTriangleFacing(g, a, d, c, {0, 1, 0});
         }
     }
+    return g;
+}
+
+Geometry AreaCeiling(const WalkArea& area, float cell, const HeightFn& height, float tpu) {
+    Geometry g = WalkFloor(area, cell, height, tpu);
+    for (MeshVertex& v : g.vertices) v.normal = v.normal * -1.0f;
+    for (auto& t : g.triangles) std::swap(t[1], t[2]);
     return g;
 }
 
