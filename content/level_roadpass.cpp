@@ -53,7 +53,7 @@ void BuildRoadPass(DataWriter& w) {
     const int32_t paving = kit.Material("Stone.tga", 230, 220, 200);
     const int32_t rock = kit.Material("Stone.tga", 150, 130, 110);
     const int32_t verge = kit.Material("Ground.tga", 190, 170, 120);
-    const int32_t dark = kit.Material("Stone.tga", 105, 90, 100);
+    const int32_t dark = kit.Material("DarkStone.tga", 255, 255, 255);
 
     WalkArea paved;
     paved.Path(road, 3.0f);

@@ -301,6 +301,13 @@ Image PaintLeather() {
     });
 }
 
+// The sorcerer's ring: the same masonry, dark and cold.
+Image PaintDarkStone() {
+    Image img = PaintStone();
+    for (Color& c : img.pixels) c = Mix(Scale(c, 0.45f), Rgb(40, 30, 50), 0.25f);
+    return img;
+}
+
 // Polished steel, its brushing in long streaks with a few brighter glints.
 Image PaintSteel() {
     return Paint(kSurface, [](float u, float v) {
@@ -341,5 +348,6 @@ std::vector<TextureFile> BuildTextures() {
     out.push_back({"Textures/Leather.tga", PaintLeather(), false});
     out.push_back({"Textures/Robe.tga", PaintRobe(), false});
     out.push_back({"Textures/Steel.tga", PaintSteel(), false});
+    out.push_back({"Textures/DarkStone.tga", PaintDarkStone(), false});
     return out;
 }
