@@ -1,7 +1,10 @@
 // The battle arenas. The hero stands at (4, 0, 10) facing +z and the monsters
 // at z 20, x 0, 4 and 8: both arenas centre a clear floor on that stand and
 // frame it all round, since the intro flights look at it from every side.
+// Each is closed, a sky over the open one and a roof over the hall, so no
+// camera of a battle ever looks out of it.
 #include "content/levels_common.h"
+#include "content/skies.h"
 
 #include <cmath>
 
@@ -10,6 +13,8 @@ namespace {
 constexpr float kStandX = 4.0f, kStandZ = 15.0f;
 // The hero's soles sit 0.2 below his origin.
 constexpr float kFloor = -0.2f;
+// The hall: the battle cameras keep within 18 of the stand and below 15.
+constexpr float kRoomRadius = 26.0f, kArenaRoof = 17.0f;
 
 void BuildOpenArena(DataWriter& w) {
     LevelKit kit;
@@ -42,7 +47,7 @@ void BuildOpenArena(DataWriter& w) {
             AddTree(kit, props, x, ground(x, z), z, random.Range(1.0f, 1.6f), random,
                     random.Uniform() < 0.4f);
     }
-    WriteMesh(w, "Levels\\World MapBG.m3d", kit.FinishVisual(40.0f));
+    WriteMesh(w, "Levels\\World MapBG.m3d", WithSky(w, kit.FinishVisual(40.0f), Sky::OpenMidday));
 }
 
 void BuildDungeonArena(DataWriter& w) {
@@ -51,17 +56,20 @@ void BuildDungeonArena(DataWriter& w) {
     const int32_t wall = kit.Material("Stone.tga", 130, 120, 115);
     const int32_t flame = kit.Material("", 255, 160, 50);
     WalkArea room;
-    room.Disc(kStandX, kStandZ, 26.0f);
+    room.Disc(kStandX, kStandZ, kRoomRadius);
     const HeightFn floor = [](float, float) { return kFloor; };
     kit.Draw(slab, WalkFloor(room, 2.0f, floor, 0.25f));
-    kit.Draw(wall, AreaWalls(room, 2.0f, floor, 0.5f, 10.0f, 0.2f));
+    kit.Draw(wall, AreaWalls(room, 2.0f, floor, 0.5f, kArenaRoof + 0.5f, 0.2f));
+    // The roof: one slab over the whole hall, resting on the walls.
+    kit.Draw(wall, Transformed(MakeCylinder(kRoomRadius + 3.0f, kRoomRadius + 3.0f, 0.5f, 24, true, 0.1f),
+                               Translation({kStandX, kFloor + kArenaRoof, kStandZ})));
     // The battle cameras keep within 18 of the stand, looking in: the pillars
     // and their torches stand beyond that, behind every camera.
     for (int k = 0; k < 10; ++k) {
         const float a = Radians(36.0f * static_cast<float>(k) + 18.0f);
         const float x = kStandX + std::cos(a) * 22.0f, z = kStandZ + std::sin(a) * 22.0f;
-        kit.Draw(wall,
-                 Transformed(MakeCylinder(1.1f, 0.9f, 10.0f, 10, true, 0.4f), Translation({x, kFloor, z})));
+        kit.Draw(wall, Transformed(MakeCylinder(1.1f, 0.9f, kArenaRoof, 10, true, 0.4f),
+                                   Translation({x, kFloor, z})));
         // The pillar straight behind the hero's stand keeps no torch: the
         // victory view looks past him at it, and it would burn over his head.
         if (k == 7) continue;

@@ -44,8 +44,8 @@ Rig BuildHeroRig() {
     int32_t skin = AddMaterial(m, "Skin.tga", 255, 255, 255);
     int32_t cloth = AddMaterial(m, "Cloth.tga", 255, 255, 255);
     int32_t leather = AddMaterial(m, "Leather.tga", 255, 255, 255);
+    int32_t steel = AddMaterial(m, "Steel.tga", 255, 255, 255);
     int32_t hair = AddMaterial(m, "", 120, 62, 30);
-    int32_t steel = AddMaterial(m, "", 205, 212, 225);
     int32_t gold = AddMaterial(m, "", 196, 150, 60);
     rig.materials = m.materials;
     const Affine flatten = Scaling({1, 1, 0.68f});
@@ -81,7 +81,7 @@ Rig BuildHeroRig() {
         int elbow = AddPart(rig, name + "Forearm", shoulder, {x, 1.08f, 0}, skin, fore);
         if (side == 1) {
             // The sword sits in his right fist, blade forward and a little down.
-            Affine grip = Translation({x, 0.77f, 0.0f}) * RotationX(125.0f);
+            Affine grip = Translation({x, 0.77f, 0.0f}) * RotationX(kSwordHoldAngle);
             int blade =
                 AddPart(rig, "SwordBlade", elbow, {x, 0.77f, 0}, steel, Transformed(SwordBlade(), grip));
             AddPart(rig, "SwordHilt", blade, {x, 0.77f, 0}, gold, Transformed(SwordHilt(), grip));

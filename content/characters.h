@@ -6,6 +6,9 @@
 #include "content/anim.h"
 #include "content/mesh.h"
 
+// The hero's fist holds his sword turned this far about x from straight up:
+// forward and a little down while his forearm hangs.
+constexpr float kSwordHoldAngle = 125.0f;
 // The hero faces +z with his soles 0.2 below his origin, where collision lets
 // his sphere rest on the floor.
 Rig BuildHeroRig();

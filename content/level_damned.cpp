@@ -9,6 +9,7 @@
 namespace {
 
 constexpr int32_t kLevel = LevelDamnedDungeon;
+constexpr float kRoof = 7.0f;
 
 struct Node {
     float x, z, height, radius;
@@ -87,7 +88,10 @@ void BuildDungeonOfTheDamned(DataWriter& w) {
     const int32_t bone = kit.Material("", 200, 190, 160);
 
     kit.Draw(slab, WalkFloor(area, 2.0f, floor, 0.25f));
-    kit.Draw(wall, AreaWalls(area, 2.0f, floor, 0.5f, 7.0f, 0.2f));
+    kit.Draw(wall, AreaWalls(area, 2.0f, floor, 0.5f, kRoof, 0.2f));
+    // The roof follows the descent at the walls' height.
+    kit.Draw(wall, AreaCeiling(
+                       area, 2.0f, [&](float x, float z) { return floor(x, z) + kRoof; }, 0.2f));
 
     // Braziers in every chamber and pillars in the hall, clear of the anchors.
     Random random(5005);

@@ -1,7 +1,8 @@
-// Vorudu Dungeon: a round hall with the sword's altar, a side passage to a
+// Vorudu Dungeon: a round hall with the sword in its rock, a side passage to a
 // chest and a long corridor out to the stairs up into the village. The drawn
 // model is also what the hero collides with, so it stays lean.
 #include "content/levels_common.h"
+#include "content/story.h"
 #include "world/story_places.h"
 
 #include <cmath>
@@ -9,6 +10,7 @@
 namespace {
 
 constexpr int32_t kLevel = LevelVoruduDungeon;
+constexpr float kRoof = 6.0f;
 
 } // namespace
 
@@ -32,10 +34,12 @@ void BuildVoruduDungeon(DataWriter& w) {
     const int32_t slab = kit.Material("Stone.tga", 255, 255, 255);
     const int32_t wood = kit.Material("Wood.tga", 255, 255, 255);
     const int32_t flame = kit.Material("", 255, 170, 60);
-    const int32_t metal = kit.Material("", 150, 150, 160);
 
     kit.Draw(slab, WalkFloor(area, 2.0f, floor, 0.25f));
-    kit.Draw(stone, AreaWalls(area, 2.0f, floor, 0.5f, 6.0f, 0.25f));
+    kit.Draw(stone, AreaWalls(area, 2.0f, floor, 0.5f, kRoof, 0.25f));
+    // The roof closes the hall and the passages at the walls' top.
+    kit.Draw(stone, AreaCeiling(
+                        area, 2.0f, [](float, float) { return kRoof; }, 0.25f));
 
     // Pillars around the hall, clear of the passages.
     for (int k = 0; k < 8; ++k) {
@@ -47,14 +51,21 @@ void BuildVoruduDungeon(DataWriter& w) {
             if (std::hypot(x - door.u, z - door.v) < 4.5f) inPassage = true;
         if (inPassage) continue;
         kit.Draw(stone,
-                 Transformed(MakeCylinder(0.7f, 0.6f, 6.0f, 8, true, 0.5f), Translation({x, 0.0f, z})));
+                 Transformed(MakeCylinder(0.7f, 0.6f, kRoof, 8, true, 0.5f), Translation({x, 0.0f, z})));
     }
-    // The altar the sword rests on, just beyond where the hero stands to take it.
+    // The rock the sword stands in, just before where the hero stands to take
+    // it; once he has, it stays empty.
     {
-        const float x = sword.x, z = sword.z - 4.5f;
-        kit.Draw(slab, Transformed(MakeBox({2.4f, 1.0f, 1.4f}, 0.5f), Translation({x, 0.5f, z})));
-        kit.Draw(slab, Transformed(MakeBox({3.0f, 0.2f, 1.8f}, 0.5f), Translation({x, 1.1f, z})));
-        kit.Draw(metal, Transformed(MakeBox({0.08f, 1.0f, 0.05f}), Translation({x, 1.7f, z})));
+        const SwordRock place = SwordRockPlace();
+        const float x = sword.x + place.blade.x, z = sword.z + place.blade.z;
+        Random random(1101);
+        Geometry rock = MakeSphere(0.42f, 4, 8);
+        for (MeshVertex& v : rock.vertices) {
+            const float lump = 0.85f + 0.3f * random.Uniform();
+            v.position = {v.position.x * lump, v.position.y * (place.top / 0.42f), v.position.z * lump};
+        }
+        BoxMapTexels(rock, 0.6f);
+        kit.Draw(stone, Transformed(rock, Translation({x, 0.0f, z})));
     }
     // Torches on the walls along the corridor and around the hall.
     auto torch = [&](float x, float z) {

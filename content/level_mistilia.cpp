@@ -150,9 +150,22 @@ void DrawRetainingWalls(LevelKit& kit, const WalkArea& area, const GroundBounds&
     }
 }
 
-// Along the ramps a low wall keeps the edge where the terrace beside drops away.
-void DrawRampWalls(LevelKit& kit, const Streets& s, const HeightFn& floor, const HeightFn& ground,
-                   int32_t stone) {
+struct Segment {
+    CVector2 a, b;
+};
+
+float DistanceToSegment(CVector2 p, const Segment& s) {
+    const float dx = s.b.u - s.a.u, dz = s.b.v - s.a.v, len2 = dx * dx + dz * dz;
+    const float t =
+        len2 > 0.0f ? std::clamp(((p.u - s.a.u) * dx + (p.v - s.a.v) * dz) / len2, 0.0f, 1.0f) : 0.0f;
+    return std::hypot(p.u - s.a.u - dx * t, p.v - s.a.v - dz * t);
+}
+
+// Along the ramps a low wall keeps the edge where the terrace beside drops
+// away; returns where the walls run, for the gardens to keep clear of.
+std::vector<Segment> DrawRampWalls(LevelKit& kit, const Streets& s, const HeightFn& floor,
+                                   const HeightFn& ground, int32_t stone) {
+    std::vector<Segment> walls;
     for (const std::vector<CVector2>* ramp : {&s.rampLow, &s.rampHigh}) {
         for (size_t i = 0; i + 1 < ramp->size(); ++i) {
             const CVector2 a = (*ramp)[i], b = (*ramp)[i + 1];
@@ -168,10 +181,12 @@ void DrawRampWalls(LevelKit& kit, const Streets& s, const HeightFn& floor, const
                     const float y = floor(mx, mz);
                     if (ground(mx + n.u * side * 2.0f, mz + n.v * side * 2.0f) > y - 0.5f) continue;
                     kit.Draw(stone, WallBetween(p, q, y - 4.0f, y + 0.8f, 0.6f, 0.4f));
+                    walls.push_back({p, q});
                 }
             }
         }
     }
+    return walls;
 }
 
 struct Plot {
@@ -223,9 +238,11 @@ void DrawGateAndCave(LevelKit& kit, const Streets& s, const HeightFn& floor, con
     }
 }
 
-// Trees in the gardens, clear of the houses and the walls.
+// Trees in the gardens, clear of the houses and the walls: a trunk and the
+// crown over it must stand on open ground, never on a wall's top.
 void PlantGardens(LevelKit& kit, const WalkArea& area, const GroundBounds& b, const std::vector<Plot>& plots,
-                  const HeightFn& ground, const PropPalette& props, Random& random) {
+                  const std::vector<Segment>& walls, const HeightFn& ground, const PropPalette& props,
+                  Random& random) {
     for (int k = 0; k < 400; ++k) {
         const float x = random.Range(b.x0 + 3.0f, b.x1 - 3.0f), z = random.Range(b.z0 + 3.0f, b.z1 - 3.0f);
         const float d = area.Distance(x, z);
@@ -233,8 +250,14 @@ void PlantGardens(LevelKit& kit, const WalkArea& area, const GroundBounds& b, co
         bool clear = true;
         for (const Plot& p : plots)
             if (std::hypot(x - p.x, z - p.z) < p.r + 2.0f) clear = false;
-        for (int i = 0; i + 1 < kTerraceCount && clear; ++i)
-            if (std::fabs(z - kTerraces[i].north - kGroundCell * 0.5f) < 3.5f) clear = false;
+        // Close behind a terrace's parapet a tree seen from the street below
+        // would seem to grow out of the wall's top.
+        for (int i = 0; i + 1 < kTerraceCount && clear; ++i) {
+            const float past = z - kTerraces[i].north;
+            if (past > -9.0f && past < kGroundCell + 2.0f) clear = false;
+        }
+        for (const Segment& wall : walls)
+            if (DistanceToSegment({x, z}, wall) < 3.0f) clear = false;
         if (!clear) continue;
         AddTree(kit, props, x, ground(x, z), z, random.Range(0.8f, 1.2f), random, random.Uniform() < 0.4f,
                 d > 12.0f);
@@ -264,11 +287,14 @@ void BuildMistilia(DataWriter& w) {
     const GroundBounds bounds = BoundsOf(area);
     DrawGroundAndStreets(kit, streets, floor, ground, m);
     DrawRetainingWalls(kit, area, bounds, m.stone);
-    DrawRampWalls(kit, streets, floor, ground, m.stone);
+    std::vector<Segment> walls = DrawRampWalls(kit, streets, floor, ground, m.stone);
+    const CVector3 gate = streets.gate, cave = streets.cave;
+    walls.push_back({{gate.x - 7.5f, gate.z + 3.0f}, {gate.x + 7.5f, gate.z + 3.0f}});
+    walls.push_back({{cave.x - 8.0f, cave.z - 6.5f}, {cave.x + 6.0f, cave.z - 6.5f}});
     Random random(4004);
     const std::vector<Plot> plots = BuildHouses(kit, area, bounds, m, random);
     DrawGateAndCave(kit, streets, floor, m);
-    PlantGardens(kit, area, bounds, plots, ground, m.props, random);
+    PlantGardens(kit, area, bounds, plots, walls, ground, m.props, random);
 
     kit.Touch(WalkFloor(area, 2.0f, floor, 0.0f));
     kit.Touch(AreaWalls(area, 2.0f, floor, 1.0f, 3.0f, 0.0f));

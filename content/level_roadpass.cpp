@@ -53,7 +53,7 @@ void BuildRoadPass(DataWriter& w) {
     const int32_t paving = kit.Material("Stone.tga", 230, 220, 200);
     const int32_t rock = kit.Material("Stone.tga", 150, 130, 110);
     const int32_t verge = kit.Material("Ground.tga", 190, 170, 120);
-    const int32_t dark = kit.Material("", 70, 55, 60);
+    const int32_t dark = kit.Material("DarkStone.tga", 255, 255, 255);
 
     WalkArea paved;
     paved.Path(road, 3.0f);
@@ -94,7 +94,7 @@ void BuildRoadPass(DataWriter& w) {
     }
 
     // Katu's ring: a disc of dark flags and four leaning standing stones.
-    Geometry ring = MakeCylinder(3.2f, 3.2f, 0.03f, 16, true);
+    Geometry ring = MakeCylinder(3.2f, 3.2f, 0.03f, 16, true, 0.4f);
     Transform(ring, Translation({katu.x, floor(katu.x, katu.z), katu.z}));
     kit.Draw(dark, ring);
     for (int k = 0; k < 4; ++k) {

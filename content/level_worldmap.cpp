@@ -14,7 +14,7 @@ constexpr float kCentreX = -42.0f, kCentreZ = 78.0f;
 constexpr float kWest = -10.0f;
 
 // The island: the ridge the hero walks, hills around it, the shore falling
-// into the sea further out and snowy peaks to the east.
+// into the sea further out and high hills to the east.
 HeightFn IslandGround(const WalkArea& area, float plain) {
     const float cx = kCentreX, cz = kCentreZ;
     return [area, plain, cx, cz](float x, float z) {
@@ -31,7 +31,7 @@ HeightFn IslandGround(const WalkArea& area, float plain) {
 }
 
 struct Materials {
-    int32_t water, snow;
+    int32_t water;
     TownMaterials town;
 };
 
@@ -44,14 +44,6 @@ void DrawIsland(LevelKit& kit, const HeightFn& ground, float plain, const std::v
         cx - 300.0f, cz - 300.0f, cx + 300.0f, cz + 300.0f, 12, 12,
         [plain](float, float) { return plain - 1.8f; }, 0.02f);
     kit.Draw(m.water, sea);
-    // Snow on the peak tops.
-    for (int k = 0; k < 5; ++k) {
-        const float x = cx + 30.0f + 6.0f * static_cast<float>(k % 3),
-                    z = cz - 25.0f + 12.0f * static_cast<float>(k);
-        const float y = ground(x, z);
-        if (y < plain + 6.0f) continue;
-        kit.Draw(m.snow, Transformed(MakeCone(3.0f, 2.5f, 8), Translation({x, y - 0.8f, z})));
-    }
     WalkArea track;
     track.Path(stops, 1.4f);
     kit.Draw(m.town.path, WalkFloor(
@@ -147,7 +139,6 @@ void BuildWorldMap(DataWriter& w) {
     // The sea lies under everything: named first, it is drawn last.
     m.water = kit.Material("Water.tga", 255, 255, 255);
     m.town = AddTownMaterials(kit);
-    m.snow = kit.Material("", 235, 240, 250);
 
     const HeightFn ground = IslandGround(area, plain);
     DrawIsland(kit, ground, plain, stops, m);

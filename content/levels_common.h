@@ -89,6 +89,9 @@ Geometry WalkFloor(const WalkArea& area, float cell, const HeightFn& height, flo
 Geometry AreaWalls(const WalkArea& area, float cell, const HeightFn& height, float below, float above,
                    float texelsPerUnit);
 
+// A roof over the area: the floor's cells at the given height, facing down.
+Geometry AreaCeiling(const WalkArea& area, float cell, const HeightFn& height, float texelsPerUnit);
+
 // Ground for drawing over the area's bounds and a margin: the floor inside,
 // rising into hills outside so the walls along the border read as slopes.
 HeightFn FramedGround(const WalkArea& area, const HeightFn& floor, float rise, uint32_t seed);

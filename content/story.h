@@ -12,8 +12,19 @@
 
 constexpr int kStoryFrames = 35; // every story animation fills the 35 frames an animation holds
 // From this frame of the sword animation on, the sword is in his hand; before
-// it, it stands planted in the floor where his hand will close on it.
+// it, it stands upright in the rock where his hand will close on it. By the
+// drawn frame its point is clear of the stone and it starts to turn point up.
 constexpr int kSwordGripFrame = 14;
+constexpr int kSwordDrawnFrame = 19;
+
+// Where the rock that holds the sword stands, in the space of the hero at
+// the sword (his origin, facing +z): the blade goes into it at `blade`
+// (x, z) and the stone reaches up to `top`.
+struct SwordRock {
+    CVector3 blade = {0, 0, 0};
+    float top = 0.0f;
+};
+SwordRock SwordRockPlace();
 
 // Katu faces +z with his soles on his origin.
 Rig BuildKatuRig();

@@ -239,24 +239,72 @@ Mesh BuildLavaBallMesh() {
     return m;
 }
 
-std::vector<Mesh> HeroGetSwordFrames(const Rig& rig) {
-    Posing stand{rig, HeroStandPose(rig)};
-    stand["Head"].rotation = {18, 0, 0}; // looking down at the sword before him
-    stand["RightForearm"].rotation = {-20, 0, 0};
+namespace {
 
-    // Bent over it, right hand closed on the hilt, the blade pointing down into the floor.
-    Posing grip{rig, stand.pose};
-    grip["Pelvis"].offset = {0, -0.14f, 0};
-    grip["Torso"].rotation = {32, 0, 0};
-    grip["Head"].rotation = {10, 0, 0};
-    grip["LeftThigh"].rotation = {-40, 0, 4};
-    grip["LeftShin"].rotation = {60, 0, 0};
-    grip["RightThigh"].rotation = {-40, 0, -4};
-    grip["RightShin"].rotation = {60, 0, 0};
-    grip["RightUpperArm"].rotation = {-40, 0, 6};
-    grip["RightForearm"].rotation = {8, 0, 0};
+// Standing before the rock, looking down at the sword in it.
+Pose SwordStandPose(const Rig& rig) {
+    Posing stand{rig, HeroStandPose(rig)};
+    stand["Head"].rotation = {18, 0, 0};
+    stand["RightForearm"].rotation = {-20, 0, 0};
+    return stand.pose;
+}
+
+// How far the sword in his right fist is turned from straight down: the
+// sum of the turns about x down the chain from the pelvis to the forearm,
+// and the fist's own hold on it.
+float SwordTiltFromDown(const Rig& rig, Pose pose) {
+    float turn = kSwordHoldAngle - 180.0f;
+    for (const char* part : {"Pelvis", "Torso", "RightUpperArm", "RightForearm", "SwordBlade"})
+        turn += NamedJoint(rig, pose, part).rotation.x;
+    return turn;
+}
+
+// Bent a little over the rock, right hand closed on the hilt: the sword
+// turned in his fist so that it stands straight up from the stone.
+Pose SwordGripPose(const Rig& rig) {
+    Posing grip{rig, SwordStandPose(rig)};
+    grip["Pelvis"].offset = {0, -0.06f, 0};
+    grip["Torso"].rotation = {15, 0, 0};
+    grip["Head"].rotation = {14, 0, 0};
+    grip["LeftThigh"].rotation = {-18, 0, 4};
+    grip["LeftShin"].rotation = {28, 0, 0};
+    grip["RightThigh"].rotation = {-18, 0, -4};
+    grip["RightShin"].rotation = {28, 0, 0};
+    grip["RightUpperArm"].rotation = {-50, 0, 4};
+    grip["RightForearm"].rotation = {-25, 0, 0};
     grip["LeftUpperArm"].rotation = {-10, 0, 14};
     grip["LeftForearm"].rotation = {-30, 0, 0};
+    grip["SwordBlade"].rotation.x -= SwordTiltFromDown(rig, grip.pose);
+    return grip.pose;
+}
+
+bool IsSwordPart(const std::string& name) {
+    return name == "SwordBlade" || name == "SwordHilt";
+}
+
+} // namespace
+
+SwordRock SwordRockPlace() {
+    const Rig rig = BuildHeroRig();
+    const Mesh held = PosedMesh(rig, SwordGripPose(rig));
+    SwordRock rock;
+    for (const MeshObject& o : held.objects) {
+        if (o.name != "SwordBlade" || o.geometry.vertices.empty()) continue;
+        CVector3 low = o.geometry.vertices.front().position, high = low;
+        for (const MeshVertex& v : o.geometry.vertices) {
+            low = {std::min(low.x, v.position.x), std::min(low.y, v.position.y),
+                   std::min(low.z, v.position.z)};
+            high = {std::max(high.x, v.position.x), std::max(high.y, v.position.y),
+                    std::max(high.z, v.position.z)};
+        }
+        rock.blade = {(low.x + high.x) * 0.5f, 0.0f, (low.z + high.z) * 0.5f};
+        rock.top = low.y + (high.y - low.y) * 0.36f;
+    }
+    return rock;
+}
+
+std::vector<Mesh> HeroGetSwordFrames(const Rig& rig) {
+    const Pose stand = SwordStandPose(rig), grip = SwordGripPose(rig);
 
     // Pulled free and held before him, point up.
     Posing drawn{rig, HeroStandPose(rig)};
@@ -277,21 +325,29 @@ std::vector<Mesh> HeroGetSwordFrames(const Rig& rig) {
     raised["LeftThigh"].rotation = {0, 0, 6};
     raised["RightThigh"].rotation = {0, 0, -6};
 
-    const Mesh held = PosedMesh(rig, grip.pose);
+    // Until his hand closes on it the sword stands in the rock; then he
+    // draws it straight up out of the stone, and only once the point is
+    // clear does it turn in his fist to point up.
+    const Mesh planted = PosedMesh(rig, grip);
     std::vector<Mesh> out;
     for (int f = 0; f < kStoryFrames; ++f) {
         Pose p;
         if (f <= kSwordGripFrame)
-            p = BlendPoses(stand.pose, grip.pose, Ease(Fraction(f, 3, kSwordGripFrame)));
+            p = BlendPoses(stand, grip, Ease(Fraction(f, 3, kSwordGripFrame)));
         else if (f <= 24)
-            p = BlendPoses(grip.pose, drawn.pose, Ease(Fraction(f, kSwordGripFrame, 24)));
+            p = BlendPoses(grip, drawn.pose, Ease(Fraction(f, kSwordGripFrame, 24)));
         else
             p = BlendPoses(drawn.pose, raised.pose, Ease(Fraction(f, 24, 32)));
+        if (f > kSwordGripFrame && f <= 24) {
+            JointPose& sword = NamedJoint(rig, p, "SwordBlade");
+            sword.rotation.x = 0.0f;
+            const float upright = -SwordTiltFromDown(rig, p);
+            sword.rotation.x = upright * (1.0f - Ease(Fraction(f, kSwordDrawnFrame, 24)));
+        }
         Mesh m = PosedMesh(rig, p);
         if (f < kSwordGripFrame)
             for (size_t o = 0; o < m.objects.size(); ++o)
-                if (m.objects[o].name == "SwordBlade" || m.objects[o].name == "SwordHilt")
-                    m.objects[o].geometry = held.objects[o].geometry;
+                if (IsSwordPart(m.objects[o].name)) m.objects[o].geometry = planted.objects[o].geometry;
         out.push_back(std::move(m));
     }
     return out;

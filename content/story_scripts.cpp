@@ -1,7 +1,7 @@
 // The story's camera flights, and the story's files written into the data.
 //
-// The sword scene: the hero stands at (1.9, 0, -3.63) facing +z with the altar
-// behind him; the flight sweeps round the hall, low past the altar, and ends
+// The sword scene: the hero stands at (1.9, 0, -3.63) facing +z over the rock
+// that holds the sword; the flight sweeps round the hall, low behind him, and ends
 // before him, where his pages are read.
 //
 // The ending: Katu at the origin facing +z, the hero 30 units down the road

@@ -301,6 +301,23 @@ Image PaintLeather() {
     });
 }
 
+// The sorcerer's ring: the same masonry, dark and cold.
+Image PaintDarkStone() {
+    Image img = PaintStone();
+    for (Color& c : img.pixels) c = Mix(Scale(c, 0.45f), Rgb(40, 30, 50), 0.25f);
+    return img;
+}
+
+// Polished steel, its brushing in long streaks with a few brighter glints.
+Image PaintSteel() {
+    return Paint(kSurface, [](float u, float v) {
+        float streak = TileFbm(u * 2, v * 64, 2, 4, 91);
+        float glint = SmoothStep(0.72f, 0.9f, TileFbm(u * 8, v * 8, 8, 2, 92));
+        Color c = Mix(Rgb(150, 158, 172), Rgb(222, 228, 238), streak);
+        return Mix(c, Rgb(250, 252, 255), glint * 0.5f);
+    });
+}
+
 Image PaintRobe() {
     return Paint(kSurface, [](float u, float v) {
         float wool = TileFbm(u * 32, v * 32, 32, 3, 81);
@@ -331,5 +348,7 @@ std::vector<TextureFile> BuildTextures() {
     out.push_back({"Textures/Skin.tga", PaintSkin(), false});
     out.push_back({"Textures/Leather.tga", PaintLeather(), false});
     out.push_back({"Textures/Robe.tga", PaintRobe(), false});
+    out.push_back({"Textures/Steel.tga", PaintSteel(), false});
+    out.push_back({"Textures/DarkStone.tga", PaintDarkStone(), false});
     return out;
 }

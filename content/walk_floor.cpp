@@ -139,6 +139,13 @@ Geometry WalkFloor(const WalkArea& area, float cell, const HeightFn& height, flo
     return g;
 }
 
+Geometry AreaCeiling(const WalkArea& area, float cell, const HeightFn& height, float tpu) {
+    Geometry g = WalkFloor(area, cell, height, tpu);
+    for (MeshVertex& v : g.vertices) v.normal = v.normal * -1.0f;
+    for (auto& t : g.triangles) std::swap(t[1], t[2]);
+    return g;
+}
+
 Geometry AreaWalls(const WalkArea& area, float cell, const HeightFn& height, float below, float above,
                    float tpu) {
     Geometry g;

@@ -37,9 +37,12 @@ bool PageEntered = false;
 
 namespace {
 
-// Where the command panel rests, open and shut.
-constexpr float kCommandPanelOpen = 0.2f;
-constexpr float kCommandPanelShut = -0.3f;
+// Where the four panels rest, open and shut, and how far they move a frame.
+constexpr float kHeroPanelOpen = 0.01f, kHeroPanelShut = -0.5f;
+constexpr float kCommandPanelOpen = 0.2f, kCommandPanelShut = -0.3f;
+constexpr float kTimePanelOpen = 0.715f, kTimePanelShut = 1.205f;
+constexpr float kLocationPanelOpen = 0.03f, kLocationPanelShut = 0.52f;
+constexpr float kPanelStep = 0.01f;
 
 // One step of a panel toward its resting place, stopping there: a float sum
 // compared with the limit would end a step past it.
@@ -171,10 +174,10 @@ void ResetMenuToClosed() {
     MenuTarget = MenuItemPage;
     MenuOpened = false;
     PageEntered = false;
-    PanelSlideX = -0.5f;
+    PanelSlideX = kHeroPanelShut;
     PanelSlideY = kCommandPanelShut;
-    PanelEdgeA = 1.205f;
-    PanelEdgeB = 0.52f;
+    PanelEdgeA = kTimePanelShut;
+    PanelEdgeB = kLocationPanelShut;
     PanelBrightness = 0.0f;
     PageBlend = 0.2f;
     MenuClosing = 0;
@@ -182,29 +185,25 @@ void ResetMenuToClosed() {
 
 void AdvanceMenuSlide(uint8_t closing) {
     if (!closing) {
-        if (PanelSlideX < 0.01f) {
-            PanelSlideX += 0.01f;
-            PanelBrightness += 0.02f;
-        }
-        PanelSlideY = SlideToward(PanelSlideY, kCommandPanelOpen, 0.01f);
-        if (PanelEdgeA > 0.715f) PanelEdgeA -= 0.01f;
-        if (PanelEdgeB <= 0.03f)
+        if (PanelSlideX < kHeroPanelOpen) PanelBrightness += 0.02f;
+        PanelSlideX = SlideToward(PanelSlideX, kHeroPanelOpen, kPanelStep);
+        PanelSlideY = SlideToward(PanelSlideY, kCommandPanelOpen, kPanelStep);
+        PanelEdgeA = SlideToward(PanelEdgeA, kTimePanelOpen, kPanelStep);
+        if (PanelEdgeB <= kLocationPanelOpen)
             MenuOpened = true;
         else
-            PanelEdgeB -= 0.01f;
+            PanelEdgeB = SlideToward(PanelEdgeB, kLocationPanelOpen, kPanelStep);
         return;
     }
     MenuOpened = false;
-    if (PanelSlideX > -0.5f) {
-        PanelSlideX -= 0.01f;
-        PanelBrightness -= 0.02f;
-    }
-    PanelSlideY = SlideToward(PanelSlideY, kCommandPanelShut, 0.01f);
-    if (PanelEdgeA <= 1.205f) PanelEdgeA += 0.01f;
-    if (PanelEdgeB <= 0.52f)
-        PanelEdgeB += 0.01f;
-    else
+    if (PanelSlideX > kHeroPanelShut) PanelBrightness -= 0.02f;
+    PanelSlideX = SlideToward(PanelSlideX, kHeroPanelShut, kPanelStep);
+    PanelSlideY = SlideToward(PanelSlideY, kCommandPanelShut, kPanelStep);
+    PanelEdgeA = SlideToward(PanelEdgeA, kTimePanelShut, kPanelStep);
+    if (PanelEdgeB >= kLocationPanelShut)
         GameMode = ModeField;
+    else
+        PanelEdgeB = SlideToward(PanelEdgeB, kLocationPanelShut, kPanelStep);
 }
 
 void AdvancePageTransition() {

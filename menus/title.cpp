@@ -20,14 +20,14 @@
 float TitlePulse = 1.0f;
 unsigned char TitlePulseFalling = 1;
 
-namespace {
-
-const char* const CreditLines[4] = {
-    "Programming: the Aurelant engine team",
-    "3D Art: built by the Aurelant content toolkit",
-    "Music: synthesised by the Aurelant sound toolkit",
-    "Contact: see the README of the Aurelant project",
+const char* const CreditLines[kCreditLineCount] = {
+    "Programming: The Aurelant developers",
+    "3D Art: The Aurelant developers",
+    "Music: The Aurelant developers",
+    "Contact: aurelant@example.org",
 };
+
+namespace {
 
 void DrawButtons() {
     static const float bottoms[kTitleButtonCount] = {0.4f, 0.3f, 0.2f, 0.1f, 0.0f};
@@ -57,7 +57,7 @@ void DrawCredits() {
     static const double divisors[4] = {2.02, 1.87, 1.74, 1.63};
     glEnable(GL_COLOR_MATERIAL);
     glDisable(GL_TEXTURE_2D);
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < kCreditLineCount; ++i)
         PrintText(TimesFontBase, LayoutArea.width / 4, static_cast<int>(LayoutArea.height / divisors[i]),
                   "%s", CreditLines[i]);
 }

@@ -10,6 +10,10 @@ constexpr int kTitleOptionsPage = 3;
 extern float TitlePulse;
 extern unsigned char TitlePulseFalling;
 
+// The credits page: programming, 3D art, music, and where to write.
+constexpr int kCreditLineCount = 4;
+extern const char* const CreditLines[kCreditLineCount];
+
 // The logo over the layout area (in the unit square), its sky and mountains over the rest of the picture.
 void DrawLogoPicture();
 // Draw one frame of the title page (0 main, 1 load list, 2 credits) and present it.

@@ -47,7 +47,7 @@ struct Fight {
 
 inline Fight RunFight(const std::string& name, std::vector<std::string> args, const std::string& script,
                       int frames, int step, const std::vector<int>& shots = {},
-                      const std::string& config = "") {
+                      const std::string& config = "", int screenWidth = 1024, int screenHeight = 768) {
     Fight fight;
     fight.dir = PrepareGameDir(name, true, config);
     fight.first = 4;
@@ -57,7 +57,7 @@ inline Fight RunFight(const std::string& name, std::vector<std::string> args, co
     for (int frame : shots)
         args.insert(args.end(), {"--shot", std::to_string(frame) + ":f" + std::to_string(frame) + ".png"});
     args.insert(args.end(), {"--quit-after", std::to_string(frames + 1)});
-    fight.run = RunGameIn(fight.dir, args, script);
+    fight.run = RunGameIn(fight.dir, args, script, screenWidth, screenHeight);
     for (int frame = fight.first; frame <= frames; frame += step) {
         State state = ReadState(StatePath(fight.dir, frame));
         if (state.empty()) break; // the game ended earlier

@@ -53,16 +53,23 @@ TEST_F(GameMenu, OpensWithItsSlideAndClosesBackToTheField) {
     EXPECT_EQ(GameMode, ModeMenu);
     // The location panel travels 0.52 to 0.03 in steps of 0.01.
     EXPECT_NEAR(RunUntil([] { return MenuOpened; }), 50, 1);
-    EXPECT_NEAR(PanelSlideX, 0.01f, 0.011f);
     EXPECT_NEAR(PanelBrightness, 1.0f, 0.03f);
-    // The command panel rests at 0.2 open and -0.3 shut, however long it waits there.
+    // Every panel rests on its open value and its shut one, however long it
+    // waits there: a float sum compared with the limit would stop a step past.
     RunUntil([] { return false; }, 30);
+    EXPECT_EQ(PanelSlideX, 0.01f);
     EXPECT_EQ(PanelSlideY, 0.2f);
+    EXPECT_EQ(PanelEdgeA, 0.715f);
+    EXPECT_EQ(PanelEdgeB, 0.03f);
     MenuCancel();
     EXPECT_EQ(MenuClosing, 1);
     EXPECT_NEAR(RunUntil([] { return GameMode == ModeField; }), 50.5, 1.5);
     EXPECT_FALSE(MenuOpened);
+    RunUntil([] { return false; }, 30);
+    EXPECT_EQ(PanelSlideX, -0.5f);
     EXPECT_EQ(PanelSlideY, -0.3f);
+    EXPECT_EQ(PanelEdgeA, 1.205f);
+    EXPECT_EQ(PanelEdgeB, 0.52f);
     // No menu without control (a scene or dialogue holds it).
     PlayerHasControl = 0;
     MenuAction();

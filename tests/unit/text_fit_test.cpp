@@ -7,6 +7,7 @@
 #include "assets/text2d.h"
 #include "menus/options_rows.h"
 #include "menus/options_screen.h"
+#include "menus/title.h"
 #include "platform/platform.h"
 #include "records/records.h"
 #include "tests/unit/test_support.h"
@@ -127,6 +128,8 @@ constexpr Spot kSlotTitle{"slot list title panel", 1.24, UnitPanelEdge(0.95), fa
 constexpr Spot kSlotRow{"slot list row", 2.56, UnitPanelEdge(0.95), false};
 constexpr Spot kSlotHp{"slot list row (HP)", 2.56, NextText(1.46), false};
 constexpr Spot kSlotTime{"slot list row (Time)", 1.46, UnitPanelEdge(0.95), false};
+// The credits stand on the logo, from a quarter of the width to its edge.
+constexpr Spot kCreditLine{"credits page", 4.0, PanelEdge(1.0), false};
 
 // The options screen (unit-square panels).
 constexpr Spot kOptionsTitle{"options title panel", 1.24, UnitPanelEdge(0.95), true};
@@ -371,6 +374,7 @@ TEST_F(TextFit, MenuSlotListAndTitleTextsFitTheirPanels) {
     CheckF(kSlotRow, "MP %d/%d", kMp, kMp);
     CheckF(kSlotTime, "Time %d:%d:%d", 99, 59, 59);
     Check(kSlotRow, "Free Slot");
+    for (const char* line : CreditLines) Check(kCreditLine, line);
     ExpectEveryAllowanceUsed();
 }
 
