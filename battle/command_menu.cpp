@@ -1,14 +1,15 @@
 #include "battle/command_menu.h"
 
+#include "assets/control_hints.h"
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
 #include "assets/menu_cursor.h"
 #include "assets/menu_layout.h"
 #include "assets/text2d.h"
 #include "battle/battle_numbers.h"
-#include "records/battle_slots.h"
 #include "battle/battle_state.h"
 #include "battle/effects.h"
+#include "records/battle_slots.h"
 #include "records/records.h"
 
 #include <GL/gl.h>
@@ -292,6 +293,9 @@ void BattleMenuFrame() {
         if (MenuSlide > 0) MenuSlide = 0;
         if (TargetSelect) DrawTargetPanel();
         if (ItemListOpen) DrawItemPanel();
+        // Cancel steps back only from a list or a target.
+        DrawHint(HintSpot::BattleCommands,
+                 {.ok = true, .cancel = TargetSelect || ItemListOpen || SpellListOpen || SummonListOpen});
     }
     if (SpellListOpen) DrawSpellPanel();
     if (SummonListOpen) DrawSummonPanel();
