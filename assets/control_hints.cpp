@@ -67,15 +67,15 @@ int32_t MeasureHintText(int32_t w, const char* text) {
     return std::max(0, MeasureTextWidth("Times New Roman", Cell(w), 700, text));
 }
 
-std::string HintEntry(GameAction action) {
-    return ActionControlName(action) + ": " + ActionName(action);
+std::string HintEntry(GameAction action, InputDevice device, PadType type) {
+    return ActionControlName(action, device, type) + ": " + ActionName(action);
 }
 
-std::vector<std::string> HintEntries(HintActions actions) {
+std::vector<std::string> HintEntries(HintActions actions, InputDevice device, PadType type) {
     std::vector<std::string> entries;
-    if (actions.ok) entries.push_back(HintEntry(GameAction::Ok));
-    if (actions.cancel) entries.push_back(HintEntry(GameAction::Cancel));
-    if (actions.menu) entries.push_back(HintEntry(GameAction::Menu));
+    if (actions.ok) entries.push_back(HintEntry(GameAction::Ok, device, type));
+    if (actions.cancel) entries.push_back(HintEntry(GameAction::Cancel, device, type));
+    if (actions.menu) entries.push_back(HintEntry(GameAction::Menu, device, type));
     return entries;
 }
 
@@ -115,11 +115,12 @@ std::vector<HintLine> LayOutHint(const std::vector<std::string>& entries, const 
     return lines;
 }
 
-OkMarker LayOutOkMarker(int32_t w, int32_t rowY, int32_t frame, HintMeasure measure) {
+OkMarker LayOutOkMarker(const std::string& name, int32_t w, int32_t rowY, int32_t frame,
+                        HintMeasure measure) {
     static const int32_t bob[4] = {0, 1, 2, 1};
     const int32_t cell = Cell(w);
     OkMarker marker;
-    marker.name = ActionControlName(GameAction::Ok);
+    marker.name = name;
     marker.arrowRight = ScreenDiv(w, 1.32);
     marker.arrowLeft = marker.arrowRight - cell / 2;
     // Over the middle of the capitals, a sixteenth of a line up and down.
@@ -145,7 +146,8 @@ void DrawOkMarker(int32_t rowY) {
     static int32_t frame = 0;
     if (!HintsFlag) return;
     frame = frame < 0x3FFFFFFF ? frame + 1 : 0;
-    const OkMarker marker = LayOutOkMarker(LayoutArea.width, rowY, frame, MeasureHintText);
+    const OkMarker marker =
+        LayOutOkMarker(ActionControlName(GameAction::Ok), LayoutArea.width, rowY, frame, MeasureHintText);
     BeginHintDrawing();
     PrintHintText(marker.name, marker.nameAt);
     const TextPoint shadow = ShadowTextOffset(LayoutArea.width, LayoutArea.height);

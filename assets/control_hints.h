@@ -43,8 +43,9 @@ using HintMeasure = int32_t (*)(int32_t w, const char* text);
 int32_t MeasureHintText(int32_t w, const char* text);
 
 // "X: OK", or "Cross: OK" once a PlayStation pad was pressed last.
-std::string HintEntry(GameAction action);
-std::vector<std::string> HintEntries(HintActions actions);
+std::string HintEntry(GameAction action, InputDevice device, PadType type);
+std::vector<std::string> HintEntries(HintActions actions, InputDevice device = LastInputDevice(),
+                                     PadType type = LastPadType());
 
 HintBox HintBoxAt(HintSpot spot, int32_t w, int32_t h);
 // One line right-aligned in the box when it fits; else one entry a line,
@@ -59,7 +60,7 @@ struct OkMarker {
     TextPoint nameAt;
     int32_t arrowLeft, arrowRight, arrowTop, arrowBottom;
 };
-OkMarker LayOutOkMarker(int32_t w, int32_t rowY, int32_t frame, HintMeasure measure);
+OkMarker LayOutOkMarker(const std::string& name, int32_t w, int32_t rowY, int32_t frame, HintMeasure measure);
 
 // Draw a screen's hint in the layout area, in any projection; nothing when
 // hints are off or no action applies. Leaves the GL state as it found it.
