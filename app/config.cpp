@@ -32,6 +32,7 @@ void ApplyDefaults() {
     PadCancelButton = PadButton::East;
     PadMenuButton = PadButton::North;
     WindowedFlag = 0;
+    HintsFlag = 1;
 }
 
 // The words each render scale and mouse speed is written as.
@@ -132,6 +133,10 @@ void ScanConfig(const char* text, size_t size) {
 
     flag = 0;
     if (scan.Scan(Optional(scan, size, " Window=%d"), &flag) == 1 && flag == 1) WindowedFlag = 1;
+
+    // Only a plain 0 hides the hints: a player who wrote anything else still sees them.
+    flag = 1;
+    if (scan.Scan(Optional(scan, size, " Hints=%d"), &flag) == 1 && flag == 0) HintsFlag = 0;
 }
 
 } // namespace
@@ -168,12 +173,12 @@ std::string ConfigText() {
     char text[512];
     std::snprintf(text, sizeof text,
                   "Resolution=%d %d %d\nControls=%c %c %c\nVSync=%d\nGamepad=%d\nVolume=%d %d\nAspect=%s\n"
-                  "RenderScale=%s\nMouseSpeed=%s\nInvertLook=%d\nPadButtons=%s %s %s\nWindow=%d\n",
+                  "RenderScale=%s\nMouseSpeed=%s\nInvertLook=%d\nPadButtons=%s %s %s\nWindow=%d\nHints=%d\n",
                   ScreenWidth, ScreenHeight, ScreenBits, Writable(KeyOk, 'X'), Writable(KeyCancel, 'Z'),
                   Writable(KeyMenu, 'C'), VSyncFlag ? 1 : 0, GamepadFlag ? 1 : 0, MusicVolume, EffectVolume,
                   PillarboxFlag ? "4:3" : "fill", kScaleWords[scale], kSpeedWords[speed],
                   InvertLookFlag ? 1 : 0, PadButtonWord(PadOkButton), PadButtonWord(PadCancelButton),
-                  PadButtonWord(PadMenuButton), WindowedFlag ? 1 : 0);
+                  PadButtonWord(PadMenuButton), WindowedFlag ? 1 : 0, HintsFlag ? 1 : 0);
     return text;
 }
 

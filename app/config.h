@@ -2,8 +2,8 @@
 // whether game controllers play, the sound volumes, the picture's shape, the
 // size the 3D is drawn at ("RenderScale=1", "0.75", "0.5" or "auto"; see
 // render_scale.h), the mouse speed and invert, the pad's action buttons and
-// the window. A missing or partly unreadable file is not an error; the defaults
-// stand, and lines after the last one known are left alone.
+// the window, and whether the hints that name the controls show. A missing or partly unreadable file is not
+// an error; the defaults stand, and lines after the last one known are left alone.
 #pragma once
 
 #include <cstddef>

@@ -100,7 +100,11 @@ PadButton ActionPadButton(GameAction action) {
 }
 
 std::string ActionControlName(GameAction action) {
-    if (LastInputDevice() == InputDevice::Pad) return PadButtonName(ActionPadButton(action), LastPadType());
+    return ActionControlName(action, LastInputDevice(), LastPadType());
+}
+
+std::string ActionControlName(GameAction action, InputDevice device, PadType type) {
+    if (device == InputDevice::Pad) return PadButtonName(ActionPadButton(action), type);
     return KeyName(ActionKey(action));
 }
 

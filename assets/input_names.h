@@ -29,6 +29,8 @@ PadButton ActionPadButton(GameAction action);
 // What the player presses for an action on the device pressed last: the key's
 // name, or the pad button's name for the pad in hand.
 std::string ActionControlName(GameAction action);
+// The same for a given device and pad family.
+std::string ActionControlName(GameAction action, InputDevice device, PadType type);
 // Parse a pad button's plain name ("South", "East", "West", "North",
 // "ShoulderL", "ShoulderR"), as Game.cfg writes it; false for any other word.
 bool PadButtonFromWord(const std::string& word, PadButton* button);

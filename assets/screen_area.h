@@ -33,14 +33,19 @@ extern ScreenRect PictureArea;
 // The largest 4:3 rectangle inside the picture, centred.
 extern ScreenRect LayoutArea;
 
-// A 2D position or size in the layout area: trunc(its width or height /
-// divisor) in double precision, so every layout scales with the area.
+// A 2D position or size: trunc(size / divisor) in double precision, so every
+// layout scales with the area; LayoutX and LayoutY take the layout area's
+// width and height, LayoutDiv a size given (a layout measured at any area).
+inline int32_t LayoutDiv(int32_t size, double divisor) {
+    return static_cast<int32_t>(size / divisor);
+}
 inline int32_t LayoutX(double divisor) {
-    return static_cast<int32_t>(LayoutArea.width / divisor);
+    return LayoutDiv(LayoutArea.width, divisor);
 }
 inline int32_t LayoutY(double divisor) {
-    return static_cast<int32_t>(LayoutArea.height / divisor);
+    return LayoutDiv(LayoutArea.height, divisor);
 }
+
 // Aspect=4:3 in Game.cfg: draw the picture, 3D included, in the 4:3 area only.
 extern uint8_t PillarboxFlag;
 

@@ -21,3 +21,5 @@ extern int32_t MouseSpeedIndex;
 extern uint8_t InvertLookFlag;
 // 1 plays in a window rather than full screen.
 extern uint8_t WindowedFlag;
+// 1 (the default) shows the hints that name the controls; 0 hides them.
+extern uint8_t HintsFlag;

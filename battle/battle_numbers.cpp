@@ -71,7 +71,7 @@ TextPoint ProjectToScreen(const CVector3& point) {
 }
 
 TextPoint NumberShadowOffset(int32_t screenWidth, int32_t screenHeight) {
-    return {static_cast<int32_t>(screenWidth / 204.8), screenHeight / 256};
+    return {LayoutDiv(screenWidth, 204.8), screenHeight / 256};
 }
 
 void PrintShownNumbers() {

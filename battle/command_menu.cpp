@@ -1,5 +1,6 @@
 #include "battle/command_menu.h"
 
+#include "assets/control_hints.h"
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
 #include "assets/menu_cursor.h"
@@ -175,8 +176,8 @@ void DrawCommandPanel() {
     Panel(MenuX(5.12), LayoutY(1.28), MenuX(2.56), LayoutY(1.01));
     const SkillRecord& skill = Hero.Skills[SelectedSkillIndex(Hero)];
     if (FuryReady)
-        PrintShadowText(TimesFontBase, MenuX(4.09), LayoutY(1.24), "%.*s", static_cast<int>(sizeof skill.Name),
-                        skill.Name);
+        PrintShadowText(TimesFontBase, MenuX(4.09), LayoutY(1.24), "%.*s",
+                        static_cast<int>(sizeof skill.Name), skill.Name);
     else
         PrintShadowText(TimesFontBase, MenuX(4.09), LayoutY(1.24), "Attack");
     if (LastSpellIndex >= 0) PrintShadowText(TimesFontBase, MenuX(4.09), LayoutY(1.19), "Magic");
@@ -201,8 +202,8 @@ void DrawItemPanel() {
     for (int i = 0; i < 2; ++i) {
         const ItemRecord& item = HeldItems[i];
         if (item.Count <= 0) continue;
-        PrintShadowText(TimesFontBase, MenuX(4.09), LayoutY(rows[i]), "%.*s", static_cast<int>(sizeof item.Name),
-                        item.Name);
+        PrintShadowText(TimesFontBase, MenuX(4.09), LayoutY(rows[i]), "%.*s",
+                        static_cast<int>(sizeof item.Name), item.Name);
         PrintShadowText(TimesFontBase, MenuX(2.84), LayoutY(rows[i]), "%d", item.Count);
     }
     Cursor(MenuX(4.65), MenuLayout.ItemCursorY[ItemCursor]);
@@ -226,8 +227,8 @@ void DrawSpellPanel() {
     if (chosen >= 0 && chosen <= LastSpellIndex && chosen < kSpellListSize && SpellColumn >= 0 &&
         SpellColumn <= 2 && SpellColumn <= SpellList[chosen].WarpLevel - 1) {
         PrintShadowText(TimesFontBase, MenuX(1.7), LayoutY(1.82), "MP Cost");
-        PrintShadowText(TimesFontBase, MenuX(1.65), LayoutY(1.7), "%d/%d", SpellList[chosen].MpCost[SpellColumn],
-                        Hero.MP);
+        PrintShadowText(TimesFontBase, MenuX(1.65), LayoutY(1.7), "%d/%d",
+                        SpellList[chosen].MpCost[SpellColumn], Hero.MP);
     }
     if (LastSpellIndex > 2)
         PrintShadowText(TimesFontBase, MenuX(2.089), LayoutY(1.42), "%d/%d", chosen + 1, LastSpellIndex + 1);
@@ -245,7 +246,8 @@ void DrawSummonPanel() {
     const int32_t chosen = SummonScroll + SummonRow;
     if (chosen >= 0 && chosen <= LastSummonIndex && chosen < kSummonListSize) {
         PrintShadowText(TimesFontBase, MenuX(2.32), LayoutY(1.82), "MP Cost");
-        PrintShadowText(TimesFontBase, MenuX(2.22), LayoutY(1.7), "%d/%d", SummonList[chosen].MpCost[0], Hero.MP);
+        PrintShadowText(TimesFontBase, MenuX(2.22), LayoutY(1.7), "%d/%d", SummonList[chosen].MpCost[0],
+                        Hero.MP);
     }
     if (LastSummonIndex > 2)
         PrintShadowText(TimesFontBase, MenuX(2.089), LayoutY(1.42), "%d/%d", chosen + 1, LastSummonIndex + 1);
@@ -290,6 +292,9 @@ void BattleMenuFrame() {
         if (MenuSlide > 0) MenuSlide = 0;
         if (TargetSelect) DrawTargetPanel();
         if (ItemListOpen) DrawItemPanel();
+        // Cancel steps back only from a list or a target.
+        DrawHint(HintSpot::BattleCommands,
+                 {.ok = true, .cancel = TargetSelect || ItemListOpen || SpellListOpen || SummonListOpen});
     }
     if (SpellListOpen) DrawSpellPanel();
     if (SummonListOpen) DrawSummonPanel();

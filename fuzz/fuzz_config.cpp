@@ -7,6 +7,7 @@
 #include "assets/game_state.h"
 #include "assets/input_names.h"
 #include "assets/screen_area.h"
+#include "assets/settings.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (LayoutArea.width < 1 || LayoutArea.height < 1) std::abort();
     if (DialogueSlide != -static_cast<int32_t>(LayoutArea.height / 5.12) || DialogueSlide > 0) std::abort();
     if (MusicVolume < 0 || MusicVolume > 100 || EffectVolume < 0 || EffectVolume > 100) std::abort();
-    if (MouseSpeedIndex < 0 || MouseSpeedIndex >= kMouseSpeedCount || InvertLookFlag > 1 || WindowedFlag > 1)
+    if (MouseSpeedIndex < 0 || MouseSpeedIndex >= kMouseSpeedCount || InvertLookFlag > 1 ||
+        WindowedFlag > 1 || HintsFlag > 1)
         std::abort();
     if (PadOkButton == PadCancelButton || PadOkButton == PadMenuButton || PadCancelButton == PadMenuButton)
         std::abort();

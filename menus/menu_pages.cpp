@@ -1,5 +1,6 @@
 // Drawing of the in-game menu: the four sliding panels of the top list, the
 // page transition and each page's panels, texts, cursors and stones.
+#include "assets/control_hints.h"
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
 #include "assets/text2d.h"
@@ -94,6 +95,7 @@ void DrawTopList() {
     if (MenuCursor >= 0 && MenuCursor < kMenuEntryCount)
         Cursor(LayoutX(1.28), LayoutY(cursorRows[MenuCursor]));
     EndText();
+    DrawHint(HintSpot::MenuTopList, {.ok = true, .cancel = true});
 }
 
 // ---- Pages ----

@@ -82,8 +82,7 @@ void DrawSlotList() {
     glEnable(GL_COLOR_MATERIAL);
     glDisable(GL_TEXTURE_2D);
     if (SaveSlotCursor >= 0 && SaveSlotCursor < kSaveSlotCount)
-        PrintText(ArialFontBase, LayoutX(5.12),
-                  MenuLayout.SlotCursorY[SaveSlotCursor], "*");
+        PrintText(ArialFontBase, LayoutX(5.12), MenuLayout.SlotCursorY[SaveSlotCursor], "*");
 
     static const double nameRow[5] = {6.4, 3.13, 2.07, 1.53, 1.22};
     static const double hpRow[5] = {5.12, 2.79, 1.89, 1.44, 1.17};

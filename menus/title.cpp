@@ -1,5 +1,6 @@
 #include "menus/title.h"
 
+#include "assets/control_hints.h"
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
 #include "assets/text2d.h"
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <string>
 #include <vector>
 
 float TitlePulse = 1.0f;
@@ -47,10 +49,8 @@ void DrawLoadPage() {
     glColor3f(0, 0, 1);
     glEnable(GL_COLOR_MATERIAL);
     glDisable(GL_TEXTURE_2D);
-    PrintText(TimesFontBase, LayoutX(1.24),
-              LayoutY(25.6), "Load");
-    PrintText(TimesFontBase, LayoutX(20.48),
-              LayoutY(38.4), "Choose the Slot you wish to Load from");
+    PrintText(TimesFontBase, LayoutX(1.24), LayoutY(25.6), "Load");
+    PrintText(TimesFontBase, LayoutX(20.48), LayoutY(38.4), "Choose the Slot you wish to Load from");
 }
 
 void DrawCredits() {
@@ -198,6 +198,7 @@ struct KeptTitle {
     GLint box[4] = {0, 0, 0, 0}; // the buttons, in window pixels from the bottom-left
     LogoState logo;
     std::vector<uint8_t> rows;
+    std::vector<std::string> hint; // a pad pressed since renames the controls outside the box
 };
 KeptTitle Kept;
 
@@ -244,11 +245,16 @@ std::vector<uint8_t> ReadKeptRows(const GLint (&box)[4]) {
 
 // Whether this frame need draw only the buttons; a scissored frame (a hidden
 // window, a pillarbox) is always drawn whole.
-bool OnlyButtonsChanged(const LogoState& logo, const GLint (&box)[4]) {
-    if (!Kept.valid || glIsEnabled(GL_SCISSOR_TEST)) return false;
+bool OnlyButtonsChanged(const LogoState& logo, const GLint (&box)[4], const std::vector<std::string>& hint) {
+    if (!Kept.valid || glIsEnabled(GL_SCISSOR_TEST) || hint != Kept.hint) return false;
     if (std::memcmp(&logo, &Kept.logo, sizeof logo) != 0 || std::memcmp(box, Kept.box, sizeof box) != 0)
         return false;
     return ReadKeptRows(box) == Kept.rows;
+}
+
+// The main page takes only OK; the credits only Cancel, back to it.
+HintActions TitleHint(int page) {
+    return {.ok = page == 0, .cancel = page == 2};
 }
 
 } // namespace
@@ -279,7 +285,9 @@ void TitleFrame(int page) {
     const LogoState logo = CurrentLogoState();
     GLint box[4];
     ButtonsBox(box);
-    const bool onlyButtons = page == 0 && OnlyButtonsChanged(logo, box);
+    const std::vector<std::string> hint =
+        HintsFlag ? HintEntries(TitleHint(page)) : std::vector<std::string>{};
+    const bool onlyButtons = page == 0 && OnlyButtonsChanged(logo, box, hint);
     if (onlyButtons) {
         glEnable(GL_SCISSOR_TEST);
         glScissor(box[0], box[1], box[2], box[3]);
@@ -292,6 +300,7 @@ void TitleFrame(int page) {
     if (page == 0) DrawButtons();
     if (page == 1) DrawLoadPage();
     if (page == 2) DrawCredits();
+    DrawHint(HintSpot::Title, TitleHint(page));
     if (page == kTitleOptionsPage) {
         AdvanceOptions();
         DrawOptions();
@@ -307,7 +316,7 @@ void TitleFrame(int page) {
     if (onlyButtons)
         glDisable(GL_SCISSOR_TEST);
     else if (page == 0 && LogoCopied && !glIsEnabled(GL_SCISSOR_TEST))
-        Kept = {true, {box[0], box[1], box[2], box[3]}, logo, ReadKeptRows(box)};
+        Kept = {true, {box[0], box[1], box[2], box[3]}, logo, ReadKeptRows(box), hint};
     else
         Kept.valid = false;
     SwapScreenBuffer();

@@ -1,9 +1,11 @@
 // Drawing the dialogue box and the message box over the finished 3D picture.
+#include "assets/control_hints.h"
 #include "assets/game_state.h"
 #include "assets/loaded_assets.h"
 #include "assets/text2d.h"
 #include "world/dialogue.h"
 #include "world/field_common.h"
+#include "world/story_scenes.h"
 
 #include <GL/gl.h>
 
@@ -45,6 +47,8 @@ void DrawDialogueBox(DialogueRecord buffer) {
         const TextPoint at = DialogueTextPosition(i, w, h);
         PrintText(TimesFontBase, at.x, at.y, "%s", buffer.Text[i]);
     }
+    // Every page waits for OK but the ending's closing words, which go on by themselves.
+    if (!EndingStage[kEndingStageCount - 1]) DrawOkMarker(DialogueTextPosition(0, w, h).y);
 
     glColor3f(1.0f, 1.0f, 1.0f);
     glDisable(GL_COLOR_MATERIAL);

@@ -123,8 +123,9 @@ TEST(Options, WindowAndBackAModeLeftAloneGoesBackAndTheClassicPictureHasBars) {
     // Left on a page: written whole, every line in its order.
     std::ifstream in(dir + "/Game.cfg");
     const std::string saved((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(saved, "Resolution=0 0 32\nControls=X Z C\nVSync=0\nGamepad=1\nVolume=80 80\nAspect=4:3\n"
-                     "RenderScale=1\nMouseSpeed=1\nInvertLook=0\nPadButtons=South East North\nWindow=0\n");
+    EXPECT_EQ(saved,
+              "Resolution=0 0 32\nControls=X Z C\nVSync=0\nGamepad=1\nVolume=80 80\nAspect=4:3\n"
+              "RenderScale=1\nMouseSpeed=1\nInvertLook=0\nPadButtons=South East North\nWindow=0\nHints=1\n");
 }
 
 TEST(Options, AReboundOkKeyTalksToAVillagerAfterARestartAndTheOldOneDoesNothing) {

@@ -178,8 +178,9 @@ constexpr int kTitle = 2, kSlotList = 4, kExitBox = 54, kRefusal = 58, kStatus =
 
 FieldTour RunFieldTour(int width, int height) {
     FieldTour t;
+    // The panels are measured down columns the dialogue box's OK marker would cross.
     t.dir = PrepareGameDir("shapes_field_" + std::to_string(width) + "x" + std::to_string(height), true,
-                           Config(width, height));
+                           Config(width, height, "Hints=0\n"));
     // Load Game is the title's first choice; back, then New Game, which lands in Vorudu.
     std::string script = "2 press X\n5 press Z\n6 press Up\n7 press X\n9 hold Down 15\n";
     script += "56 press X\n62 press X\n66 press C\n";
@@ -361,7 +362,8 @@ struct SizeChanges {
 SizeChanges RunSizeChanges(const std::string& name, std::vector<std::string> args, std::string script,
                            int at) {
     SizeChanges c;
-    c.dir = PrepareGameDir(name, true);
+    // Without the hints: the panels are measured down columns the dialogue box's OK marker would cross.
+    c.dir = PrepareGameDir(name, true, Config(1024, 768, "Hints=0\n"));
     script += std::to_string(at) + " resize 1280 720\n" + std::to_string(at + 3) + " altenter\n" +
               std::to_string(at + 7) + " altenter\n";
     args.insert(args.begin(), {"--fixed-step", "--windowed", "--story", "1"});

@@ -27,6 +27,7 @@ void ExpectDefaults() {
     EXPECT_EQ(MusicVolume, 80);
     EXPECT_EQ(EffectVolume, 80);
     EXPECT_EQ(PillarboxFlag, 0);
+    EXPECT_EQ(HintsFlag, 1);
 }
 
 TEST(Config, MissingFileKeepsEveryDefault) {
@@ -272,6 +273,7 @@ TEST(ConfigWriter, EveryValueOfEveryLineRoundTrips) {
         roundTrip([&] { PillarboxFlag = on; }, [&] { EXPECT_EQ(PillarboxFlag, on); });
         roundTrip([&] { InvertLookFlag = on; }, [&] { EXPECT_EQ(InvertLookFlag, on); });
         roundTrip([&] { WindowedFlag = on; }, [&] { EXPECT_EQ(WindowedFlag, on); });
+        roundTrip([&] { HintsFlag = on; }, [&] { EXPECT_EQ(HintsFlag, on); });
     }
     for (int v = 0; v <= 100; v += 5)
         roundTrip(
@@ -304,14 +306,23 @@ TEST(ConfigWriter, LinesInTheirOrderAndOlderOrLongerFilesStillRead) {
     Apply("");
     EXPECT_EQ(ConfigText(), "Resolution=1024 768 32\nControls=X Z C\nVSync=0\nGamepad=1\nVolume=80 80\n"
                             "Aspect=fill\nRenderScale=1\nMouseSpeed=1\nInvertLook=0\n"
-                            "PadButtons=South East North\nWindow=0\n");
+                            "PadButtons=South East North\nWindow=0\nHints=1\n");
     // Lines after the last known one (a later version's) change nothing.
     Apply("Resolution=800 600 32\nControls=Q Z C\nVSync=0\nGamepad=1\nVolume=10 20\nAspect=fill\n"
           "RenderScale=0.75\nMouseSpeed=4\nInvertLook=1\nPadButtons=West East "
           "North\nWindow=1\nHints=0\nZoom=3\n");
     EXPECT_TRUE(ScreenWidth == 800 && KeyOk == 'Q' && MusicVolume == 10 && RenderScaleAsked == 0.75f &&
                 MouseSpeedIndex == 7 && InvertLookFlag == 1 && PadOkButton == PadButton::West &&
-                WindowedFlag == 1);
+                WindowedFlag == 1 && HintsFlag == 0);
+    // Hints come last and only a plain 0 hides them, after any of the optional lines or none.
+    Apply("Resolution=800 600 32\nControls=Q Z C\nHints=0\n");
+    EXPECT_EQ(HintsFlag, 0);
+    Apply("Resolution=800 600 32\nControls=Q Z C\nVSync=0\nVolume=10 20\nHints=0\n");
+    EXPECT_EQ(HintsFlag, 0);
+    for (const char* on : {"Hints=2\n", "Hints=off\n", "Hints=\n", " Hints=0\n"}) {
+        Apply(on);
+        EXPECT_EQ(HintsFlag, 1) << on;
+    }
     // "fill" is read past, so the scale after it still counts.
     Apply("Aspect=fill\nRenderScale=0.5\n");
     EXPECT_EQ(RenderScaleAsked, 0.5f);

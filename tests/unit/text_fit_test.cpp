@@ -1,6 +1,7 @@
 // Every text the game prints, measured with the fonts' own glyph advances
 // against the panel it sits on (or the next text on its row), at layout areas
 // from the smallest window to a 4K screen.
+#include "assets/control_hints.h"
 #include "assets/game_state.h"
 #include "assets/input_names.h"
 #include "assets/screen_area.h"
@@ -409,6 +410,134 @@ TEST_F(TextFit, OptionsTextsFitTheirPanels) {
     for (int key : {int{KeyLeft}, int{KeyEscape}, int{'Y'}, int{KeyBackspace}})
         CheckF(kOptionsLine, "%s: %s", KeyName(key).c_str(), RebindRefusal(key));
     Check(kOptionsQuestion, "Keep this display?");
+    ExpectEveryAllowanceUsed();
+}
+
+// Every control the hints can name: each key an action can hold, and each pad
+// family's buttons in every assignment the options allow.
+struct Controls {
+    InputDevice device;
+    PadType type;
+    char keys[3];
+    PadButton buttons[3];
+};
+
+std::vector<Controls> EveryControls() {
+    std::vector<Controls> all;
+    for (int key = 1; key < 256; ++key)
+        if (KeyName(key) != "?") {
+            const char c = static_cast<char>(key);
+            all.push_back({InputDevice::Keyboard, PadType::Unknown, {c, c, c}, {}});
+        }
+    const PadButton choices[6] = {PadButton::South, PadButton::East,      PadButton::West,
+                                  PadButton::North, PadButton::ShoulderL, PadButton::ShoulderR};
+    for (PadType type : {PadType::Unknown, PadType::Xbox, PadType::PlayStation, PadType::Nintendo})
+        for (PadButton ok : choices)
+            for (PadButton cancel : choices)
+                for (PadButton menu : choices)
+                    if (ok != cancel && ok != menu && cancel != menu)
+                        all.push_back({InputDevice::Pad, type, {'X', 'Z', 'C'}, {ok, cancel, menu}});
+    return all;
+}
+
+void UseControls(const Controls& c) {
+    KeyOk = c.keys[0];
+    KeyCancel = c.keys[1];
+    KeyMenu = c.keys[2];
+    if (c.device == InputDevice::Pad) {
+        PadOkButton = c.buttons[0];
+        PadCancelButton = c.buttons[1];
+        PadMenuButton = c.buttons[2];
+    }
+}
+
+// Where each hint must stay: right of, below and above the texts and panels around it.
+struct HintRoom {
+    const char* panel;
+    HintSpot spot;
+    std::vector<HintActions> actions;
+    double left, right, top, bottom; // fractions of the layout's width and height
+};
+
+TEST_F(TextFit, HintsStayClearOfEveryPanelWithAnyControls) {
+    const std::vector<HintRoom> rooms = {
+        // Right of the title's buttons, which end at 0.6 of the width.
+        {"title hint", HintSpot::Title, {{.ok = true}, {.cancel = true}}, 0.6, 1.0, 0.0, 1.0},
+        // The foot of the hero panel at rest (0.01 to 0.69, down to 0.8), below the hero's three lines.
+        {"menu hint",
+         HintSpot::MenuTopList,
+         {{.ok = true, .cancel = true}},
+         0.02,
+         0.69,
+         1.0 / 6.98 + 0.06,
+         0.8},
+        // Below the gauges, right of the target panel, inside the layout.
+        {"battle hint",
+         HintSpot::BattleCommands,
+         {{.ok = true}, {.ok = true, .cancel = true}},
+         1.0 / 1.57,
+         1.0,
+         1.0 / 1.2,
+         1.0},
+    };
+    const std::vector<Controls> controls = EveryControls();
+    ASSERT_GT(MeasureHintText(1024, "X: OK"), 50) << "the hints are laid out with the game's own font";
+    for (const Area& area : kAreas) {
+        const int32_t cell = area.w / 32, shadowX = static_cast<int32_t>(area.w / 204.8);
+        for (const HintRoom& room : rooms)
+            for (const HintActions& actions : room.actions)
+                for (const Controls& c : controls) {
+                    UseControls(c);
+                    const std::vector<HintLine> lines =
+                        LayOutHint(HintEntries(actions, c.device, c.type),
+                                   HintBoxAt(room.spot, area.w, area.h), area.w, MeasureHintText);
+                    ASSERT_FALSE(lines.empty());
+                    for (const HintLine& line : lines) {
+                        Check(room.panel, line.text.c_str(), line.at.x, area.w * room.right, true,
+                              Font::Times, area);
+                        // A line's ink lies between its top and a quarter of a cell below its baseline.
+                        const bool clear = line.at.x - 1 >= area.w * room.left &&
+                                           line.at.y >= area.h * room.top &&
+                                           line.at.y + cell + cell / 4 <= area.h * room.bottom;
+                        if (!clear)
+                            ADD_FAILURE() << "\"" << line.text << "\" at (" << line.at.x << ", " << line.at.y
+                                          << ") leaves the room of the " << room.panel << " at " << area.w
+                                          << " x " << area.h;
+                    }
+                }
+
+        // The dialogue box's marker: clear of every speaker's name on its row, inside the panel.
+        std::set<std::string> speakers;
+        DialogueRecord buffer;
+        for (int32_t page = 0; page < kStoryPageCount; ++page) {
+            StoryPageText(buffer, page);
+            speakers.insert(buffer.Text[0]);
+        }
+        for (const LevelRecord& level : LevelTable)
+            for (const VillagerRecord& villager : level.Villagers) speakers.insert(villager.Name);
+        ShowRefusal();
+        speakers.insert(DialogueBuffer.Text[0]);
+        for (const ChestRecord& chest : LevelTable[0].Chests) {
+            AnnounceChest(chest);
+            speakers.insert(DialogueBuffer.Text[0]);
+        }
+        const TextPoint row = DialogueTextPosition(0, area.w, area.h);
+        for (const Controls& c : controls) {
+            UseControls(c);
+            const std::string name = ActionControlName(GameAction::Ok, c.device, c.type);
+            const OkMarker marker = LayOutOkMarker(name, area.w, row.y, 0, MeasureHintText);
+            Check("dialogue box marker", name.c_str(), marker.nameAt.x, marker.arrowLeft - 1, true,
+                  Font::Times, area);
+            EXPECT_LE(marker.arrowRight + shadowX, area.w / kDialogueRight) << area.w;
+            for (const std::string& speaker : speakers)
+                Check("dialogue box speaker beside the marker", speaker.c_str(), row.x, marker.nameAt.x - 2,
+                      false, Font::Times, area);
+        }
+    }
+    UseControls({InputDevice::Pad,
+                 PadType::Unknown,
+                 {'X', 'Z', 'C'},
+                 {PadButton::South, PadButton::East, PadButton::North}});
     ExpectEveryAllowanceUsed();
 }
 
