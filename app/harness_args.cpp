@@ -11,34 +11,36 @@ HarnessOptions Harness;
 
 namespace {
 
-// "Ice,Kintos" into Warp template indices; false for an unknown name or too many.
-bool ParseWarps(const std::string& text, std::vector<int32_t>* kinds) {
+// "Ogre,Bat" into the indices of a table's entries of those names; false for
+// an unknown name, more than `most`, or none.
+template <class Named>
+bool ParseNameList(const std::string& text, int32_t count, size_t most, Named named,
+                   std::vector<int32_t>* kinds) {
     std::stringstream list(text);
     std::string name;
     kinds->clear();
     while (std::getline(list, name, ',')) {
         int32_t found = -1;
-        for (int32_t k = 0; k < kWarpTemplateCount; ++k)
-            if (NameEquals(WarpTemplate(k).Name, name.c_str())) found = k;
-        if (found < 0 || kinds->size() == static_cast<size_t>(kWarpHolderSlots)) return false;
+        for (int32_t k = 0; k < count; ++k)
+            if (named(k, name.c_str())) found = k;
+        if (found < 0 || kinds->size() == most) return false;
         kinds->push_back(found);
     }
     return !kinds->empty();
 }
 
-// "Ogre,Bat" into template indices; false for an unknown name or more than three.
+// "Ice,Kintos" into Warp template indices, at most a holder's worth.
+bool ParseWarps(const std::string& text, std::vector<int32_t>* kinds) {
+    return ParseNameList(
+        text, kWarpTemplateCount, kWarpHolderSlots,
+        [](int32_t k, const char* name) { return NameEquals(WarpTemplate(k).Name, name); }, kinds);
+}
+
+// "Ogre,Bat" into monster template indices, at most a battle's three.
 bool ParseBattle(const std::string& text, std::vector<int32_t>* kinds) {
-    std::stringstream list(text);
-    std::string name;
-    kinds->clear();
-    while (std::getline(list, name, ',')) {
-        int32_t found = -1;
-        for (int32_t k = 0; k < kMonsterTemplateCount; ++k)
-            if (NameEquals(MonsterTemplates[k].Name, name.c_str())) found = k;
-        if (found < 0 || kinds->size() == 3) return false;
-        kinds->push_back(found);
-    }
-    return !kinds->empty();
+    return ParseNameList(
+        text, kMonsterTemplateCount, 3,
+        [](int32_t k, const char* name) { return NameEquals(MonsterTemplates[k].Name, name); }, kinds);
 }
 
 bool ParseFrameFile(const std::string& text, FrameFile* out) {
