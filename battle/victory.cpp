@@ -47,16 +47,14 @@ void DrawVictoryPanel(int32_t dx, int32_t dy) {
     const int32_t h = LayoutArea.height;
     OrthoMode(0, 0, w, h);
     glDisable(GL_DEPTH_TEST);
-    const float x1 = static_cast<float>(LayoutX(10.24) + dx),
-                y1 = static_cast<float>(LayoutY(7.68) + dy);
-    const float x2 = static_cast<float>(LayoutX(1.13) + dx),
-                y2 = static_cast<float>(LayoutY(1.09) + dy);
+    const float x1 = static_cast<float>(LayoutX(10.24) + dx), y1 = static_cast<float>(LayoutY(7.68) + dy);
+    const float x2 = static_cast<float>(LayoutX(1.13) + dx), y2 = static_cast<float>(LayoutY(1.09) + dy);
     DrawPanel(x1, y1, x1, y2, x2, y2, x2, y1, PanelTexture.texName);
 
     const int32_t x = LayoutX(3.41) + dx;
     const int name = static_cast<int>(sizeof Hero.Name);
-    PrintShadowText(TimesFontBase, x, LayoutY(3.84) + dy, "%.*s LV %d EXP %d LVUP AT:%d", name,
-                    Hero.Name, Hero.Level, Hero.Exp, Hero.NextLevelExp);
+    PrintShadowText(TimesFontBase, x, LayoutY(3.84) + dy, "%.*s LV %d EXP %d LVUP AT:%d", name, Hero.Name,
+                    Hero.Level, Hero.Exp, Hero.NextLevelExp);
     PrintShadowText(TimesFontBase, x, LayoutY(3.33) + dy, "HP %d/%d", Hero.HP, Hero.MaxHP);
     PrintShadowText(TimesFontBase, x, LayoutY(2.95) + dy, "MP %d/%d", Hero.MP, Hero.MaxMP);
     PrintShadowText(TimesFontBase, x, LayoutY(2.19) + dy, "G Received : %d", BattleGoldReward);
