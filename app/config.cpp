@@ -17,20 +17,11 @@ void ApplyDefaults() {
     ScreenWidth = 1024;
     ScreenHeight = 768;
     ScreenBits = 32;
-    KeyOk = 'X';
-    KeyCancel = 'Z';
-    KeyMenu = 'C';
+    ResetControlSettings();
+    ResetSoundSettings();
     VSyncFlag = 0;
-    GamepadFlag = 1;
     PillarboxFlag = 0;
-    MusicVolume = kDefaultVolume;
-    EffectVolume = kDefaultVolume;
     RenderScaleAsked = RenderScale = 1.0f;
-    MouseSpeedIndex = kDefaultMouseSpeed;
-    InvertLookFlag = 0;
-    PadOkButton = PadButton::South;
-    PadCancelButton = PadButton::East;
-    PadMenuButton = PadButton::North;
     WindowedFlag = 0;
     HintsFlag = 1;
 }
@@ -71,36 +62,31 @@ void ScanConfig(const char* text, size_t size) {
     // The Controls pattern stops before its line end; let the VSync line follow
     // it on the next line, but still match nothing in a file that starts blank.
     int32_t vsync = 0;
-    const char* pattern = scan.Remaining() == size ? "VSync=%d" : " VSync=%d";
     // A line that is not VSync gives back what it read ("Volume=" starts alike),
     // so the optional lines can still match in its place.
     const TextScan beforeVSync = scan;
-    const int vsyncRead = scan.Scan(pattern, &vsync);
+    const int vsyncRead = scan.Scan(Optional(scan, size, " VSync=%d"), &vsync);
     if (vsyncRead == 1 && vsync == 1) VSyncFlag = 1;
     if (vsyncRead < 1) scan = beforeVSync;
 
     // Older files end before this line, and they keep the pads playing.
     int32_t gamepad = 1;
-    pattern = scan.Remaining() == size ? "Gamepad=%d" : " Gamepad=%d";
-    if (scan.Scan(pattern, &gamepad) == 1 && gamepad == 0) GamepadFlag = 0;
+    if (scan.Scan(Optional(scan, size, " Gamepad=%d"), &gamepad) == 1 && gamepad == 0) GamepadFlag = 0;
 
     // Both volumes or neither: a half-read or out-of-range line keeps the defaults.
     int32_t volumes[2] = {};
-    pattern = scan.Remaining() == size ? "Volume=%d %d" : " Volume=%d %d";
-    if (scan.Scan(pattern, &volumes[0], &volumes[1]) == 2 && volumes[0] >= 0 && volumes[0] <= 100 &&
-        volumes[1] >= 0 && volumes[1] <= 100) {
+    if (scan.Scan(Optional(scan, size, " Volume=%d %d"), &volumes[0], &volumes[1]) == 2 && volumes[0] >= 0 &&
+        volumes[0] <= 100 && volumes[1] >= 0 && volumes[1] <= 100) {
         MusicVolume = volumes[0];
         EffectVolume = volumes[1];
     }
 
-    // Only exactly 4:3 asks for the pillarboxed picture; anything else fills the screen.
-    int32_t aspect[2] = {0, 0};
-    pattern = scan.Remaining() == size ? "Aspect=%d:%d" : " Aspect=%d:%d";
-    if (scan.Scan(pattern, &aspect[0], &aspect[1]) == 2 && aspect[0] == 4 && aspect[1] == 3)
-        PillarboxFlag = 1;
-
     // Only exactly 4:3 asks for the pillarboxed picture; anything else fills the
     // screen. The writer says "fill", read past so the lines after it still match.
+    int32_t aspect[2] = {0, 0};
+    if (scan.Scan(Optional(scan, size, " Aspect=%d:%d"), &aspect[0], &aspect[1]) == 2 && aspect[0] == 4 &&
+        aspect[1] == 3)
+        PillarboxFlag = 1;
     if (PillarboxFlag == 0) scan.Scan("fill");
 
     // Whole words only: "0.5x" or "automatic" leave the scene at full size.

@@ -88,15 +88,22 @@ const char* ActionName(GameAction action) {
     return "?";
 }
 
-int ActionKey(GameAction action) {
-    const char key = action == GameAction::Ok ? KeyOk : action == GameAction::Cancel ? KeyCancel : KeyMenu;
-    return static_cast<unsigned char>(key);
+char& ActionKeyOf(GameAction action) {
+    return action == GameAction::Ok ? KeyOk : action == GameAction::Cancel ? KeyCancel : KeyMenu;
 }
 
-PadButton ActionPadButton(GameAction action) {
+PadButton& ActionPadButtonOf(GameAction action) {
     return action == GameAction::Ok       ? PadOkButton
            : action == GameAction::Cancel ? PadCancelButton
                                           : PadMenuButton;
+}
+
+int ActionKey(GameAction action) {
+    return static_cast<unsigned char>(ActionKeyOf(action));
+}
+
+PadButton ActionPadButton(GameAction action) {
+    return ActionPadButtonOf(action);
 }
 
 std::string ActionControlName(GameAction action) {

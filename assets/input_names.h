@@ -24,6 +24,9 @@ const char* PadButtonName(PadButton button, PadType type);
 const char* ActionName(GameAction action);
 // The key that does an action now (KeyOk, KeyCancel or KeyMenu).
 int ActionKey(GameAction action);
+// The setting that holds an action's key, and its pad button.
+char& ActionKeyOf(GameAction action);
+PadButton& ActionPadButtonOf(GameAction action);
 // The pad button that does an action now.
 PadButton ActionPadButton(GameAction action);
 // What the player presses for an action on the device pressed last: the key's

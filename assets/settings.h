@@ -23,3 +23,8 @@ extern uint8_t InvertLookFlag;
 extern uint8_t WindowedFlag;
 // 1 (the default) shows the hints that name the controls; 0 hides them.
 extern uint8_t HintsFlag;
+
+// Back to a new player's controls (keys, pad buttons, pads on, mouse look)
+// and sound, as a missing Game.cfg and the options' "Restore defaults" give.
+void ResetControlSettings();
+void ResetSoundSettings();

@@ -1,6 +1,7 @@
 #include "assets/text2d.h"
 
 #include "assets/game_state.h"
+#include "assets/loaded_assets.h"
 #include "assets/saturate.h"
 #include "assets/scene_scale.h"
 #include "assets/screen_area.h"
@@ -186,4 +187,8 @@ void DrawGradientQuad(float x1, float y1, float x2, float y2, float x3, float y3
 void TexturedVertex2D(float x, float y, float u, float v) {
     glTexCoord2f(u, v);
     glVertex2f(x, y);
+}
+
+void DrawMenuPanel(float x1, float y1, float x2, float y2) {
+    DrawLitTexturedQuad(x1, y1, x2, y1, x2, y2, x1, y2, PanelTexture.texName);
 }

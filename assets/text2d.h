@@ -54,6 +54,8 @@ void DrawTexturedQuad(float x1, float y1, float x2, float y2, float x3, float y3
 // The same quad with a normal towards the viewer, for use with lighting on.
 void DrawLitTexturedQuad(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4,
                          uint32_t texture);
+// A menu panel: the console texture, lit, over the rectangle from (x1, y1) to (x2, y2).
+void DrawMenuPanel(float x1, float y1, float x2, float y2);
 // A white panel with its texture turned a quarter; leaves texturing off.
 void DrawPanel(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4,
                uint32_t texture);

@@ -20,10 +20,6 @@ int Width(const char (&)[N]) {
     return static_cast<int>(N);
 }
 
-void Panel(float x1, float y1, float x2, float y2) {
-    DrawLitTexturedQuad(x1, y1, x2, y1, x2, y2, x1, y2, PanelTexture.texName);
-}
-
 // Texts print untextured in the material colour PrintShadowText sets.
 void BeginText() {
     // Drawing a model leaves the current normal undefined, and the text's raster colour is lit.
@@ -58,8 +54,8 @@ void PageHeading(const char* title) {
 }
 
 void HeaderPanels() {
-    Panel(0.705f, 0.85f, 0.95f, 1.0f);
-    Panel(0.02f, 0.85f, 0.705f, 1.0f);
+    DrawMenuPanel(0.705f, 0.85f, 0.95f, 1.0f);
+    DrawMenuPanel(0.02f, 0.85f, 0.705f, 1.0f);
 }
 
 // ---- Top list ----
@@ -102,8 +98,8 @@ void DrawTopList() {
 
 void DrawItemPage() {
     HeaderPanels();
-    Panel(0.02f, 0.02f, 0.4f, 0.85f);
-    Panel(0.4f, 0.02f, 0.95f, 0.85f);
+    DrawMenuPanel(0.02f, 0.02f, 0.4f, 0.85f);
+    DrawMenuPanel(0.4f, 0.02f, 0.95f, 0.85f);
     BeginText();
     PrintShadowText(TimesFontBase, LayoutX(1.24), LayoutY(25.6), "Item");
     HeroLines(LayoutX(5.12), LayoutY(3.84), LayoutY(3.41), LayoutY(3.07));
@@ -129,8 +125,8 @@ void DrawItemPage() {
 void DrawMagicPage() {
     RebuildSpellLists();
     HeaderPanels();
-    Panel(0.02f, 0.02f, 0.95f, 0.65f);
-    Panel(0.02f, 0.65f, 0.95f, 0.85f);
+    DrawMenuPanel(0.02f, 0.02f, 0.95f, 0.65f);
+    DrawMenuPanel(0.02f, 0.65f, 0.95f, 0.85f);
     BeginText();
     PageHeading("Magic");
     const int selected = MagicMenuScroll + MagicMenuRow;
@@ -159,8 +155,8 @@ void DrawMagicPage() {
 
 void DrawFuryPage() {
     HeaderPanels();
-    Panel(0.02f, 0.02f, 0.95f, 0.65f);
-    Panel(0.02f, 0.65f, 0.95f, 0.85f);
+    DrawMenuPanel(0.02f, 0.02f, 0.95f, 0.65f);
+    DrawMenuPanel(0.02f, 0.65f, 0.95f, 0.85f);
     BeginText();
     PageHeading("Fury");
     const SkillRecord& selected = Hero.Skills[SelectedSkillIndex(Hero)];
@@ -180,7 +176,7 @@ void DrawFuryPage() {
 
 void DrawStatusPage() {
     HeaderPanels();
-    Panel(0.02f, 0.02f, 0.95f, 0.85f);
+    DrawMenuPanel(0.02f, 0.02f, 0.95f, 0.85f);
     BeginText();
     PageHeading("Status");
     PrintShadowText(TimesFontBase, LayoutX(1.62), LayoutY(4.51), "Swarp Status Adds");
@@ -221,9 +217,9 @@ void DrawSlotPage(bool saving) {
 
 void StonePanels() {
     HeaderPanels();
-    Panel(0.02f, 0.65f, 0.95f, 0.85f);
-    Panel(0.02f, 0.02f, 0.55f, 0.65f);
-    Panel(0.56f, 0.02f, 0.95f, 0.65f);
+    DrawMenuPanel(0.02f, 0.65f, 0.95f, 0.85f);
+    DrawMenuPanel(0.02f, 0.02f, 0.55f, 0.65f);
+    DrawMenuPanel(0.56f, 0.02f, 0.95f, 0.65f);
 }
 
 const double kBagRows[kWarpBagRowsShown] = {2.4,  2.19, 2.02, 1.87, 1.74, 1.63,
@@ -405,7 +401,7 @@ void MenuFrame(uint8_t closing) {
         DrawTopList();
         break;
     case MenuTransition:
-        Panel(0.705f, PageBlend, 0.95f, 1.0f);
+        DrawMenuPanel(0.705f, PageBlend, 0.95f, 1.0f);
         AdvancePageTransition();
         break;
     case MenuItemPage:

@@ -13,10 +13,6 @@
 
 namespace {
 
-void Panel(float x1, float y1, float x2, float y2) {
-    DrawLitTexturedQuad(x1, y1, x2, y1, x2, y2, x1, y2, PanelTexture.texName);
-}
-
 // Row k's text top, in layout pixels: the rows start below the page names, 48 apart at 768.
 int RowY(int32_t row) {
     return LayoutY(5.6) + (row - 1) * LayoutY(16.0);
@@ -48,7 +44,7 @@ std::string RowHelp(OptionsRowKind kind) {
 }
 
 void DrawQuestion() {
-    Panel(0.12f, 0.2f, 0.88f, 0.42f);
+    DrawMenuPanel(0.12f, 0.2f, 0.88f, 0.42f);
     glNormal3f(0.0f, 0.0f, 1.0f);
     glEnable(GL_COLOR_MATERIAL);
     glDisable(GL_TEXTURE_2D);
@@ -67,9 +63,9 @@ void DrawOptions() {
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);
     glColor3f(1, 1, 1);
-    Panel(0.705f, 0.85f, 0.95f, 1.0f);
-    Panel(0.02f, 0.85f, 0.705f, 1.0f);
-    Panel(0.02f, 0.02f, 0.95f, 0.85f);
+    DrawMenuPanel(0.705f, 0.85f, 0.95f, 1.0f);
+    DrawMenuPanel(0.02f, 0.85f, 0.705f, 1.0f);
+    DrawMenuPanel(0.02f, 0.02f, 0.95f, 0.85f);
 
     glNormal3f(0.0f, 0.0f, 1.0f);
     glEnable(GL_COLOR_MATERIAL);

@@ -11,6 +11,7 @@
 #include "menus/title.h"
 #include "platform/platform.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -41,12 +42,6 @@ void Say(const char* format, ...) {
     va_end(args);
 }
 
-char* ActionKeyRef(int32_t action) {
-    return action == 0 ? &KeyOk : action == 1 ? &KeyCancel : &KeyMenu;
-}
-PadButton* ActionButtonRef(int32_t action) {
-    return action == 0 ? &PadOkButton : action == 1 ? &PadCancelButton : &PadMenuButton;
-}
 constexpr GameAction kActions[3] = {GameAction::Ok, GameAction::Cancel, GameAction::Menu};
 
 void TellPads() {
@@ -115,21 +110,11 @@ void RestoreDefaults() {
         if (OptionsShell.setVSync) OptionsShell.setVSync(false);
         break;
     case OptionsSound:
-        MusicVolume = EffectVolume = kDefaultVolume;
+        ResetSoundSettings();
         SetVolumes();
         break;
     default:
-        KeyOk = 'X';
-        KeyCancel = 'Z';
-        KeyMenu = 'C';
-        MouseSpeedIndex = kDefaultMouseSpeed;
-        InvertLookFlag = 0;
-        PadOkButton = PadButton::South;
-        PadCancelButton = PadButton::East;
-        PadMenuButton = PadButton::North;
-        if (!GamepadFlag) {
-            GamepadFlag = 1;
-        }
+        ResetControlSettings();
         TellPads();
         break;
     }
@@ -137,26 +122,22 @@ void RestoreDefaults() {
     Say("This page is back to its first settings");
 }
 
-int32_t Clamp(int32_t v, int32_t lo, int32_t hi) {
-    return v < lo ? lo : v > hi ? hi : v;
-}
-
 // Move a pad action onto the next face button or shoulder, swapping with the action that holds it.
 void StepPadButton(int32_t action, int delta) {
     constexpr PadButton order[6] = {PadButton::South, PadButton::East,      PadButton::West,
                                     PadButton::North, PadButton::ShoulderL, PadButton::ShoulderR};
-    PadButton* mine = ActionButtonRef(action);
+    PadButton& mine = ActionPadButtonOf(kActions[action]);
     int at = 0;
     for (int i = 0; i < 6; ++i)
-        if (order[i] == *mine) at = i;
+        if (order[i] == mine) at = i;
     const PadButton next = order[(at + delta + 6) % 6];
-    const PadButton old = *mine;
+    const PadButton old = mine;
     for (int32_t other = 0; other < 3; ++other)
-        if (other != action && *ActionButtonRef(other) == next) {
-            *ActionButtonRef(other) = old;
+        if (other != action && ActionPadButtonOf(kActions[other]) == next) {
+            ActionPadButtonOf(kActions[other]) = old;
             Say("%s is now on %s", ActionName(kActions[other]), PadButtonName(old, LastPadType()));
         }
-    *mine = next;
+    mine = next;
     TellPads();
 }
 
@@ -165,7 +146,7 @@ void ChangeValue(int delta) {
     const OptionsRowKind kind = OptionsRowKindAt(OptionsPage, OptionsRow);
     switch (kind) {
     case OptionsRowKind::Display:
-        OptionsDisplayChoice = Clamp(OptionsDisplayChoice + delta, 0, 1 + OptionsModeCount);
+        OptionsDisplayChoice = std::clamp(OptionsDisplayChoice + delta, 0, 1 + OptionsModeCount);
         return; // chosen here, made so by OK
     case OptionsRowKind::Aspect:
         PillarboxFlag = delta > 0 ? 1 : 0;
@@ -173,22 +154,22 @@ void ChangeValue(int delta) {
         break;
     case OptionsRowKind::RenderScale:
         if (OptionsShell.setRenderScale && OptionsShell.renderScale)
-            OptionsShell.setRenderScale(Clamp(OptionsShell.renderScale() + delta, 0, 3));
+            OptionsShell.setRenderScale(std::clamp(OptionsShell.renderScale() + delta, 0, 3));
         break;
     case OptionsRowKind::VSync:
         VSyncFlag = delta > 0 ? 1 : 0;
         if (OptionsShell.setVSync) OptionsShell.setVSync(VSyncFlag != 0);
         break;
     case OptionsRowKind::Music:
-        MusicVolume = Clamp((MusicVolume / 5 + delta) * 5, 0, 100);
+        MusicVolume = std::clamp((MusicVolume / 5 + delta) * 5, 0, 100);
         SetVolumes();
         break;
     case OptionsRowKind::Effects:
-        EffectVolume = Clamp((EffectVolume / 5 + delta) * 5, 0, 100);
+        EffectVolume = std::clamp((EffectVolume / 5 + delta) * 5, 0, 100);
         SetVolumes();
         break;
     case OptionsRowKind::MouseSpeed:
-        MouseSpeedIndex = Clamp(MouseSpeedIndex + delta, 0, kMouseSpeedCount - 1);
+        MouseSpeedIndex = std::clamp(MouseSpeedIndex + delta, 0, kMouseSpeedCount - 1);
         break;
     case OptionsRowKind::InvertLook:
         InvertLookFlag = delta > 0 ? 1 : 0;
@@ -309,14 +290,14 @@ void OptionsArrow(int key) {
     const int vertical = key == KeyUp ? -1 : key == KeyDown ? 1 : 0;
     const int horizontal = key == KeyLeft ? -1 : key == KeyRight ? 1 : 0;
     if (vertical != 0) {
-        OptionsRow = Clamp(OptionsRow + vertical, 0, OptionsRowCount(OptionsPage) - 1);
+        OptionsRow = std::clamp(OptionsRow + vertical, 0, OptionsRowCount(OptionsPage) - 1);
         if (OptionsRowKindAt(OptionsPage, OptionsRow) == OptionsRowKind::Display)
             OptionsDisplayChoice = CurrentDisplayChoice();
         return;
     }
     if (horizontal == 0) return;
     if (OptionsRow == 0) {
-        const int32_t page = Clamp(OptionsPage + horizontal, 0, kOptionsPageCount - 1);
+        const int32_t page = std::clamp(OptionsPage + horizontal, 0, kOptionsPageCount - 1);
         if (page == OptionsPage) return;
         OptionsMessage[0] = '\0';
         Save();
@@ -347,7 +328,7 @@ bool OptionsTakeKey(int key) {
     }
     char keys[3] = {KeyOk, KeyCancel, KeyMenu};
     const int32_t swapped = RebindKey(keys, action, key);
-    const char old = *ActionKeyRef(action);
+    const char old = ActionKeyOf(kActions[action]);
     KeyOk = keys[0];
     KeyCancel = keys[1];
     KeyMenu = keys[2];

@@ -15,13 +15,7 @@ SlotSummary SlotSummaries[kSaveSlotCount] = {};
 uint8_t SlotInfoRead = 0;
 const char* SlotRefusals[kSaveSlotCount] = {"", "", "", "", ""};
 
-namespace {
-
-void Panel(float x1, float y1, float x2, float y2) {
-    DrawLitTexturedQuad(x1, y1, x2, y1, x2, y2, x1, y2, PanelTexture.texName);
-}
-
-} // namespace
+namespace {} // namespace
 
 void ReadSlotSummaries() {
     for (int k = 0; k < kSaveSlotCount; ++k) {
@@ -70,11 +64,11 @@ void DrawSlotList() {
         ReadSlotSummaries();
     }
 
-    Panel(0.705f, 0.85f, 0.95f, 1.0f);
-    Panel(0.02f, 0.85f, 0.705f, 1.0f);
+    DrawMenuPanel(0.705f, 0.85f, 0.95f, 1.0f);
+    DrawMenuPanel(0.02f, 0.85f, 0.705f, 1.0f);
     float bottom = 0.02f;
     while (bottom < 0.8f) {
-        Panel(0.02f, bottom, 0.95f, bottom + 0.1658f);
+        DrawMenuPanel(0.02f, bottom, 0.95f, bottom + 0.1658f);
         bottom += 0.1658f;
     }
 
