@@ -35,7 +35,7 @@ std::array<int32_t, std::size(kCursors)> CursorPositions() {
 // The battle menu takes OK only while it is shown, and Cancel only when a list or target is up.
 bool BattleMenuTakes(bool cancel) {
     if (!BattleRunning || !MenuOpen) return false;
-    return !cancel || TargetSelect || ItemListOpen || SpellListOpen || SummonListOpen;
+    return !cancel || BattleMenuCancelSteps();
 }
 
 } // namespace

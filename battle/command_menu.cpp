@@ -292,9 +292,7 @@ void BattleMenuFrame() {
         if (MenuSlide > 0) MenuSlide = 0;
         if (TargetSelect) DrawTargetPanel();
         if (ItemListOpen) DrawItemPanel();
-        // Cancel steps back only from a list or a target.
-        DrawHint(HintSpot::BattleCommands,
-                 {.ok = true, .cancel = TargetSelect || ItemListOpen || SpellListOpen || SummonListOpen});
+        DrawHint(HintSpot::BattleCommands, {.ok = true, .cancel = BattleMenuCancelSteps()});
     }
     if (SpellListOpen) DrawSpellPanel();
     if (SummonListOpen) DrawSummonPanel();
@@ -325,6 +323,10 @@ void BattleMenuOk() {
     default:
         break;
     }
+}
+
+bool BattleMenuCancelSteps() {
+    return TargetSelect || ItemListOpen || SpellListOpen || SummonListOpen;
 }
 
 void BattleMenuCancel() {

@@ -33,6 +33,8 @@ void StepHeroGauge();
 
 void BattleMenuOk();
 void BattleMenuCancel();
+// Whether Cancel steps back now: only from a list or the target choice.
+bool BattleMenuCancelSteps();
 void BattleMenuUp();
 void BattleMenuDown();
 void BattleMenuLeft();
