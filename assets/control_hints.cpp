@@ -15,10 +15,6 @@ constexpr float kHintColor[3] = {1.0f, 0.84f, 0.45f};
 // Three blanks between entries, as between words that belong apart.
 constexpr const char* kEntryGap = "   ";
 
-int32_t Cell(int32_t w) {
-    return w / 32;
-}
-
 // A text whose last column is `right`: the printer starts a column left of x.
 int32_t RightAligned(int32_t right, int32_t width) {
     return right - width + 1;
@@ -64,7 +60,7 @@ void Arrow(float left, float right, float top, float bottom) {
 } // namespace
 
 int32_t MeasureHintText(int32_t w, const char* text) {
-    return std::max(0, MeasureTextWidth("Times New Roman", Cell(w), 700, text));
+    return std::max(0, MeasureTextWidth("Times New Roman", FontCellHeightFor(w), 700, text));
 }
 
 std::string HintEntry(GameAction action, InputDevice device, PadType type) {
@@ -118,7 +114,7 @@ std::vector<HintLine> LayOutHint(const std::vector<std::string>& entries, const 
 OkMarker LayOutOkMarker(const std::string& name, int32_t w, int32_t rowY, int32_t frame,
                         HintMeasure measure) {
     static const int32_t bob[4] = {0, 1, 2, 1};
-    const int32_t cell = Cell(w);
+    const int32_t cell = FontCellHeightFor(w);
     OkMarker marker;
     marker.name = name;
     marker.arrowRight = LayoutDiv(w, 1.32);

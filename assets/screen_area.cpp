@@ -79,7 +79,11 @@ int64_t WindowRowOfLayoutY(int64_t y) {
 }
 
 int32_t FontCellHeight() {
-    return LayoutArea.width / 32;
+    return FontCellHeightFor(LayoutArea.width);
+}
+
+int32_t FontCellHeightFor(int32_t layoutWidth) {
+    return layoutWidth / 32;
 }
 
 int32_t PowerOfTwoAtLeast(int32_t n) {

@@ -68,8 +68,10 @@ bool PictureIsLayout();
 // the GL row of the window (up from its bottom), in 64 bits for any value.
 int64_t WindowColumnOfLayoutX(int64_t x);
 int64_t WindowRowOfLayoutY(int64_t y);
-// The bitmap fonts' cell height for the layout area (Times New Roman; Arial's is twice it).
+// The bitmap fonts' cell height for the layout area (Times New Roman; Arial's
+// is twice it), and for a layout area of another width.
 int32_t FontCellHeight();
+int32_t FontCellHeightFor(int32_t layoutWidth);
 // The smallest power of two at least n, for textures holding a copy of the screen.
 int32_t PowerOfTwoAtLeast(int32_t n);
 
