@@ -21,14 +21,13 @@ void ApplyDefaults() {
     ResetSoundSettings();
     VSyncFlag = 0;
     PillarboxFlag = 0;
-    RenderScaleAsked = RenderScale = 1.0f;
+    AskRenderScale(0);
     WindowedFlag = 0;
     HintsFlag = 1;
 }
 
 // The words each render scale and mouse speed is written as.
-constexpr const char* kScaleWords[4] = {"1", "0.75", "0.5", "auto"};
-constexpr float kScaleValues[4] = {1.0f, 0.75f, 0.5f, 0.0f};
+constexpr const char* kScaleWords[kRenderScaleChoiceCount] = {"1", "0.75", "0.5", "auto"};
 constexpr const char* kSpeedWords[kMouseSpeedCount] = {"0.25", "0.5", "0.75", "1", "1.5", "2", "3", "4"};
 
 // The pattern of an optional line: at the very start of the file, or after the line before.
@@ -92,9 +91,8 @@ void ScanConfig(const char* text, size_t size) {
     // Whole words only: "0.5x" or "automatic" leave the scene at full size.
     char word[16] = {};
     if (scan.Scan(Optional(scan, size, " RenderScale=%15s"), word) == 1)
-        for (int i = 0; i < 4; ++i)
-            if (std::string(word) == kScaleWords[i]) RenderScaleAsked = RenderScale = kScaleValues[i];
-    if (RenderScaleAsked == 0.0f) RenderScale = 1.0f;
+        for (int32_t i = 0; i < kRenderScaleChoiceCount; ++i)
+            if (std::string(word) == kScaleWords[i]) AskRenderScale(i);
 
     if (scan.Scan(Optional(scan, size, " MouseSpeed=%15s"), word) == 1)
         for (int i = 0; i < kMouseSpeedCount; ++i)
@@ -151,9 +149,7 @@ char Writable(char key, char fallback) {
 } // namespace
 
 std::string ConfigText() {
-    int scale = 0;
-    for (int i = 0; i < 4; ++i)
-        if (RenderScaleAsked == kScaleValues[i]) scale = i;
+    const int32_t scale = AskedRenderScaleChoice();
     const int speed =
         MouseSpeedIndex >= 0 && MouseSpeedIndex < kMouseSpeedCount ? MouseSpeedIndex : kDefaultMouseSpeed;
     char text[512];

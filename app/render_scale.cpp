@@ -69,6 +69,18 @@ int32_t WindowVerdict(AutoScaleState& state, double meanMs, double budgetMs) {
 
 } // namespace
 
+void AskRenderScale(int32_t choice) {
+    if (choice < 0 || choice >= kRenderScaleChoiceCount) return;
+    RenderScaleAsked = kRenderScaleChoices[choice];
+    RenderScale = RenderScaleAsked > 0.0f ? RenderScaleAsked : 1.0f;
+}
+
+int32_t AskedRenderScaleChoice() {
+    for (int32_t i = 0; i < kRenderScaleChoiceCount; ++i)
+        if (RenderScaleAsked == kRenderScaleChoices[i]) return i;
+    return 0;
+}
+
 int32_t ChooseScaleStep(double fixedMs, double meanMs, int32_t step, double fitMs) {
     if (step < 0 || step >= kRenderScaleStepCount || !(meanMs >= 0.0)) return 0;
     double cost[kRenderScaleStepCount];

@@ -20,10 +20,19 @@ constexpr int32_t kLateFramesToLower = 3;
 // Windows in a row with room to spare before the scale rises.
 constexpr int32_t kRoomyWindowsToRaise = 2;
 
-// The scale asked for: 1 or 0.5, or 0 for "auto".
+// The scale asked for: 1, 0.75 or 0.5, or 0 for "auto".
 extern float RenderScaleAsked;
 // The scale the 3D of the next frame is drawn at.
 extern float RenderScale;
+
+// The scales a player can ask for, in Game.cfg and on the options screen; 0 is "auto".
+constexpr int32_t kRenderScaleChoiceCount = 4;
+constexpr float kRenderScaleChoices[kRenderScaleChoiceCount] = {1.0f, 0.75f, 0.5f, 0.0f};
+// Ask for one of them; "auto" starts from full size and finds its own way down.
+// A choice out of range changes nothing.
+void AskRenderScale(int32_t choice);
+// Which of them is asked for now (0, full size, for anything else).
+int32_t AskedRenderScaleChoice();
 
 struct AutoScaleState {
     int32_t step = 0; // into kRenderScaleSteps
