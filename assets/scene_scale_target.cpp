@@ -19,7 +19,6 @@ struct FramebufferCalls {
     PFNGLRENDERBUFFERSTORAGEPROC renderbufferStorage = nullptr;
     PFNGLFRAMEBUFFERRENDERBUFFERPROC framebufferRenderbuffer = nullptr;
     PFNGLCHECKFRAMEBUFFERSTATUSPROC checkFramebufferStatus = nullptr;
-    PFNGLBLITFRAMEBUFFERPROC blitFramebuffer = nullptr;
 };
 
 enum class Support { Unknown, Yes, No };
@@ -61,8 +60,7 @@ bool FindCalls() {
                        Find(calls.bindRenderbuffer, "glBindRenderbuffer") &&
                        Find(calls.renderbufferStorage, "glRenderbufferStorage") &&
                        Find(calls.framebufferRenderbuffer, "glFramebufferRenderbuffer") &&
-                       Find(calls.checkFramebufferStatus, "glCheckFramebufferStatus") &&
-                       Find(calls.blitFramebuffer, "glBlitFramebuffer");
+                       Find(calls.checkFramebufferStatus, "glCheckFramebufferStatus");
     if (!found) return false;
     Calls = calls;
     GLint textureSide = 0, bufferSide = 0;
@@ -88,8 +86,6 @@ bool MakeTarget(int32_t width, int32_t height) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-    // Blue first, as the software renderer's windows keep their pixels: the
-    // stretch then converts nothing on the way.
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
     glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(boundTexture));
     Calls.bindRenderbuffer(GL_RENDERBUFFER, DepthBuffer);
@@ -133,12 +129,8 @@ void UnbindSceneTarget() {
     if (Usable == Support::Yes) Calls.bindFramebuffer(GL_FRAMEBUFFER, 0);
 }
 
-void PresentSceneTarget(int32_t x, int32_t y, int32_t width, int32_t height) {
-    if (Usable != Support::Yes || TargetWidth == 0) return;
-    // On Mesa's software renderer a filtered blit costs about a tenth less
-    // than drawing the texture over the picture as a quad.
-    Calls.bindFramebuffer(GL_READ_FRAMEBUFFER, Framebuffer);
-    Calls.blitFramebuffer(0, 0, TargetWidth, TargetHeight, x, y, x + width, y + height, GL_COLOR_BUFFER_BIT,
-                          GL_LINEAR);
-    Calls.bindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+bool BindSceneTargetTexture() {
+    if (Usable != Support::Yes || TargetWidth == 0) return false;
+    glBindTexture(GL_TEXTURE_2D, ColourTexture);
+    return true;
 }

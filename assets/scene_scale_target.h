@@ -13,6 +13,6 @@
 bool BindSceneTarget(int32_t width, int32_t height);
 // Draw into the window again.
 void UnbindSceneTarget();
-// With the window drawn into: stretch the target's picture, filtered, over
-// the window's rectangle from (x, y) (GL rows, from the bottom).
-void PresentSceneTarget(int32_t x, int32_t y, int32_t width, int32_t height);
+// Bind the target's picture as the 2D texture, exactly its size and filtered,
+// to be drawn over the picture; false when there is none.
+bool BindSceneTargetTexture();
