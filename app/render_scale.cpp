@@ -26,8 +26,13 @@ double Area(int32_t step) {
     return side * side;
 }
 
-// The fixed part from two windows at different steps, within what either cost.
+// The fixed part from two windows at different steps, within what either
+// cost; -1 when the smaller scene's window was not the cheaper, which says the
+// scene itself changed between them (a walk into a heavier view), not what a
+// step saves.
 double FixedFrom(int32_t stepA, double meanA, int32_t stepB, double meanB) {
+    const bool aSmaller = Area(stepA) < Area(stepB);
+    if ((aSmaller ? meanA : meanB) >= (aSmaller ? meanB : meanA)) return -1.0;
     const double fixed = (meanA * Area(stepB) - meanB * Area(stepA)) / (Area(stepB) - Area(stepA));
     return std::clamp(fixed, 0.0, std::min(meanA, meanB));
 }
@@ -88,8 +93,10 @@ int32_t ChooseScaleStep(double fixedMs, double meanMs, int32_t step, double fitM
         cost[i] = ExpectedMs(fixedMs, meanMs, step, i);
         if (cost[i] <= fitMs) return i;
     }
+    // Nothing fits: the frames will be late at any step, so blur only as far as
+    // the smallest step a player may ask for, never to one that would not fit either.
     int32_t best = 0;
-    for (int32_t i = 1; i < kRenderScaleStepCount; ++i)
+    for (int32_t i = 1; i <= kLowestUnfittedStep; ++i)
         if (cost[i] < cost[best] * (1.0 - kWorthwhileSaving)) best = i;
     return best;
 }
@@ -107,7 +114,7 @@ float NextAutoScale(AutoScaleState& state, double frameMs, double budgetMs) {
     const double mean = state.totalMs / state.frames;
     if (state.lastStep >= 0 && state.lastStep != state.step) {
         const double fixed = FixedFrom(state.lastStep, state.lastMeanMs, state.step, mean);
-        state.fixedMs = state.fixedMs < 0.0 ? fixed : (state.fixedMs + fixed) / 2.0;
+        if (fixed >= 0.0) state.fixedMs = state.fixedMs < 0.0 ? fixed : (state.fixedMs + fixed) / 2.0;
     }
     state.lastStep = state.step;
     state.lastMeanMs = mean;

@@ -4,7 +4,8 @@
 // It models a frame as a fixed part (the stretch to the picture, the 2D, the
 // game's own work, the swap) plus a part in proportion to the scene's area.
 // The fixed part is learnt whenever the scale changes, from the windows of
-// frames just before and just after; the area part from every window.
+// frames just before and just after (unless the scene itself changed more than
+// the step); the area part from every window.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +13,9 @@
 // The sizes "auto" moves between, largest first.
 constexpr float kRenderScaleSteps[] = {1.0f, 0.75f, 0.5f, 0.35f};
 constexpr int32_t kRenderScaleStepCount = 4;
+// The smallest step taken when no step fits the budget (0.5): below it only a
+// step that fits is worth its blur.
+constexpr int32_t kLowestUnfittedStep = 2;
 
 // Frames judged together before the scale moves.
 constexpr int32_t kAutoScaleWindow = 30;
@@ -50,7 +54,7 @@ struct AutoScaleState {
 
 // The step the model picks for a window whose mean was meanMs at step: the
 // largest whose frame is expected to fit fitMs; when none does, the largest
-// that is not a tenth dearer than any smaller one.
+// down to 0.5 that is not a tenth dearer than any smaller one.
 int32_t ChooseScaleStep(double fixedMs, double meanMs, int32_t step, double fitMs);
 
 // One 3D frame's cost in, the scale for the next out. A late window steps to

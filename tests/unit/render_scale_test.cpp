@@ -75,6 +75,28 @@ TEST(AutoScale, NoStepDownWhenNoStepWouldFit) {
     EXPECT_LT(heavier.back(), 1.0f);
 }
 
+// 20 ms fixed and 40 ms of scene: no step fits (0.5 costs 30 ms, 0.35 25 ms),
+// so it goes as far as 0.5 and stays; 0.35 would be late too, and blurrier.
+TEST(AutoScale, WhenNoStepFitsItStopsAtHalf) {
+    AutoScaleState state;
+    const std::vector<float> scales = Play(state, 20, 40, 20);
+    EXPECT_EQ(scales[1], 0.5f);
+    for (size_t i = 1; i < scales.size(); ++i) EXPECT_EQ(scales[i], 0.5f) << "window " << i;
+}
+
+// The walk turns towards a heavier view just as the scale drops, so the window
+// at 0.75 costs more than the one at full size before it. That says nothing of
+// what a step saves: it must not be read as a frame that is all fixed part,
+// which would send the scale back to full size for good.
+TEST(AutoScale, ASceneGrowingHeavierAsTheScaleDropsTeachesNothing) {
+    AutoScaleState state;
+    std::vector<float> scales = Play(state, 8, 20, 1); // 28 ms at full size
+    ASSERT_EQ(scales[0], 0.75f);
+    scales = Play(state, 8, 40, 20); // 30.5 ms at 0.75, 18 ms at 0.5
+    for (size_t i = 0; i < scales.size(); ++i) EXPECT_EQ(scales[i], 0.5f) << "window " << i;
+    EXPECT_NEAR(state.fixedMs, 8.0, 0.01);
+}
+
 // Frames 5 ms either side of 8 ms fixed and 18 ms of scene: 0.75 averages
 // 18.1 ms, inside the budget on average but often late, so the scale goes to
 // 0.5 (12.5 ms); from there 0.75 looks as if it would fit, but not with the
