@@ -16,7 +16,7 @@
 # markdown table with the scale the last frame was drawn at (where auto
 # settled), FRAMES frames a run (600 unless set), LEVELS the scenes (say
 # LEVELS="0 3 battle"; all unless set). With COMPARE set to a second
-# build folder, each figure is taken with that build too, both at once, so
+# build folder, each figure is taken with that build too, just before, so
 # that both see the same machine:
 #   SCALES="1 0.5 auto" COMPARE=../before/build bench/field_timedemo.sh build
 set -euo pipefail
@@ -76,8 +76,10 @@ RUNS="${RUNS:-3}"
 if [ -n "${SCALES:-}" ]; then
   FRAMES="${FRAMES:-600}"
   SCREEN=1920x1080
-  # Each build plays in a folder of its own; with COMPARE both play at once,
-  # so that each figure of the one sees the same machine as the other's.
+  # Each build plays in a folder of its own; with COMPARE the two play each
+  # figure in turn, one straight after the other: both see the same machine,
+  # and neither shares its cores with the other (auto would read that as a
+  # slow machine).
   for b in before after; do
     mkdir "$WORK/$b"
     for entry in "$WORK"/*; do
@@ -88,16 +90,11 @@ if [ -n "${SCALES:-}" ]; then
     local name="$1" scale="$2" before=""
     shift 2
     if [ -n "${COMPARE:-}" ]; then
-      scaled "$WORK/before" "$OTHER" "$scale" "$@" >"$WORK/before.line" &
-      sleep 3 # two xvfb-run -a starting together can pick the same display
+      before="$(scaled "$WORK/before" "$OTHER" "$scale" "$@")"
+      [ "$name" = "fill frame" ] && fillBefore="$before"
     fi
     local after
     after="$(scaled "$WORK/after" "$GAME" "$scale" "$@")"
-    if [ -n "${COMPARE:-}" ]; then
-      wait
-      before="$(cat "$WORK/before.line")"
-      [ "$name" = "fill frame" ] && fillBefore="$before"
-    fi
     [ "$name" = "fill frame" ] && fill="$after"
     [ -n "${COMPARE:-}" ] && table_row "$name" before "$scale" "$before"
     table_row "$name" after "$scale" "$after"
