@@ -56,10 +56,21 @@ int32_t WindowVerdict(AutoScaleState& state, double meanMs, double budgetMs) {
         for (int32_t i = step + 1; i < kRenderScaleStepCount && target < 0; ++i)
             if (ExpectedMs(state.fixedMs, meanMs, step, i) <= budgetMs * kFitShare) target = i;
         if (target < 0) target = ChooseScaleStep(state.fixedMs, meanMs, step, budgetMs * kFitShare);
+        // Frames kept late this long say the model may be wrong: forget the
+        // fixed part and measure one step down again.
+        const bool kept = target == step;
+        state.lateWindowsKept = kept ? state.lateWindowsKept + 1 : 0;
+        if (kept && state.lateWindowsKept >= state.retryAfter && step < kLowestUnfittedStep) {
+            state.lateWindowsKept = 0;
+            state.retryAfter = std::min(state.retryAfter * 2, kMostLateWindowsToRetry);
+            state.fixedMs = -1.0;
+            target = step + 1;
+        }
         // Until the fixed part is known, every step down is also a measurement.
         if (state.fixedMs < 0.0) target = std::min(target, std::min(step + 1, kRenderScaleStepCount - 1));
         return target != step ? target : -1;
     }
+    state.lateWindowsKept = 0;
     const int32_t up = ChooseScaleStep(state.fixedMs, meanMs, step, budgetMs * kRaiseShare);
     const bool roomy = up < step && ExpectedMs(state.fixedMs, meanMs, step, up) <= budgetMs * kRaiseShare;
     if (state.late > 0 || !roomy) {
@@ -102,7 +113,8 @@ int32_t ChooseScaleStep(double fixedMs, double meanMs, int32_t step, double fitM
 }
 
 float NextAutoScale(AutoScaleState& state, double frameMs, double budgetMs) {
-    if (state.step < 0 || state.step >= kRenderScaleStepCount || state.lastStep >= kRenderScaleStepCount)
+    if (state.step < 0 || state.step >= kRenderScaleStepCount || state.lastStep >= kRenderScaleStepCount ||
+        state.retryAfter < 1)
         state = {};
     // A clock that jumped says nothing about the frame.
     if (!(frameMs >= 0.0) || !std::isfinite(frameMs)) return kRenderScaleSteps[state.step];

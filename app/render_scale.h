@@ -23,6 +23,10 @@ constexpr int32_t kAutoScaleWindow = 30;
 constexpr int32_t kLateFramesToLower = 3;
 // Windows in a row with room to spare before the scale rises.
 constexpr int32_t kRoomyWindowsToRaise = 2;
+// Late windows in a row at one step before the model is doubted and a step
+// down is measured again; each time that changes nothing, twice as many.
+constexpr int32_t kLateWindowsToRetry = 8;
+constexpr int32_t kMostLateWindowsToRetry = 64;
 
 // The scale asked for: 1, 0.75 or 0.5, or 0 for "auto".
 extern float RenderScaleAsked;
@@ -50,6 +54,10 @@ struct AutoScaleState {
     double lastMeanMs = 0.0;
     // The fixed part of a frame; below 0 until frames at two steps were seen.
     double fixedMs = -1.0;
+    // Late windows in a row that the model kept at this step, and how many
+    // it takes before it is measured again.
+    int32_t lateWindowsKept = 0;
+    int32_t retryAfter = kLateWindowsToRetry;
 };
 
 // The step the model picks for a window whose mean was meanMs at step: the
@@ -60,7 +68,10 @@ int32_t ChooseScaleStep(double fixedMs, double meanMs, int32_t step, double fitM
 // One 3D frame's cost in, the scale for the next out. A late window steps to
 // the step the model picks (one step at a time until the fixed part is
 // known); a window without late frames whose model finds a larger step with
-// plenty of room, as the one before it did, steps up to it.
+// plenty of room, as the one before it did, steps up to it. A model that
+// keeps late frames where they are for kLateWindowsToRetry windows (a fixed
+// part learnt while the view itself changed) is forgotten and measured anew
+// one step down, no lower than 0.5.
 float NextAutoScale(AutoScaleState& state, double frameMs, double budgetMs);
 
 // The main loop's word after a frame with 3D, that took frameMs.

@@ -62,14 +62,20 @@ TEST(AutoScale, AFrameThatIsAllSceneGoesWhereTheAreaSays) {
 }
 
 // When the fixed part alone misses the budget, a smaller scene would only
-// blur the picture: after the one step that shows it, back to full size, and
-// no more stepping.
+// blur the picture: after the one step that shows it, back to full size. Only
+// now and then, further apart each time, is a step down measured again.
 TEST(AutoScale, NoStepDownWhenNoStepWouldFit) {
     AutoScaleState state;
-    const std::vector<float> scales = Play(state, 30, 3, 30);
+    const std::vector<float> scales = Play(state, 30, 3, 100);
     EXPECT_EQ(scales[0], 0.75f);
     EXPECT_EQ(scales[1], 1.0f);
-    for (size_t i = 1; i < scales.size(); ++i) EXPECT_EQ(scales[i], 1.0f) << "window " << i;
+    std::vector<size_t> remeasured;
+    for (size_t i = 1; i < scales.size(); ++i)
+        if (scales[i] != 1.0f) remeasured.push_back(i);
+    ASSERT_EQ(remeasured.size(), 3u);
+    EXPECT_EQ(remeasured[0], 1u + kLateWindowsToRetry);
+    EXPECT_EQ(remeasured[1] - remeasured[0], 2u * kLateWindowsToRetry + 1);
+    EXPECT_EQ(remeasured[2] - remeasured[1], 4u * kLateWindowsToRetry + 1);
     // A heavier scene on the same machine: the steps down do save, and are taken.
     const std::vector<float> heavier = Play(state, 30, 40, 10);
     EXPECT_LT(heavier.back(), 1.0f);
@@ -95,6 +101,18 @@ TEST(AutoScale, ASceneGrowingHeavierAsTheScaleDropsTeachesNothing) {
     scales = Play(state, 8, 40, 20); // 30.5 ms at 0.75, 18 ms at 0.5
     for (size_t i = 0; i < scales.size(); ++i) EXPECT_EQ(scales[i], 0.5f) << "window " << i;
     EXPECT_NEAR(state.fixedMs, 8.0, 0.01);
+}
+
+// A fixed part learnt wrong (29 ms, where the machine's is 14.5 ms and its
+// scene 9 ms) keeps every frame at full size late: the model is doubted, the
+// step measured again, and the scale finds 0.75, where the frames are in time.
+TEST(AutoScale, AModelThatKeepsFramesLateIsMeasuredAgain) {
+    AutoScaleState state;
+    state.fixedMs = 29.0;
+    const std::vector<float> scales = Play(state, 14.5, 9, 20);
+    EXPECT_EQ(scales[0], 1.0f);
+    EXPECT_EQ(scales.back(), 0.75f);
+    EXPECT_NEAR(state.fixedMs, 14.5, 0.01);
 }
 
 // Frames 5 ms either side of 8 ms fixed and 18 ms of scene: 0.75 averages
@@ -149,3 +167,4 @@ TEST(AutoScale, BadTimesAndStatesAreSurvived) {
 }
 
 } // namespace
+
