@@ -22,7 +22,8 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/timedemo_common.sh"
 
-walk_input >"$WORK/walk.txt"
+# With SCALES, the walk and the battle last FRAMES frames; else 600.
+walk_input "${SCALES:+${FRAMES:-600}}" >"$WORK/walk.txt"
 
 median() {
   local lines=()
@@ -69,7 +70,7 @@ row() {
 # RoadPass is the ending's stage: its arrival puts the hero far below the road, so
 # its figure is of an almost empty view.
 names=("Vorudu" "Vorudu Dungeon" "World Map" "Forgotten Forest" "Mistilia" "Dungeon of the Damned" "RoadPass")
-battle_input 600 >"$WORK/battle.txt"
+battle_input "${SCALES:+${FRAMES:-600}}" >"$WORK/battle.txt"
 cd "$WORK"
 RUNS="${RUNS:-3}"
 

@@ -27,10 +27,11 @@ run() {
   fi
 }
 
-# walk_input: New Game, then three legs of 30 steps with a turn between them
-# (90 steps stays under the 100 before a dungeon's first battle), then turning
-# on the spot until frame 600.
+# walk_input [FRAMES]: New Game, then three legs of 30 steps with a turn between
+# them (90 steps stays under the 100 before a dungeon's first battle), then
+# turning on the spot until frame FRAMES (600 unless given).
 walk_input() {
+  local frames="${1:-600}"
   printf '2 press Up\n3 press X\n'
   local frame=6 leg
   for leg in 1 2 3; do
@@ -39,17 +40,18 @@ walk_input() {
     printf '%d move 600 0\n' "$frame"
     frame=$((frame + 1))
   done
-  while [ "$frame" -lt 600 ]; do
+  while [ "$frame" -lt "$frames" ]; do
     printf '%d move 120 0\n' "$frame"
     frame=$((frame + 8))
   done
 }
 
-# battle_input FRAMES: New Game, which lands in the dungeon where a --battle
+# battle_input [FRAMES]: New Game, which lands in the dungeon where a --battle
 # starts at once; then OK now and then attacks whatever the target cursor is
 # on, and Down moves it on.
 battle_input() {
+  local frames="${1:-600}"
   printf '2 press Up\n3 press X\n'
-  for ((f = 30; f < $1; f += 20)); do printf '%d press X\n' "$f"; done
-  for ((f = 45; f < $1; f += 160)); do printf '%d press Down\n' "$f"; done
+  for ((f = 30; f < frames; f += 20)); do printf '%d press X\n' "$f"; done
+  for ((f = 45; f < frames; f += 160)); do printf '%d press Down\n' "$f"; done
 }
