@@ -167,4 +167,3 @@ TEST(AutoScale, BadTimesAndStatesAreSurvived) {
 }
 
 } // namespace
-
