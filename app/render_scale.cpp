@@ -68,9 +68,13 @@ int32_t WindowVerdict(AutoScaleState& state, double meanMs, double budgetMs) {
         }
         // Until the fixed part is known, every step down is also a measurement.
         if (state.fixedMs < 0.0) target = std::min(target, std::min(step + 1, kRenderScaleStepCount - 1));
+        state.lateWindowsHere += 1;
+        if (target > kLowestUnfittedStep && state.lateWindowsHere < kLateWindowsBelowHalf)
+            target = std::max(step, kLowestUnfittedStep);
         return target != step ? target : -1;
     }
     state.lateWindowsKept = 0;
+    state.lateWindowsHere = 0;
     const int32_t up = ChooseScaleStep(state.fixedMs, meanMs, step, budgetMs * kRaiseShare);
     const bool roomy = up < step && ExpectedMs(state.fixedMs, meanMs, step, up) <= budgetMs * kRaiseShare;
     if (state.late > 0 || !roomy) {
@@ -131,7 +135,10 @@ float NextAutoScale(AutoScaleState& state, double frameMs, double budgetMs) {
     state.lastStep = state.step;
     state.lastMeanMs = mean;
     const int32_t target = WindowVerdict(state, mean, budgetMs);
-    if (target >= 0) state.step = target;
+    if (target >= 0) {
+        state.step = target;
+        state.lateWindowsHere = 0;
+    }
     state.frames = state.late = 0;
     state.totalMs = 0.0;
     return kRenderScaleSteps[state.step];

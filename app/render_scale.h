@@ -23,6 +23,9 @@ constexpr int32_t kAutoScaleWindow = 30;
 constexpr int32_t kLateFramesToLower = 3;
 // Windows in a row with room to spare before the scale rises.
 constexpr int32_t kRoomyWindowsToRaise = 2;
+// Late windows in a row at one step before a step below 0.5 is taken: a
+// lone late window at 0.5 is noise too often to blur the picture further.
+constexpr int32_t kLateWindowsBelowHalf = 2;
 // Late windows in a row at one step before the model is doubted and a step
 // down is measured again; each time that changes nothing, twice as many.
 constexpr int32_t kLateWindowsToRetry = 8;
@@ -58,6 +61,8 @@ struct AutoScaleState {
     // it takes before it is measured again.
     int32_t lateWindowsKept = 0;
     int32_t retryAfter = kLateWindowsToRetry;
+    // Late windows in a row since the step last changed.
+    int32_t lateWindowsHere = 0;
 };
 
 // The step the model picks for a window whose mean was meanMs at step: the

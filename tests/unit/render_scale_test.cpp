@@ -115,6 +115,25 @@ TEST(AutoScale, AModelThatKeepsFramesLateIsMeasuredAgain) {
     EXPECT_NEAR(state.fixedMs, 14.5, 0.01);
 }
 
+// At 0.5, with 12 ms fixed: a window with three late frames of 30 ms among
+// frames of 17 ms would find 0.35 fitting, but one such window alone does not
+// take it there; a second in a row does.
+TEST(AutoScale, BelowHalfOnlyWhenHalfIsLateTwiceInARow) {
+    const auto window = [](AutoScaleState& state, bool late) {
+        float scale = 0;
+        for (int f = 0; f < kAutoScaleWindow; ++f)
+            scale = NextAutoScale(state, late && f < kLateFramesToLower ? 30.0 : 17.0, kBudget);
+        return scale;
+    };
+    AutoScaleState state;
+    state.step = state.lastStep = kLowestUnfittedStep;
+    state.fixedMs = 12.0;
+    EXPECT_EQ(window(state, true), 0.5f);
+    EXPECT_EQ(window(state, false), 0.5f);
+    EXPECT_EQ(window(state, true), 0.5f);
+    EXPECT_EQ(window(state, true), 0.35f);
+}
+
 // Frames 5 ms either side of 8 ms fixed and 18 ms of scene: 0.75 averages
 // 18.1 ms, inside the budget on average but often late, so the scale goes to
 // 0.5 (12.5 ms); from there 0.75 looks as if it would fit, but not with the
