@@ -147,24 +147,20 @@ void FinishScaledScene() {
     DropScaledScene();
     glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_CURRENT_BIT | GL_DEPTH_BUFFER_BIT | GL_COLOR_BUFFER_BIT |
                  GL_POLYGON_BIT);
+    // Cleared first: what is drawn after the scene lies in front of it, and the
+    // stretch neither tests nor writes depth.
+    glDepthMask(GL_TRUE);
+    glClear(GL_DEPTH_BUFFER_BIT);
     if (fromTarget) {
-        // Cleared first, while the window holds nothing new this frame; what is
-        // drawn after the scene lies in front of it.
-        glDepthMask(GL_TRUE);
-        glClear(GL_DEPTH_BUFFER_BIT);
         // On Mesa's software renderer a textured quad stretches the scene for
         // about a fifth less than a filtered framebuffer blit.
         if (BindSceneTargetTexture()) DrawSceneOverPicture(1.0f, 1.0f);
-        glPopAttrib();
-        return;
+    } else {
+        BindSceneTexture();
+        CopyScene();
+        DrawSceneOverPicture(static_cast<float>(SceneWidth) / static_cast<float>(TextureWidth),
+                             static_cast<float>(SceneHeight) / static_cast<float>(TextureHeight));
     }
-    BindSceneTexture();
-    CopyScene();
-    DrawSceneOverPicture(static_cast<float>(SceneWidth) / static_cast<float>(TextureWidth),
-                         static_cast<float>(SceneHeight) / static_cast<float>(TextureHeight));
-    // What is drawn after the scene lies in front of it.
-    glDepthMask(GL_TRUE);
-    glClear(GL_DEPTH_BUFFER_BIT);
     glPopAttrib();
 }
 
