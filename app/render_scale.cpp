@@ -56,24 +56,20 @@ int32_t WindowVerdict(AutoScaleState& state, double meanMs, double budgetMs) {
         for (int32_t i = step + 1; i < kRenderScaleStepCount && target < 0; ++i)
             if (ExpectedMs(state.fixedMs, meanMs, step, i) <= budgetMs * kFitShare) target = i;
         if (target < 0) target = ChooseScaleStep(state.fixedMs, meanMs, step, budgetMs * kFitShare);
+        state.lateWindowsHere += 1;
         // Frames kept late this long say the model may be wrong: forget the
         // fixed part and measure one step down again.
-        const bool kept = target == step;
-        state.lateWindowsKept = kept ? state.lateWindowsKept + 1 : 0;
-        if (kept && state.lateWindowsKept >= state.retryAfter && step < kLowestUnfittedStep) {
-            state.lateWindowsKept = 0;
+        if (target == step && state.lateWindowsHere >= state.retryAfter && step < kLowestUnfittedStep) {
             state.retryAfter = std::min(state.retryAfter * 2, kMostLateWindowsToRetry);
             state.fixedMs = -1.0;
             target = step + 1;
         }
         // Until the fixed part is known, every step down is also a measurement.
         if (state.fixedMs < 0.0) target = std::min(target, std::min(step + 1, kRenderScaleStepCount - 1));
-        state.lateWindowsHere += 1;
         if (target > kLowestUnfittedStep && state.lateWindowsHere < kLateWindowsBelowHalf)
             target = std::max(step, kLowestUnfittedStep);
         return target != step ? target : -1;
     }
-    state.lateWindowsKept = 0;
     state.lateWindowsHere = 0;
     const int32_t up = ChooseScaleStep(state.fixedMs, meanMs, step, budgetMs * kRaiseShare);
     const bool roomy = up < step && ExpectedMs(state.fixedMs, meanMs, step, up) <= budgetMs * kRaiseShare;

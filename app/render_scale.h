@@ -57,12 +57,10 @@ struct AutoScaleState {
     double lastMeanMs = 0.0;
     // The fixed part of a frame; below 0 until frames at two steps were seen.
     double fixedMs = -1.0;
-    // Late windows in a row that the model kept at this step, and how many
-    // it takes before it is measured again.
-    int32_t lateWindowsKept = 0;
-    int32_t retryAfter = kLateWindowsToRetry;
-    // Late windows in a row since the step last changed.
+    // Late windows in a row since the step last changed, and how many of them
+    // it takes before the model is doubted and measured again.
     int32_t lateWindowsHere = 0;
+    int32_t retryAfter = kLateWindowsToRetry;
 };
 
 // The step the model picks for a window whose mean was meanMs at step: the
