@@ -4,18 +4,14 @@
 #include "assets/animation.h"
 #include "assets/camera_script.h"
 #include "assets/model3d.h"
+#include "assets/sound_effects.h"
 #include "assets/texture.h"
 #include "content/anim.h"
 #include "content/audio.h"
 #include "content/battle.h"
 #include "content/characters.h"
-#include "content/effects.h"
-#include "content/image.h"
 #include "content/levels_common.h"
-#include "content/mesh.h"
 #include "content/output.h"
-#include "content/random.h"
-#include "content/sounds.h"
 #include "tests/unit/content_readback.h"
 #include "tests/unit/test_support.h"
 
@@ -25,7 +21,6 @@
 #include <cstdlib>
 #include <map>
 #include <set>
-#include <tuple>
 
 namespace {
 

@@ -6,7 +6,6 @@
 #include "assets/texture.h"
 #include "content/anim.h"
 #include "content/audio.h"
-#include "content/battle.h"
 #include "content/characters.h"
 #include "content/effects.h"
 #include "content/image.h"
@@ -16,12 +15,10 @@
 #include "content/random.h"
 #include "content/sounds.h"
 #include "tests/unit/content_readback.h"
-#include "tests/unit/test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <map>
 #include <set>
 #include <tuple>
